@@ -1,0 +1,20 @@
+#include "app/Misc.h"
+
+namespace Misc {
+
+QString Text(int index) {
+    if (index < 0 || index > kTextTableSize) return {};
+    return TextTable[std::size_t(index)];
+}
+
+QString ExerciseNumber2() {
+    bool ok = false;
+    const int n = ExerciseNumber.toInt(&ok);
+    return ok ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : ExerciseNumber;
+}
+
+QString MediaPath(const QString &relative) { return MediaDir + relative; }
+
+QString DataPath(const QString &name) { return DataDir + name; }
+
+}  // namespace Misc

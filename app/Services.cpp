@@ -1,0 +1,197 @@
+#include "app/Services.h"
+
+#include "app/Misc.h"
+#include "platform/display.h"
+#include "platform/keyboard.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include <cstdlib>
+
+Q_LOGGING_CATEGORY(lcServices, "tutorix.services")
+
+namespace Misc {
+
+void PrepareScreenWindow(ui::Form *form, int width, int height) {
+    form->setWindowTitle(QStringLiteral("Tutorix Lingvana 1"));
+    form->setWindowIcon(ui::programIcon());
+    form->setFixedSize(width, height);
+}
+
+void ScaleScreenControls(QWidget *form) {
+    const QFont font = ui::screenFont(12.0);
+    const auto children = form->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        if (auto *label = qobject_cast<ui::Label *>(w)) label->setFontPoints(12.0);
+        else w->setFont(font);
+        if (w->focusPolicy() & Qt::TabFocus) w->setFocusPolicy(Qt::ClickFocus);
+    }
+}
+
+void PlayHoverSound() { platform::Sounds::play(MediaPath(QStringLiteral("Sound\\enter.wav"))); }
+
+void PlayClickSound() { platform::Sounds::play(MediaPath(QStringLiteral("Sound\\click.wav"))); }
+
+void WaitWithEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void WaitBusy(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+qint64 TickCount() {
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer.elapsed();
+}
+
+void TransparentBlit(QImage &dst, int dx, int dy, int w, int h, const QImage &src, int sx, int sy, QRgb key) {
+    const QRgb keyRgb = key & 0xFFFFFF;
+    for (int y = 0; y < h; ++y) {
+        const int ty = dy + y, fy = sy + y;
+        if (ty < 0 || ty >= dst.height() || fy < 0 || fy >= src.height()) continue;
+        for (int x = 0; x < w; ++x) {
+            const int tx = dx + x, fx = sx + x;
+            if (tx < 0 || tx >= dst.width() || fx < 0 || fx >= src.width()) continue;
+            const QRgb p = src.pixel(fx, fy);
+            if ((p & 0xFFFFFF) != keyRgb) dst.setPixel(tx, ty, p);
+        }
+    }
+}
+
+void TransparentBlit(ui::PictureBox *dst, int dx, int dy, int w, int h, const QImage &src, int sx, int sy, QRgb key) {
+    TransparentBlit(dst->image(), dx, dy, w, h, src, sx, sy, key);
+    dst->repaint();
+}
+
+void BlitToForm(ui::Form *form, int x, int y, int w, int h, const QImage &src) {
+    QImage &img = form->image();
+    for (int yy = 0; yy < h && yy < src.height(); ++yy)
+        for (int xx = 0; xx < w && xx < src.width(); ++xx) {
+            const int tx = x + xx, ty = y + yy;
+            if (tx >= 0 && ty >= 0 && tx < img.width() && ty < img.height()) img.setPixel(tx, ty, src.pixel(xx, yy));
+        }
+    form->update(QRect(x, y, w, h));
+}
+
+QRegion RegionWithoutKeyColour(const QImage &image, QRgb key) {
+    const QRgb keyRgb = key & 0xFFFFFF;
+    QList<QRect> rects;
+    for (int y = 0; y < image.height(); ++y) {
+        int runStart = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            const bool keep = x < image.width() && (image.pixel(x, y) & 0xFFFFFF) != keyRgb;
+            if (keep && runStart < 0) runStart = x;
+            if (!keep && runStart >= 0) {
+                rects.append(QRect(runStart, y, x - runStart, 1));
+                runStart = -1;
+            }
+        }
+    }
+    QRegion region;
+    region.setRects(rects.constData(), int(rects.size()));
+    return region;
+}
+
+void ApplyWindowShape(ui::Form *form, QRgb key) {
+    const QImage visible = form->image().copy(0, 0, form->width(), form->height());
+    form->setMask(RegionWithoutKeyColour(visible, key));
+}
+
+QPixmap LoadPicture(const QString &relative) {
+    const QString native = platform::nativePath(MediaPath(relative));
+    QPixmap pm(native);
+    if (pm.isNull()) FatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(MediaPath(relative)));
+    return pm;
+}
+
+void SaveKeyboardLayout() {
+    InitialKeyboardLayout.clear();
+    CurrentKeyboardLayout.clear();
+    InitialKeyboardLayout = platform::KeyboardLayouts::system().activeName();
+}
+
+void RestoreKeyboardLayout() {
+    auto &layouts = platform::KeyboardLayouts::system();
+    const int bound = layouts.count();
+    int steps = 0;
+    do {
+        layouts.activatePrevious();
+        CurrentKeyboardLayout = layouts.activeName();
+        ++steps;
+    } while (CurrentKeyboardLayout != InitialKeyboardLayout && steps < bound);
+}
+
+void SwitchToUsLayout() {
+    static const QString us = QStringLiteral("00000409");
+    auto &layouts = platform::KeyboardLayouts::system();
+    // At most one full cycle (the list is short; 100 tries were the old bound).
+    const int bound = qMin(100, layouts.count());
+    for (int i = 0; i < bound; ++i) {
+        layouts.activatePrevious();
+        CurrentKeyboardLayout = layouts.activeName();
+        if (CurrentKeyboardLayout.contains(us)) break;
+    }
+    UsLayoutActive = CurrentKeyboardLayout.contains(QStringLiteral("409"));
+    if (!CurrentKeyboardLayout.contains(us)) {
+        if (layouts.loadAndActivate(us)) CurrentKeyboardLayout = layouts.activeName();
+        UsLayoutActive = CurrentKeyboardLayout.contains(QStringLiteral("409"));
+    }
+}
+
+namespace {
+std::function<void(int)> g_endHook;
+bool g_ending = false;
+int g_exitCode = 0;
+}  // namespace
+
+void setEndProgramHook(std::function<void(int)> hook) { g_endHook = std::move(hook); }
+
+bool ProgramEnding(int *exitCode) {
+    if (exitCode) *exitCode = g_exitCode;
+    return g_ending;
+}
+
+void EndProgram(int exitCode) {
+    if (g_endHook) {
+        g_endHook(exitCode);
+        return;
+    }
+    platform::Sounds::stop();
+    g_ending = true;
+    g_exitCode = exitCode;
+    QCoreApplication::exit(exitCode);  // main does not enter the loop when it ends during start-up
+}
+
+void FatalError(const QString &text) {
+    qCCritical(lcServices) << text;
+    platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+    platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,
+                                SavedDisplayMode.refreshRate};
+    if (saved.width > 0) platform::DisplayModes::restore(saved);
+    if (g_endHook) {
+        g_endHook(1);
+        return;
+    }
+    std::exit(1);  // the caller cannot go on without what it failed to load
+}
+
+}  // namespace Misc

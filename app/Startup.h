@@ -1,0 +1,38 @@
+// Start-up, configuration and the exit sequence.
+#pragma once
+
+#include "app/Misc.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Misc {
+
+// The three start-up failure messages (caption "Chyba", critical icon).
+QString StartupMessage(int number);
+
+// Reads Tutorix.ini, checks the data and media files, loads the cursors, the
+// keyboard layout, the grade table and the text table. On a failure it shows
+// the message and returns false: the caller ends the program.
+bool LoadConfiguration();
+
+// The directory rule of the INI values: "\" appended when missing.
+QString WithTrailingBackslash(const QString &dir);
+
+// One Znamky.dat line: up to three "|"-separated fields, each taken by its
+// leading decimal number (rounded, 0 ... 255; empty or non-numeric gives 0).
+GradeBand ParseGradeLine(const QString &line);
+void LoadGradeTable(const QString &path);
+// Fills the text table from the scrambled Texty.dat (at most 1000 lines).
+void LoadTextTable(const QString &path);
+void FillTextTable(const QStringList &lines);
+
+void SetDisplayMode();
+void RestoreDisplayMode();
+
+// The exit button: asks (texts 1 and 2) and on Yes restores the display,
+// unloads the background and selection screens and ends the program.
+// Returns true when the pupil chose to end.
+bool RunExitSequence();
+
+}  // namespace Misc

@@ -1,0 +1,134 @@
+#include "course/lib/CourseTool.h"
+
+#include "content/scramble.h"
+#include "course/lib/Checker.h"
+#include "course/lib/Media.h"
+#include "platform/codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace course {
+
+QStringList readSourceLines(const QString &path, bool *ok) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok) *ok = false;
+        return {};
+    }
+    if (ok) *ok = true;
+    return platform::splitLines(QString::fromUtf8(f.readAll()));
+}
+
+QByteArray encodeCourseText(const QStringList &lines) {
+    return platform::encode1250(platform::joinLinesCrLf(lines));
+}
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;  // unchanged
+    existing.close();
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        if (error) *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool writeIfMissing(const QString &path, QString *error) {
+    if (QFileInfo::exists(path)) return true;  // results of pupils are kept across rebuilds
+    return writeFile(path, {}, error);
+}
+
+}  // namespace
+
+bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
+    const QString data = outDir + QStringLiteral("/data");
+    const QString media = outDir + QStringLiteral("/media");
+    if (!QDir().mkpath(data) || !QDir().mkpath(media)) {
+        if (error) *error = QStringLiteral("cannot create %1").arg(outDir);
+        return false;
+    }
+    for (int n = 1; n <= 24; ++n) {
+        bool ok = false;
+        const QString src = QStringLiteral("%1/%2.txt").arg(srcDir).arg(n);
+        const QStringList lines = readSourceLines(src, &ok);
+        if (!ok) {
+            if (error) *error = QStringLiteral("%1: missing").arg(src);
+            return false;
+        }
+        if (!writeFile(QStringLiteral("%1/%2.dat").arg(data).arg(n), content::scrambleBytes(encodeCourseText(lines)),
+                       error))
+            return false;
+        if (!writeIfMissing(QStringLiteral("%1/%2.res").arg(data).arg(n), error)) return false;
+    }
+    bool ok = false;
+    const QStringList texts = readSourceLines(srcDir + QStringLiteral("/Texty.txt"), &ok);
+    if (!ok) {
+        if (error) *error = srcDir + QStringLiteral("/Texty.txt: missing");
+        return false;
+    }
+    if (!writeFile(data + QStringLiteral("/Texty.dat"), content::scrambleBytes(encodeCourseText(texts)), error))
+        return false;
+    const QStringList grades = readSourceLines(srcDir + QStringLiteral("/Znamky.txt"), &ok);
+    if (!ok) {
+        if (error) *error = srcDir + QStringLiteral("/Znamky.txt: missing");
+        return false;
+    }
+    if (!writeFile(data + QStringLiteral("/Znamky.dat"), encodeCourseText(grades), error)) return false;
+    if (!writeIfMissing(data + QStringLiteral("/Vysledky.dat"), error)) return false;
+
+    if (!buildMedia(srcDir, texts, media, error)) return false;
+
+    const QString ini = QStringLiteral("[LING1]\r\nCD=%1\\\r\nHD=%2\\\r\n")
+                            .arg(QDir::toNativeSeparators(QFileInfo(media).absoluteFilePath()),
+                                 QDir::toNativeSeparators(QFileInfo(data).absoluteFilePath()));
+    return writeFile(outDir + QStringLiteral("/Tutorix.ini"), platform::encode1250(ini), error);
+}
+
+int runTool(const QStringList &args) {
+    QTextStream err(stderr);
+    QTextStream out(stdout);
+    const QString cmd = args.value(1);
+    if (cmd == QLatin1String("build") && args.size() == 4) {
+        QString error;
+        if (!buildCourse(args[2], args[3], &error)) {
+            err << "tutorix-course: " << error << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
+    if (cmd == QLatin1String("check") && args.size() == 3) {
+        const QStringList problems = checkCourse(args[2]);
+        for (const QString &p : problems) out << p << Qt::endl;
+        if (!problems.isEmpty()) err << problems.size() << " problem(s) found" << Qt::endl;
+        return problems.isEmpty() ? 0 : 1;
+    }
+    if ((cmd == QLatin1String("scramble") || cmd == QLatin1String("unscramble")) && args.size() == 4) {
+        QFile in(args[2]);
+        if (!in.open(QIODevice::ReadOnly)) {
+            err << "tutorix-course: cannot read " << args[2] << Qt::endl;
+            return 1;
+        }
+        QString error;
+        if (!writeFile(args[3], content::scrambleBytes(in.readAll()), &error)) {
+            err << "tutorix-course: " << error << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
+    err << "usage: tutorix-course build SRC OUT\n"
+           "       tutorix-course check DATADIR\n"
+           "       tutorix-course scramble IN OUT\n"
+           "       tutorix-course unscramble IN OUT"
+        << Qt::endl;
+    return 2;
+}
+
+}  // namespace course

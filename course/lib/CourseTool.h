@@ -1,0 +1,25 @@
+// The course tool: builds a course from its UTF-8 sources, checks a built
+// data directory, and scrambles or unscrambles single files.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace course {
+
+// Command line: build SRC OUT | check DIR | scramble IN OUT | unscramble IN OUT.
+int runTool(const QStringList &args);
+
+// Writes OUT/data (content files and Texty.dat scrambled, Znamky.dat plain,
+// an empty N.res for every exercise, an empty Vysledky.dat), OUT/media and
+// OUT/Tutorix.ini. Same sources give byte-identical output. Returns false
+// with a message in error on failure.
+bool buildCourse(const QString &srcDir, const QString &outDir, QString *error);
+
+// Reads a UTF-8 source file as lines (LF or CR LF, no final empty line).
+QStringList readSourceLines(const QString &path, bool *ok = nullptr);
+
+// Encodes lines as Windows-1250 with CR LF after every line.
+QByteArray encodeCourseText(const QStringList &lines);
+
+}  // namespace course

@@ -1,0 +1,76 @@
+#include "screens/frm_Intro.h"
+
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "screens/frm_Select.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+using namespace Misc;
+
+frm_Intro::frm_Intro() {
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &frm_Intro::Timer1_Timer);
+}
+
+void frm_Intro::Form_Load() {
+    ScaleScreenControls(this);
+    PrepareScreenWindow(this, 640, 480);
+    setMouseIcon(CursorHand);
+    if (STAV_FORMU == kTitleScreen) {
+        setPicture(LoadPicture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
+        Refresh();
+        TitleSkipRequested = false;
+        TitleScreenDeadline = TickCount() + kTitleMilliseconds;
+    }
+    CurrentScreen = this;
+}
+
+void frm_Intro::Form_Activate() {
+    if (STAV_FORMU == kTitleScreen) {
+        Timer1->start();
+        setMouseIcon(CursorHand);
+    }
+}
+
+void frm_Intro::Timer1_Timer() {
+    Timer1->stop();
+    // Wait on the event loop until the deadline, or until a click asks to
+    // skip the rest of the title.
+    const qint64 left = TitleScreenDeadline - TickCount();
+    if (!TitleSkipRequested && left > 0) {
+        QEventLoop loop;
+        m_titleWait = &loop;
+        QTimer::singleShot(int(left), &loop, &QEventLoop::quit);
+        loop.exec();
+        m_titleWait = nullptr;
+    }
+    CurrentScreen = &frm_Select::get();
+    frm_Select::get().Show();
+    Hide();
+    Unload();
+}
+
+void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
+    PlayClickSound();
+    if (STAV_FORMU == kTitleScreen) {
+        TitleSkipRequested = true;
+        if (m_titleWait) m_titleWait->quit();
+        return;
+    }
+    if (STAV_FORMU == kTopicScreen) return;
+    if (STAV_FORMU.isEmpty()) {
+        // A plain help page: back to the screen that opened it.
+        ui::Form *back = Nadrazeny_form;
+        if (back) {
+            back->Show();
+            CurrentScreen = back;
+        }
+        Nadrazeny_form = nullptr;
+        Hide();
+        Unload();
+        return;
+    }
+}

@@ -1,0 +1,134 @@
+#include "ui/Form.h"
+
+#include "app/Misc.h"
+#include "ui/fonts.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace ui {
+
+Form::Form(QWidget *parent) : QWidget(parent, Qt::Window) {
+    setMouseTracking(true);
+    setFont(screenFont());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_image = QImage(640, 480, QImage::Format_RGB32);
+    m_image.fill(QColor(0xC0, 0xC0, 0xC0));
+}
+
+Form::~Form() {
+    if (Misc::CurrentScreen == this) Misc::CurrentScreen = nullptr;
+}
+
+void Form::Load() {
+    if (m_loaded) return;
+    m_loaded = true;
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    show();
+    raise();
+    activateWindow();
+    activated();
+}
+
+void Form::Hide() {
+    m_active = false;
+    hide();
+}
+
+void Form::runUnload() {
+    if (m_loaded) Form_Unload();
+    m_loaded = false;
+    if (Misc::CurrentScreen == this) Misc::CurrentScreen = nullptr;
+}
+
+void Form::setPicture(const QPixmap &picture) {
+    m_picture = picture;
+    m_image = QImage(size().expandedTo(picture.size()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.fill(QColor(0xC0, 0xC0, 0xC0));
+    if (!picture.isNull()) {
+        QPainter p(&m_image);
+        p.drawPixmap(0, 0, picture);
+    }
+    update();
+}
+
+void Form::resizeEvent(QResizeEvent *) {
+    if (m_image.width() < width() || m_image.height() < height()) {
+        QImage bigger(size().expandedTo(m_image.size()), QImage::Format_RGB32);
+        bigger.fill(QColor(0xC0, 0xC0, 0xC0));
+        QPainter p(&bigger);
+        p.drawImage(0, 0, m_image);
+        m_image = bigger;
+    }
+}
+
+void Form::paintEvent(QPaintEvent *e) {
+    QPainter p(this);
+    p.drawImage(e->rect(), m_image, e->rect());
+}
+
+void Form::mousePressEvent(QMouseEvent *e) {
+    Form_MouseDown(e->button(), int(e->position().x()), int(e->position().y()));
+}
+
+void Form::mouseReleaseEvent(QMouseEvent *e) {
+    Form_MouseUp(e->button(), int(e->position().x()), int(e->position().y()));
+}
+
+void Form::mouseMoveEvent(QMouseEvent *e) {
+    Form_MouseMove(e->buttons(), int(e->position().x()), int(e->position().y()));
+}
+
+void Form::closeEvent(QCloseEvent *e) {
+    e->ignore();
+    Form_QueryClose();
+}
+
+bool Form::event(QEvent *e) {
+    if (e->type() == QEvent::WindowActivate) activated();
+    else if (e->type() == QEvent::WindowDeactivate) m_active = false;
+    return QWidget::event(e);
+}
+
+void Form::activated() {
+    if (m_active || !m_loaded || !isVisible()) return;
+    m_active = true;
+    Form_Activate();
+}
+
+const QIcon &programIcon() {
+    // A rounded blue book with a white "T" - drawn once, shared by every window.
+    static const QIcon icon = [] {
+        QIcon ic;
+        for (int size : {16, 32, 48, 64}) {
+            QPixmap pm(size, size);
+            pm.fill(Qt::transparent);
+            QPainter p(&pm);
+            p.setRenderHint(QPainter::Antialiasing);
+            const qreal s = size / 64.0;
+            QPainterPath book;
+            book.addRoundedRect(QRectF(6 * s, 6 * s, 52 * s, 52 * s), 10 * s, 10 * s);
+            p.fillPath(book, QColor(0x2E, 0x6F, 0xB7));
+            p.fillRect(QRectF(14 * s, 50 * s, 36 * s, 4 * s), QColor(0xF4, 0xC4, 0x30));
+            QFont f = screenFont();
+            f.setPixelSize(int(38 * s));
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(Qt::white);
+            p.drawText(QRectF(6 * s, 4 * s, 52 * s, 46 * s), Qt::AlignCenter, QStringLiteral("T"));
+            p.end();
+            ic.addPixmap(pm);
+        }
+        return ic;
+    }();
+    return icon;
+}
+
+}  // namespace ui

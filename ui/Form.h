@@ -1,0 +1,97 @@
+// Screens: top-level windows of a fixed size with a background picture and a
+// persistent image (drawing lands in the image and shows on screen).
+//
+// Every screen exists once. SingleForm<T>::get() creates it without loading
+// it (so public variables can be set first); Load() runs Form_Load once;
+// Show() loads when needed and brings the window in front; Unload() runs
+// Form_Unload and destroys the screen, after which get() makes a new one.
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace ui {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
+
+    bool isFormLoaded() const { return m_loaded; }
+    void Load();
+    void Show();
+    void Hide();
+
+    // The background picture; setting it resets the persistent image.
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+    // The persistent image (as large as the window).
+    QImage &image() { return m_image; }
+    void Refresh() { repaint(); }
+    void setMouseIcon(const QCursor &cursor) { setCursor(cursor); }
+
+    // Runs Form_Unload (used by SingleForm::Unload).
+    void runUnload();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+    virtual void Form_MouseDown(Qt::MouseButton, int, int) {}
+    virtual void Form_MouseUp(Qt::MouseButton, int, int) {}
+    virtual void Form_MouseMove(Qt::MouseButtons, int, int) {}
+    // The window's close button: screens are left through their own buttons.
+    virtual void Form_QueryClose() {}
+
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool event(QEvent *e) override;
+
+private:
+    void activated();
+    QPixmap m_picture;
+    QImage m_image;
+    bool m_loaded = false;
+    bool m_active = false;
+};
+
+template <class T>
+class SingleForm : public Form {
+public:
+    using Form::Form;
+    // The screen, created on first use (not loaded).
+    static T &get() {
+        if (!s_instance) s_instance = new T;
+        return *s_instance;
+    }
+    // The screen when it exists, else nullptr.
+    static T *existing() { return s_instance; }
+    static bool loaded() { return s_instance && s_instance->isFormLoaded(); }
+    // Runs Form_Unload, hides and destroys the screen.
+    static void Unload() {
+        T *f = s_instance;
+        if (!f) return;
+        s_instance = nullptr;
+        f->runUnload();
+        f->hide();
+        f->deleteLater();
+    }
+    ~SingleForm() override {
+        if (s_instance == this) s_instance = nullptr;
+    }
+
+private:
+    static inline T *s_instance = nullptr;
+};
+
+// The icon every window shares.
+const QIcon &programIcon();
+
+}  // namespace ui
