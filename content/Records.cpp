@@ -1,0 +1,80 @@
+#include "content/Records.h"
+
+#include "content/scramble.h"
+
+namespace content {
+
+Layout layoutOfExercise(int n) {
+    switch (n) {
+    case 1: case 5: case 6: case 15: case 16: case 17: return Layout::GapSentence;
+    case 22: case 23: case 24: return Layout::Listening;
+    case 2: case 4: case 11: return Layout::Switch;
+    case 7: case 8: case 10: case 12: return Layout::ChoiceList;
+    case 9: case 20: return Layout::Model;
+    case 13: return Layout::ModelWholeSentence;
+    case 14: return Layout::TwoLines;
+    case 19: return Layout::Clock;
+    case 18: return Layout::WordLists;
+    case 3: return Layout::Translation;
+    case 21: return Layout::TopicItems;
+    }
+    return Layout::GapSentence;
+}
+
+std::array<int, 6> fieldsOfParts(Layout layout, int exercise) {
+    switch (layout) {
+    case Layout::GapSentence: return {0, 2, 1, -1, -1, -1};
+    case Layout::Listening: return {0, 2, 1, 6, -1, -1};
+    case Layout::Switch: return {0, 2, 1, 6, 7, exercise == 11 ? 8 : -1};
+    case Layout::ChoiceList: return {0, 2, 1, 6, 7, (exercise == 8 || exercise == 12) ? 8 : -1};
+    case Layout::Model: return {0, 2, 6, 1, -1, -1};
+    case Layout::ModelWholeSentence: return {0, 6, 1, -1, -1, -1};
+    case Layout::TwoLines: return {0, 6, 7, 1, -1, -1};
+    case Layout::Clock: return {6, 7, 8, -1, -1, -1};
+    case Layout::WordLists: return {0, 6, 7, 8, 9, -1};
+    case Layout::Translation: return {3, 4, -1, -1, -1, -1};
+    case Layout::TopicItems:
+    case Layout::TopicList: return {6, 7, 8, 9, -1, -1};
+    }
+    return {-1, -1, -1, -1, -1, -1};
+}
+
+bool underscoreSeparates(Layout layout) {
+    return layout != Layout::Translation && layout != Layout::ModelWholeSentence && layout != Layout::TopicItems;
+}
+
+Misc::ContentRecord parseContentLine(const QString &line, Layout layout, int exercise) {
+    Misc::ContentRecord rec;
+    const auto fields = fieldsOfParts(layout, exercise);
+    const bool underscore = underscoreSeparates(layout);
+    int part = 1;
+    for (QChar c : line) {
+        if (c == QLatin1Char('#') || (underscore && c == QLatin1Char('_'))) {
+            ++part;
+            continue;
+        }
+        if (part <= 6 && fields[std::size_t(part - 1)] >= 0) rec.field[std::size_t(fields[std::size_t(part - 1)])] += c;
+    }
+    return rec;
+}
+
+bool LoadContentFile(const QString &path, Layout layout, int exercise) {
+    const auto fields = fieldsOfParts(layout, exercise);
+    for (auto &row : Misc::ContentRecords)
+        for (int f : fields)
+            if (f >= 0) row.field[std::size_t(f)].clear();
+    bool ok = false;
+    const QStringList lines = readScrambledLines(path, &ok);
+    Misc::RecordCount = 0;
+    for (const QString &line : lines) {
+        if (Misc::RecordCount >= Misc::kMaxRecords) break;  // the table holds 1000 lines
+        ++Misc::RecordCount;
+        const Misc::ContentRecord rec = parseContentLine(line, layout, exercise);
+        auto &row = Misc::ContentRecords[std::size_t(Misc::RecordCount)];
+        for (int f : fields)
+            if (f >= 0) row.field[std::size_t(f)] = rec.field[std::size_t(f)];
+    }
+    return ok;
+}
+
+}  // namespace content
