@@ -2,6 +2,7 @@
 
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "exercise/frm_Game01.h"
 #include "screens/frm_Select.h"
 
 #include <QEventLoop>
@@ -62,15 +63,34 @@ void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
     }
     if (STAV_FORMU == kTopicScreen) return;
     if (STAV_FORMU.isEmpty()) {
-        // A plain help page: back to the screen that opened it.
+        // A plain help page: back to the screen that opened it. Should that
+        // screen be gone, the selection screen takes its place so that a
+        // screen is always in front.
         ui::Form *back = Nadrazeny_form;
-        if (back) {
-            back->Show();
-            CurrentScreen = back;
-        }
+        if (!back) back = &frm_Select::get();
+        back->Show();
+        CurrentScreen = back;
         Nadrazeny_form = nullptr;
         Hide();
         Unload();
         return;
+    }
+    if (STAV_FORMU == kExerciseHelp) {
+        const QString &n = ExerciseNumber;
+        if (n == QLatin1String("21")) {
+            // The help page of exercise 21 turns into its topic screen.
+            Zobraz_formular_vyberova_obrazovka_21();
+            STAV_FORMU = kTopicScreen;
+            Show();
+            CurrentScreen = this;
+            return;
+        }
+        const int number = n.toInt();
+        if (QString::number(number) != n || number < 1 || number > 24) return;
+        frm_Game01::get().Show();
+        WaitBusy(10);
+        Hide();
+        if (frm_Game01::loaded()) CurrentScreen = frm_Game01::existing();
+        Unload();
     }
 }

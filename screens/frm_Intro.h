@@ -24,11 +24,15 @@ public:
 
     QString STAV_FORMU;                    // the mode
     QPointer<ui::Form> Nadrazeny_form;     // where a plain help page returns
+    ui::ControlArray<ui::Label> TlacitkoTema;  // topic buttons of exercise 21 (Tag "1" = chosen)
 
     // Title mode state.
     qint64 TitleScreenDeadline = 0;
     bool TitleSkipRequested = false;
     QTimer *Timer1 = nullptr;
+
+    // Turns this form into the topic screen of exercise 21.
+    void Zobraz_formular_vyberova_obrazovka_21();
 
     // Event handlers (public so tests can drive them like the mouse does).
     void Timer1_Timer();

@@ -1,81 +1,69 @@
 #include "course/lib/Media.h"
 
-#include "platform/curfile.h"
+#include "course/lib/MediaParts.h"
+#include "screens/ExerciseGroups.h"
 
 #include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
 
-// First cut of the media tree: plain pictures with their names, enough for
-// the program to start. The drawn course pictures replace these.
 namespace course {
 
-namespace {
-bool save(const QString &media, const QString &rel, int w, int h, const QString &label, QString *error) {
-    const QString path = media + QLatin1Char('/') + QString(rel).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QDir().mkpath(QFileInfo(path).path());
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(QColor(0x2E, 0x6F, 0xB7));
-    QPainter p(&img);
-    p.setPen(Qt::white);
-    p.drawText(img.rect(), Qt::AlignCenter, label);
-    p.end();
-    if (!img.save(path, "BMP")) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(path);
+namespace media {
+
+QString exerciseName(const QStringList &texts, int n) { return courseText(texts, screens::nameTextOfExercise(n)); }
+
+QString groupTitle(const QStringList &texts, int n) {
+    const int g = screens::groupOfExercise(n);
+    return g ? courseText(texts, screens::exerciseGroups()[std::size_t(g)].titleText) : QString();
+}
+
+QString taskLine(int n) {
+    switch (n) {
+    case 1: case 5: case 6: return QStringLiteral("Přetahuj slova z dlaždic do vět.");
+    case 2: case 4: case 11: return QStringLiteral("Přepínačem vyber slovo, které do věty patří.");
+    case 3: return QStringLiteral("Napiš anglický překlad českého slova.");
+    case 7: case 8: case 10: case 12: return QStringLiteral("Klikni do mezery a vyber slovo z nabídky.");
+    case 9: case 20: return QStringLiteral("Napiš slovo ze začátku řádku ve správném tvaru.");
+    case 13: return QStringLiteral("Přepiš celou větu podle pokynu.");
+    case 14: return QStringLiteral("Přečti si odpověď a dopiš k ní otázku.");
+    case 15: case 16: case 17: return QStringLiteral("Napiš slovo ze závorky do mezery ve správném tvaru.");
+    case 18: return QStringLiteral("V každém seznamu klikni na jedno správné slovo.");
+    case 19: return QStringLiteral("Přetáhni ke každým hodinám čas, který ukazují.");
+    case 21: return QStringLiteral("Přetáhni anglické slovo k jeho českému překladu.");
+    case 22: case 23: case 24: return QStringLiteral("Poslechni si větu a napiš slovo, které chybí.");
+    default: return {};
+    }
+}
+
+Icon taskIcon(int n) {
+    switch (n) {
+    case 1: case 5: case 6: case 21: return Icon::Hand;
+    case 2: case 4: case 11: case 7: case 8: case 10: case 12: case 18: return Icon::List;
+    case 19: return Icon::Clock;
+    case 22: case 23: case 24: return Icon::Speaker;
+    default: return Icon::Pencil;
+    }
+}
+
+QImage continueButton() { return slideButton(94, 23, Icon::Forward, QStringLiteral("Pokračuj")); }
+QImage printButton() { return slideButton(96, 23, Icon::Print, QStringLiteral("Tiskni")); }
+
+}  // namespace media
+
+bool buildMedia(const QString &srcDir, const QStringList &texts, const QString &mediaDir, QString *error) {
+    if (!QDir().mkpath(mediaDir)) {
+        if (error) *error = QStringLiteral("cannot create %1").arg(mediaDir);
         return false;
     }
-    return true;
-}
-
-QByteArray silentWav() {
-    QByteArray d;
-    auto put32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) d.append(char((v >> (8 * i)) & 0xFF)); };
-    auto put16 = [&](quint16 v) { d.append(char(v & 0xFF)); d.append(char(v >> 8)); };
-    const int samples = 800;
-    d.append("RIFF"); put32(36 + samples * 2); d.append("WAVEfmt "); put32(16); put16(1); put16(1);
-    put32(16000); put32(32000); put16(2); put16(16); d.append("data"); put32(samples * 2);
-    d.append(QByteArray(samples * 2, '\0'));
-    return d;
-}
-}  // namespace
-
-bool buildMedia(const QString &, const QStringList &texts, const QString &media, QString *error) {
-    bool ok = save(media, QStringLiteral("Bitmap\\Select\\bckg.bmp"), 640, 480, QStringLiteral("Tutorix Lingvana 1"), error);
-    ok = ok && save(media, QStringLiteral("Bitmap\\Intro\\title.bmp"), 640, 480, QStringLiteral("Tutorix Lingvana 1"), error);
-    ok = ok && save(media, QStringLiteral("Bitmap\\Help\\autori.bmp"), 640, 480, QStringLiteral("Autoři"), error);
-    ok = ok && save(media, QStringLiteral("Bitmap\\Select\\mkone.bmp"), 91, 75, QStringLiteral("Konec"), error);
-    ok = ok && save(media, QStringLiteral("Bitmap\\Select\\mkoneh.bmp"), 91, 75, QStringLiteral("KONEC"), error);
-    for (int g = 1; g <= 7 && ok; ++g)
-        for (int s = 0; s <= 1 && ok; ++s)
-            ok = save(media, QStringLiteral("Bitmap\\Select\\l_%1_%2.bmp").arg(g).arg(s), 300, 46,
-                      texts.value(1 + 2 * g), error);
-    for (int n = 1; n <= 24 && ok; ++n) {
-        const QString nn = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        for (int s = 0; s <= 1 && ok; ++s)
-            ok = save(media, QStringLiteral("Bitmap\\Select\\r_%1_%2.bmp").arg(nn).arg(s), 300, 105, nn, error);
-        ok = ok && save(media, QStringLiteral("Bitmap\\Setup\\bg%1.bmp").arg(nn), 640, 480, nn, error);
-        ok = ok && save(media, QStringLiteral("Bitmap\\Games\\%1_bckg.bmp").arg(nn), 640, 480, nn, error);
-        ok = ok && save(media, QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(nn), 640, 480, nn, error);
-    }
-    QDir().mkpath(media + QStringLiteral("/Cur"));
-    QDir().mkpath(media + QStringLiteral("/Sound"));
-    QImage arrow(32, 32, QImage::Format_ARGB32);
-    arrow.fill(Qt::transparent);
-    QPainter p(&arrow);
-    p.setBrush(Qt::white);
-    p.setPen(Qt::black);
-    p.drawPolygon(QPolygon({QPoint(0, 0), QPoint(0, 20), QPoint(12, 12)}));
-    p.end();
-    for (const char *name : {"Arrow", "Hand", "Help"}) {
-        QFile f(media + QStringLiteral("/Cur/%1.cur").arg(QLatin1String(name)));
-        ok = ok && f.open(QIODevice::WriteOnly) && f.write(platform::encodeCursorFile(arrow, {0, 0})) > 0;
-    }
-    for (const char *name : {"click", "enter"}) {
-        QFile f(media + QStringLiteral("/Sound/%1.wav").arg(QLatin1String(name)));
-        ok = ok && f.open(QIODevice::WriteOnly) && f.write(silentWav()) > 0;
-    }
-    return ok;
+    media::Writer w(mediaDir, error);
+    media::buildSelectPictures(w, texts);
+    media::buildIntroAndHelpPictures(w, texts);
+    media::buildSetupPictures(w, texts);
+    media::buildGameBackgrounds(w, texts);
+    media::buildGameControls(w);
+    media::buildResultsPictures(w, texts);
+    media::buildCursors(w);
+    media::buildSounds(w, srcDir);
+    return w.ok();
 }
 
 }  // namespace course

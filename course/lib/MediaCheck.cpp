@@ -1,12 +1,173 @@
 #include "course/lib/MediaCheck.h"
 
+#include "content/Records.h"
+#include "content/scramble.h"
+#include "platform/codec.h"
+#include "platform/curfile.h"
+#include "platform/paths.h"
+#include "screens/ExerciseGroups.h"
+
+#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 namespace course {
 
-QStringList checkMedia(const QString &mediaDir, const QString &) {
+namespace {
+
+QString nn(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+// A picture the program opens, with the size its screen needs (0 x 0: any
+// size, as long as it loads).
+struct Picture {
+    QString rel;
+    int width = 0;
+    int height = 0;
+};
+
+QList<Picture> expectedPictures() {
+    QList<Picture> list;
+    auto add = [&](const QString &rel, int w = 0, int h = 0) { list.append({rel, w, h}); };
+    const QString sel = QStringLiteral("Bitmap\\Select\\");
+    add(sel + QStringLiteral("bckg.bmp"), 640, 480);
+    add(sel + QStringLiteral("mkone.bmp"), 91, 75);
+    add(sel + QStringLiteral("mkoneh.bmp"), 91, 75);
+    const auto &groups = screens::exerciseGroups();
+    for (int g = 1; g <= 7; ++g) {
+        for (int s = 0; s <= 1; ++s) add(sel + QStringLiteral("l_%1_%2.bmp").arg(g).arg(s), 300, 46);
+        const auto &group = groups[std::size_t(g)];
+        for (std::size_t k = 0; k < group.exercises.size(); ++k)
+            for (int s = 0; s <= 1; ++s)
+                add(sel + QStringLiteral("r_%1_%2.bmp").arg(nn(group.exercises[k])).arg(s), 300, group.heights[k]);
+    }
+    add(QStringLiteral("Bitmap\\Intro\\title.bmp"), 640, 480);
+    add(QStringLiteral("Bitmap\\Help\\autori.bmp"), 640, 480);
+    add(QStringLiteral("Bitmap\\Help\\setup.bmp"), 640, 480);
+    const QString setup = QStringLiteral("Bitmap\\Setup\\");
+    const QString games = QStringLiteral("Bitmap\\Games\\");
+    for (int n = 1; n <= 24; ++n) {
+        add(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(nn(n)), 640, 480);
+        add(setup + QStringLiteral("bg%1.bmp").arg(nn(n)), 640, 480);
+        add(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(nn(n)), 640, 480);
+        add(games + QStringLiteral("%1_bckg.bmp").arg(nn(n)), 640, 480);
+    }
+    for (int n : {1, 3, 5, 6, 7, 8, 9, 10, 12, 15, 16, 17, 18, 20, 21, 22, 23, 24})
+        add(games + QStringLiteral("%1_bckg5.bmp").arg(nn(n)), 640, 480);
+    for (int c = 10; c <= 30; c += 5) {
+        add(setup + QStringLiteral("Sipka_%1.bmp").arg(c));
+        add(setup + QStringLiteral("%1_0.bmp").arg(c), 35, 29);
+        add(setup + QStringLiteral("%1_1.bmp").arg(c), 35, 29);
+    }
+    add(setup + QStringLiteral("pokracuj.bmp"), 94, 23);
+    add(setup + QStringLiteral("tiskni.bmp"), 96, 23);
+    add(setup + QStringLiteral("mzpet.bmp"), 91, 75);
+    add(setup + QStringLiteral("mzpeth.bmp"), 91, 75);
+    add(setup + QStringLiteral("nap_0.bmp"), 26, 26);
+    add(setup + QStringLiteral("nap_1.bmp"), 26, 26);
+    add(setup + QStringLiteral("tema_0.bmp"));
+    add(setup + QStringLiteral("tema_1.bmp"));
+    add(setup + QStringLiteral("bg21_set.bmp"), 640, 480);
+    for (const char *b : {"mkont", "mnove", "mtab", "mzpet"}) {
+        add(games + QString::fromLatin1(b) + QStringLiteral(".bmp"), 91, 75);
+        add(games + QString::fromLatin1(b) + QStringLiteral("h.bmp"), 91, 75);
+    }
+    add(games + QStringLiteral("Check_ok.bmp"), 32, 32);
+    add(games + QStringLiteral("Check_ko.bmp"), 32, 32);
+    add(games + QStringLiteral("Hint_2.bmp"), 212, 37);
+    add(games + QStringLiteral("Hint_3.bmp"), 531, 37);
+    add(games + QStringLiteral("Hint_4.bmp"), 605, 57);
+    add(games + QStringLiteral("Hint_5.bmp"), 531, 57);
+    add(games + QStringLiteral("Hint_6.bmp"), 250, 37);
+    for (int s = 0; s <= 2; ++s) {
+        add(games + QStringLiteral("02_sw_%1.bmp").arg(s));
+        add(games + QStringLiteral("04_sw_1%1.bmp").arg(s));
+        add(games + QStringLiteral("04_sw_2%1.bmp").arg(s));
+        add(games + QStringLiteral("18_sw_%1.bmp").arg(s));
+    }
+    for (int s = 0; s <= 3; ++s) add(games + QStringLiteral("11_sw_%1.bmp").arg(s));
+    for (const char *s : {"18_sum10", "18_sum20", "18_sum30"})
+        add(games + QString::fromLatin1(s) + QStringLiteral(".bmp"), 640, 480);
+    add(QStringLiteral("Bitmap\\Tab\\back_0.bmp"), 91, 75);
+    add(QStringLiteral("Bitmap\\Tab\\back_1.bmp"), 91, 75);
+    return list;
+}
+
+bool isWav(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(12);
+    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+// The recording names (field 6) of a listening exercise's content file.
+QStringList recordingNames(const QString &dataDir, int exercise, bool *readable) {
+    QFile f(platform::nativePath(QStringLiteral("%1/%2.dat").arg(dataDir).arg(exercise)));
+    *readable = f.open(QIODevice::ReadOnly);
+    if (!*readable) return {};
+    const QStringList lines = platform::splitLines(platform::decode1250(content::scrambleBytes(f.readAll())));
+    QStringList names;
+    for (const QString &line : lines) {
+        if (line.trimmed().isEmpty()) continue;
+        names << content::parseContentLine(line, content::Layout::Listening, exercise).field[6];
+    }
+    return names;
+}
+
+}  // namespace
+
+QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
     QStringList problems;
-    if (!QFileInfo(mediaDir).isDir()) problems << mediaDir + QStringLiteral(": the media folder is missing");
+    if (!QFileInfo(mediaDir).isDir()) return {mediaDir + QStringLiteral(": the media folder is missing")};
+    const QString root = mediaDir.endsWith(QLatin1Char('/')) ? mediaDir : mediaDir + QLatin1Char('/');
+    auto where = [&](const QString &rel) { return root + QString(rel).replace(QLatin1Char('\\'), QLatin1Char('/')); };
+
+    for (const Picture &pic : expectedPictures()) {
+        const QString path = platform::nativePath(where(pic.rel));
+        if (!QFileInfo(path).isFile()) {
+            problems << where(pic.rel) + QStringLiteral(": missing");
+            continue;
+        }
+        const QImage img(path);
+        if (img.isNull()) {
+            problems << where(pic.rel) + QStringLiteral(": not a readable picture");
+            continue;
+        }
+        if (pic.width > 0 && (img.width() != pic.width || img.height() != pic.height))
+            problems << where(pic.rel) + QStringLiteral(": is %1 x %2 pixels, the screen needs %3 x %4")
+                                             .arg(img.width())
+                                             .arg(img.height())
+                                             .arg(pic.width)
+                                             .arg(pic.height);
+    }
+    for (const char *c : {"Arrow", "Hand", "Help"}) {
+        const QString rel = QStringLiteral("Cur\\%1.cur").arg(QLatin1String(c));
+        QFile f(platform::nativePath(where(rel)));
+        if (!f.open(QIODevice::ReadOnly))
+            problems << where(rel) + QStringLiteral(": missing");
+        else if (!platform::parseCursorFile(f.readAll()).valid)
+            problems << where(rel) + QStringLiteral(": not a readable cursor");
+    }
+    for (const char *s : {"click", "enter"}) {
+        const QString rel = QStringLiteral("Sound\\%1.wav").arg(QLatin1String(s));
+        const QString path = platform::nativePath(where(rel));
+        if (!QFileInfo(path).isFile())
+            problems << where(rel) + QStringLiteral(": missing");
+        else if (!isWav(path))
+            problems << where(rel) + QStringLiteral(": not a WAV file");
+    }
+    for (int n = 22; n <= 24; ++n) {
+        bool readable = false;
+        const QStringList names = recordingNames(dataDir, n, &readable);
+        if (!readable) continue;  // the content check reports a missing content file
+        for (const QString &name : names) {
+            const QString rel = QStringLiteral("Sound\\%1\\%2").arg(n).arg(name);
+            const QString path = platform::nativePath(where(rel));
+            if (name.isEmpty() || !QFileInfo(path).isFile())
+                problems << where(rel) + QStringLiteral(": the recording of an item of %1.dat is missing").arg(n);
+            else if (!isWav(path))
+                problems << where(rel) + QStringLiteral(": not a WAV file");
+        }
+    }
     return problems;
 }
 

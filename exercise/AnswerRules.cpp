@@ -1,0 +1,143 @@
+#include "exercise/AnswerRules.h"
+
+namespace answers {
+
+QString NormalizeAnswer(const QString &text) {
+    const QChar space = QLatin1Char(' ');
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text.at(from) == space) ++from;
+    while (to > from && text.at(to - 1) == space) --to;
+    QString out;
+    out.reserve(to - from);
+    for (qsizetype i = from; i < to; ++i) {
+        const QChar c = text.at(i);
+        if (c == space && !out.isEmpty() && out.back() == space) continue;
+        out += c;
+    }
+    return out;
+}
+
+void NormalizeAnswerInPlace(QString &text) { text = NormalizeAnswer(text); }
+
+CheckRule CheckRuleFor(int exercise) {
+    switch (exercise) {
+    case 2:
+    case 4:
+    case 11:
+        return CheckRule::Switch;
+    case 18:
+        return CheckRule::List;
+    case 19:
+        return CheckRule::Label;
+    case 21:
+        return CheckRule::Tile;
+    default:
+        return CheckRule::Box;
+    }
+}
+
+BoxVerdict CheckBoxAnswer(const QString &typed, const QString &expected) {
+    BoxVerdict v;
+    v.shown = NormalizeAnswer(typed);
+    v.correct = !v.shown.isEmpty() && v.shown == expected;
+    return v;
+}
+
+BoxVerdict CheckSwitchAnswer(const QString &chosen, const QString &expected) {
+    BoxVerdict v;
+    v.shown = NormalizeAnswer(chosen);
+    v.correct = v.shown == expected;
+    return v;
+}
+
+bool CheckLabelAnswer(const QString &caption, const QString &expected) { return caption == expected; }
+
+bool CheckTileAnswer(const QString &dropped, const QString &expected) {
+    return !dropped.isEmpty() && dropped == expected;
+}
+
+bool CheckListAnswer(const QString &chosen, const QString &correct) { return !chosen.isEmpty() && chosen == correct; }
+
+QString Sentence(const Misc::ContentRecord &r) { return r.field[0] + r.field[1] + r.field[2]; }
+
+namespace {
+
+// Field 2 alone, spaces trimmed and its first letter capitalised: the hint
+// of a record whose text before the gap and answer are both empty.
+QString capitalisedField2(const Misc::ContentRecord &r) {
+    const QChar space = QLatin1Char(' ');
+    QString t = r.field[2];
+    while (t.startsWith(space)) t.remove(0, 1);
+    while (t.endsWith(space)) t.chop(1);
+    if (!t.isEmpty()) t[0] = t.at(0).toUpper();
+    return t;
+}
+
+}  // namespace
+
+HintText AnswerHint(int exercise, const Misc::ContentRecord &r, const QString &caption, const QString &tag) {
+    HintText h;
+    h.shown = true;
+    switch (exercise) {
+    case 1:
+    case 2:
+    case 4:
+    case 5:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 15:
+    case 16:
+    case 17:
+    case 20:
+        h.line1 = (!r.field[0].isEmpty() || !r.field[1].isEmpty()) ? Sentence(r) : capitalisedField2(r);
+        break;
+    case 6: {
+        const QString s = Sentence(r);
+        const qsizetype bracket = s.indexOf(QLatin1Char('('));
+        h.line1 = bracket < 0 ? s : s.left(bracket);
+        break;
+    }
+    case 3:
+        h.line1 = r.field[4];
+        h.alignment = Qt::AlignHCenter;
+        break;
+    case 13:
+        h.line1 = r.field[1];
+        break;
+    case 14:
+        h.line1 = r.field[0];
+        h.line2 = r.field[6] + r.field[1] + r.field[7];
+        break;
+    case 19:
+        h.line1 = caption;
+        h.alignment = Qt::AlignHCenter;
+        break;
+    case 21:
+        h.line1 = caption + QStringLiteral(" - ") + tag;
+        h.alignment = Qt::AlignHCenter;
+        break;
+    case 22:
+    case 23:
+        h.line1 = Sentence(r);
+        h.alignment = Qt::AlignHCenter;
+        break;
+    case 24:
+        h.line1 = Sentence(r);
+        break;
+    default:  // 18 shows the list's details instead of a hint
+        h.shown = false;
+        break;
+    }
+    return h;
+}
+
+QPoint HintWindowPosition(const QPoint &cursor, const QSize &window) {
+    return {cursor.x() + 5 - window.width(), cursor.y()};
+}
+
+}  // namespace answers

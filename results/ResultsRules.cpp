@@ -1,0 +1,209 @@
+#include "results/ResultsRules.h"
+
+#include "platform/codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace results {
+
+QString GradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands) {
+    if (total <= 0) return {};
+    const double p = double(right) / double(total) * 100.0;
+    QString grade;
+    for (std::size_t i = 1; i <= 5; ++i) {
+        const Misc::GradeBand &b = bands[i];
+        if (double(b.lower) <= p && p <= double(b.upper)) grade = QString::number(b.grade).trimmed();
+    }
+    return grade;
+}
+
+bool RanksAfter(const ResultRecord &a, const ResultRecord &b) {
+    if (a.grade != b.grade) return a.grade > b.grade;
+    if (a.right != b.right) return a.right < b.right;
+    return a.wrong > b.wrong;
+}
+
+void SortResults(std::vector<ResultRecord> &records) {
+    const std::size_t count = records.size();
+    if (count < 2) return;
+    // Each pass carries the best remaining record up to position i; only a
+    // strictly better record moves past another, which keeps ties in order.
+    for (std::size_t i = 0; i + 1 < count; ++i)
+        for (std::size_t j = count - 1; j > i; --j)
+            if (RanksAfter(records[j - 1], records[j])) std::swap(records[j - 1], records[j]);
+}
+
+int InsertResult(std::vector<ResultRecord> &records, ResultRecord record) {
+    for (ResultRecord &r : records) r.mark = 0;
+    record.mark = 1;
+    records.push_back(std::move(record));
+    SortResults(records);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i].mark == 1) return int(i) + 1;
+    return int(records.size());
+}
+
+std::optional<std::int16_t> ParseCount(const QString &text) {
+    const QString t = text.trimmed();
+    int pos = 0;
+    bool negative = false;
+    if (pos < t.size() && (t.at(pos) == QLatin1Char('-') || t.at(pos) == QLatin1Char('+'))) {
+        negative = t.at(pos) == QLatin1Char('-');
+        ++pos;
+    }
+    double value = 0;
+    int digits = 0;
+    while (pos < t.size() && t.at(pos) >= QLatin1Char('0') && t.at(pos) <= QLatin1Char('9')) {
+        value = value * 10 + (t.at(pos).unicode() - '0');
+        ++digits;
+        ++pos;
+        if (value > 1e6) return std::nullopt;  // far outside 16 bits
+    }
+    if (pos < t.size() && t.at(pos) == QLatin1Char('.')) {
+        ++pos;
+        double scale = 0.1;
+        while (pos < t.size() && t.at(pos) >= QLatin1Char('0') && t.at(pos) <= QLatin1Char('9')) {
+            value += (t.at(pos).unicode() - '0') * scale;
+            scale /= 10;
+            ++digits;
+            ++pos;
+        }
+    }
+    if (digits == 0 || pos != t.size()) return std::nullopt;
+    const double whole = std::floor(negative ? -value : value);
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return std::int16_t(whole);
+}
+
+QString StorableName(const QString &name) {
+    QString out = name;
+    out.replace(QLatin1Char('|'), QLatin1Char('/'));
+    for (QChar &c : out)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) c = QLatin1Char(' ');
+    return out;
+}
+
+std::optional<ResultRecord> ParseResultLine(const QString &line) {
+    QString fields[5];
+    int counter = 0;
+    for (QChar c : line) {
+        if (c == QLatin1Char('|')) {
+            ++counter;
+            if (counter >= 5) break;
+        } else {
+            fields[counter] += c;
+        }
+    }
+    if (counter < 3) return std::nullopt;  // right, wrong and grade are needed
+    const auto right = ParseCount(fields[1]);
+    const auto wrong = ParseCount(fields[2]);
+    const auto grade = ParseCount(fields[3]);
+    if (!right || !wrong || !grade) return std::nullopt;
+    ResultRecord r;
+    r.name = fields[0];
+    r.right = *right;
+    r.wrong = *wrong;
+    r.grade = *grade;
+    r.mark = 0;
+    return r;
+}
+
+QString FormatResultLine(const ResultRecord &record) {
+    // Joined, not formatted with arg(): a name may itself contain "%1".
+    const QChar bar = QLatin1Char('|');
+    return StorableName(record.name) + bar + QString::number(record.right) + bar + QString::number(record.wrong) +
+           bar + QString::number(record.grade) + bar + QString::number(record.mark);
+}
+
+std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped) {
+    std::vector<ResultRecord> out;
+    int bad = 0;
+    bool ok = false;
+    const QStringList lines = platform::readTextLines(nativePath, &ok);
+    if (ok) {
+        for (const QString &line : lines) {
+            if (auto r = ParseResultLine(line)) out.push_back(*r);
+            else ++bad;
+        }
+    }
+    if (skipped) *skipped = bad;
+    return out;
+}
+
+bool WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records) {
+    QStringList lines;
+    lines.reserve(qsizetype(records.size()));
+    for (const ResultRecord &r : records) lines << FormatResultLine(r);
+    QSaveFile file(nativePath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = platform::encode1250(platform::joinLinesCrLf(lines));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+QString PadRight(const QString &text, int n) {
+    if (text.size() >= n) return text;
+    return text + QString(n - text.size(), QLatin1Char(' '));
+}
+
+namespace {
+// A line break inside a value would break the entry's four-line layout.
+QString oneLine(const QString &text) {
+    QString out = text;
+    for (QChar &c : out)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) c = QLatin1Char(' ');
+    return out;
+}
+}  // namespace
+
+QStringList LogEntryLines(const LogEntry &e, const std::function<QString(int)> &label) {
+    const QString date =
+        QStringLiteral("%1.%2.%3").arg(e.when.date().day()).arg(e.when.date().month()).arg(e.when.date().year());
+    const QString time = QStringLiteral("%1:%2")
+                             .arg(e.when.time().hour(), 2, 10, QLatin1Char('0'))
+                             .arg(e.when.time().minute(), 2, 10, QLatin1Char('0'));
+    const QString colon = QStringLiteral(": ");
+    const QString colon2 = QStringLiteral(":  ");
+    QStringList lines;
+    lines << label(35) + colon + PadRight(oneLine(e.name), 35) + QStringLiteral("   ") + label(36) + colon +
+                 PadRight(date, 10) + QStringLiteral("   ") + label(37) + colon + time;
+    lines << label(38) + colon + PadRight(oneLine(e.group), 20) + QStringLiteral(" ") + label(39) + colon +
+                 PadRight(oneLine(e.exercise), 30);
+    lines << label(40) + colon2 + PadRight(QString::number(e.questionCount), 6) + QStringLiteral("   ") + label(41) +
+                 colon2 + PadRight(oneLine(e.right), 6) + QStringLiteral("    ") + label(42) + colon2 +
+                 PadRight(oneLine(e.wrong), 6) + QStringLiteral("    ") + label(43) + colon2 + oneLine(e.grade);
+    lines << QString(75, QLatin1Char('='));
+    return lines;
+}
+
+bool AppendLogEntry(const QString &nativePath, const QStringList &lines) {
+    QByteArray bytes;
+    if (QFileInfo::exists(nativePath)) {
+        QFile old(nativePath);
+        if (!old.open(QIODevice::ReadOnly)) return false;  // never replace a log we could not read
+        bytes = old.readAll();
+        if (old.error() != QFileDevice::NoError) return false;
+        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    }
+    bytes += platform::encode1250(platform::joinLinesCrLf(lines));
+    QSaveFile file(nativePath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace results

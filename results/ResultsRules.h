@@ -1,0 +1,101 @@
+// The rules of the results table without any screen: the grade of a result,
+// the ranking of the table, the lines of the per-exercise results file and
+// the entries of the results log, and reading and writing both files.
+//
+// Files are Windows-1250 text with CR LF line ends. A results file holds one
+// record per line, "name|right|wrong|grade|mark", in ranked order.
+#pragma once
+
+#include "app/Misc.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace results {
+
+// One row of an exercise's table of results.
+struct ResultRecord {
+    QString name;
+    std::int16_t right = 0;
+    std::int16_t wrong = 0;
+    std::int16_t grade = 0;
+    std::uint8_t mark = 0;  // 1 for the record just inserted, else 0
+
+    bool operator==(const ResultRecord &) const = default;
+};
+
+// The grade for `right` of `total` items: p = right / total * 100 (double);
+// every band 1 ... 5 with lower <= p <= upper sets the result to its grade,
+// so the last matching band wins. Empty when no band matches or total is 0.
+QString GradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands);
+
+// True when a ranks below b: worse grade; or equal grade and fewer right;
+// or equal grade and right and more wrong.
+bool RanksAfter(const ResultRecord &a, const ResultRecord &b);
+
+// Bubble-sorts the table by RanksAfter. Records that rank equal keep their
+// order, so a newer record stays below an older equal one.
+void SortResults(std::vector<ResultRecord> &records);
+
+// Clears every mark, appends `record` with mark 1 and re-sorts. Returns the
+// new record's rank (1 = best).
+int InsertResult(std::vector<ResultRecord> &records, ResultRecord record);
+
+// A decimal count or grade text as a 16-bit number: surrounding spaces
+// skipped, an optional sign, digits, an optional "." and fraction (rounded
+// down). Empty, other text or a value outside 16 bits gives nothing.
+std::optional<std::int16_t> ParseCount(const QString &text);
+
+// The name as it can be stored in a record: "|" would split the record and
+// a line end would split the line, so "|" becomes "/" and CR, LF and tabs
+// become spaces.
+QString StorableName(const QString &name);
+
+// One line of a results file: fields are split at every "|", characters
+// after a fifth "|" are ignored; right, wrong and grade must convert
+// (ParseCount). The mark is not read: a loaded record is unmarked. A line
+// that cannot be converted gives nothing.
+std::optional<ResultRecord> ParseResultLine(const QString &line);
+// "name|right|wrong|grade|mark" without spaces.
+QString FormatResultLine(const ResultRecord &record);
+
+// Reads a results file. A missing file is an empty table; lines that cannot
+// be converted are skipped (counted in *skipped) and the others kept.
+std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped = nullptr);
+// Rewrites the whole results file atomically: either the old or the new file
+// is left, never a torn one. Returns false when it could not be written.
+bool WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records);
+
+// Pads text with spaces to n characters; a longer text is kept whole.
+QString PadRight(const QString &text, int n);
+
+// What one results log entry says.
+struct LogEntry {
+    QString name;
+    QString group;     // the group title
+    QString exercise;  // the exercise title
+    int questionCount = 0;
+    QString right;
+    QString wrong;
+    QString grade;
+    QDateTime when;
+};
+
+// The four lines of a log entry (without line ends); label(k) gives text k
+// of the texts file (35 ... 43).
+QStringList LogEntryLines(const LogEntry &entry, const std::function<QString(int)> &label);
+
+// Appends lines (each ended by CR LF) to the log. The log is rewritten
+// atomically with the entry added, so an interrupted write leaves the old
+// log whole; an old log whose last line lacks its line end gets one first.
+// Returns false when the log could not be read or written.
+bool AppendLogEntry(const QString &nativePath, const QStringList &lines);
+
+}  // namespace results

@@ -1,0 +1,187 @@
+#include "results/frm_Tabulka.h"
+
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "screens/frm_Setup.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcResults, "tutorix.results")
+
+using namespace Misc;
+
+namespace {
+
+const QColor kNewRecordColour(227, 0, 0);
+
+struct Column {
+    int left;
+    int width;
+};
+constexpr Column kRank{32, 50};
+constexpr Column kName{91, 260};
+constexpr Column kRight{376, 70};
+constexpr Column kWrong{464, 70};
+constexpr Column kGrade{544, 70};
+
+int rowTop(int row) { return 135 + 30 * row; }
+
+ui::Label *makeRowLabel(QWidget *parent, Column c) {
+    auto *l = new ui::Label(parent);
+    l->setGeometry(c.left, rowTop(1), c.width, 20);
+    l->setBackStyle(ui::BackStyle::Transparent);
+    return l;
+}
+
+void reportWriteFailure(const QString &path) {
+    qCWarning(lcResults) << "could not write" << path;
+    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1.").arg(path), QStringLiteral("Chyba"),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+}
+
+}  // namespace
+
+frm_Tabulka::frm_Tabulka() {
+    LPoradi.setElement(1, makeRowLabel(this, kRank));
+    LJmeno.setElement(1, makeRowLabel(this, kName));
+    LSpravne.setElement(1, makeRowLabel(this, kRight));
+    LSpatne.setElement(1, makeRowLabel(this, kWrong));
+    LZnamka.setElement(1, makeRowLabel(this, kGrade));
+    LPoradi(1)->setCaption(QStringLiteral("1."));
+
+    picKonec = new ui::PictureBox(this);
+    picKonec->setGeometry(546, 5, 91, 75);
+    picKonec->events.Click = [this](int) { picKonec_Click(); };
+    picKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picKonec_MouseMove(); };
+}
+
+QString frm_Tabulka::ResultsFilePath() { return DataPath(ExerciseNumber + QStringLiteral(".res")); }
+
+void frm_Tabulka::Form_Load() {
+    ScaleScreenControls(this);
+    PrepareScreenWindow(this, 640, 480);
+    RestoreKeyboardLayout();
+
+    setPicture(LoadPicture(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(ExerciseNumber2())));
+    CloseButtonNormal = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_0.bmp"));
+    CloseButtonHover = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_1.bmp"));
+    picKonec->setPicture(CloseButtonNormal);
+
+    // Qt lays text out in device-independent pixels, so the 12-point size
+    // keeps its pixel size on every display density.
+    for (auto *arr : {&LPoradi, &LJmeno, &LSpravne, &LSpatne, &LZnamka}) {
+        ui::Label *first = (*arr)(1);
+        first->setBackStyle(ui::BackStyle::Transparent);
+        first->setFontPoints(12.0);
+        for (int i = 2; i <= kRowsShown; ++i) {
+            ui::Label *l = arr->Load(i);
+            l->Move(first->Left(), rowTop(i), first->Width(), first->Height());
+            l->setCaption(QString());
+            l->show();
+        }
+    }
+    for (int i = 1; i <= kRowsShown; ++i) LPoradi(i)->setCaption(QString::number(i) + QLatin1Char('.'));
+
+    LoadResultsFile(ResultsFilePath());
+    showRows(false);
+    HoverCode = 0;
+}
+
+void frm_Tabulka::LoadResultsFile(const QString &path) {
+    int skipped = 0;
+    Results = results::ReadResultsFile(platform::nativePath(path), &skipped);
+    if (skipped > 0) qCWarning(lcResults) << path << ":" << skipped << "unreadable lines left out";
+}
+
+void frm_Tabulka::SaveResultsFile(const QString &path) {
+    if (!results::WriteResultsFile(platform::nativePath(path), Results)) reportWriteFailure(path);
+}
+
+void frm_Tabulka::showRows(bool highlightMarked) {
+    for (int i = 1; i <= kRowsShown; ++i) {
+        LJmeno(i)->setCaption(QString());
+        LSpravne(i)->setCaption(QString());
+        LSpatne(i)->setCaption(QString());
+        LZnamka(i)->setCaption(QString());
+    }
+    const int shown = qMin(ResultCount(), kRowsShown);
+    for (int i = 1; i <= shown; ++i) {
+        const results::ResultRecord &r = Results[std::size_t(i - 1)];
+        const QColor colour = highlightMarked && r.mark == 1 ? kNewRecordColour : QColor(Qt::black);
+        for (auto *arr : {&LPoradi, &LJmeno, &LSpravne, &LSpatne, &LZnamka}) (*arr)(i)->setForeColor(colour);
+        LJmeno(i)->setCaption(r.name);
+        LSpravne(i)->setCaption(QString::number(r.right));
+        LSpatne(i)->setCaption(QString::number(r.wrong));
+        LZnamka(i)->setCaption(QString::number(r.grade));
+    }
+}
+
+QString frm_Tabulka::Vlozeni_znamky(std::uint8_t spravne, std::uint8_t celkove) {
+    return results::GradeFor(spravne, celkove, GradeTable);
+}
+
+void frm_Tabulka::Vloz_novy_zaznam(const QString &jmeno, const QString &spravne, const QString &spatne,
+                                   const QString &Znamka, std::uint8_t ID) {
+    const auto right = results::ParseCount(spravne);
+    const auto wrong = results::ParseCount(spatne);
+    const auto grade = results::ParseCount(Znamka);
+    if (right && wrong && grade) {
+        results::ResultRecord r;
+        r.name = results::StorableName(jmeno);
+        r.right = *right;
+        r.wrong = *wrong;
+        r.grade = *grade;
+        results::InsertResult(Results, r);
+        // InsertResult marks the new record 1; a caller's other ID stands.
+        for (auto &rec : Results)
+            if (rec.mark == 1) rec.mark = ID;
+        SaveResultsFile(ResultsFilePath());
+    } else {
+        // Without a grade (no grade band matched) the record could not be
+        // ranked, and a later load would skip it: it is not entered.
+        qCWarning(lcResults) << "result not entered, counts or grade not numeric:" << spravne << spatne << Znamka;
+        for (auto &rec : Results) rec.mark = 0;
+    }
+    showRows(true);
+}
+
+void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, const QString &uloha,
+                                                      const QString &typulohy, const QString &spravne,
+                                                      const QString &spatne, const QString &Znamka) {
+    results::LogEntry e;
+    e.name = jmeno;
+    e.group = uloha;
+    e.exercise = typulohy;
+    e.questionCount = QuestionCount;
+    e.right = spravne;
+    e.wrong = spatne;
+    e.grade = Znamka;
+    e.when = QDateTime::currentDateTime();
+    const QString path = DataPath(QStringLiteral("Vysledky.dat"));
+    if (!results::AppendLogEntry(platform::nativePath(path), results::LogEntryLines(e, &Misc::Text)))
+        reportWriteFailure(path);
+}
+
+void frm_Tabulka::picKonec_Click() {
+    PlayClickSound();
+    ui::Form *back = Nadrazeny_form;
+    if (!back) back = &frm_Setup::get();  // the parent is gone: the run's start screen
+    back->Show();
+    CurrentScreen = back;
+    Unload();
+}
+
+void frm_Tabulka::picKonec_MouseMove() {
+    if (HoverCode == 4) return;
+    PlayHoverSound();
+    picKonec->setPicture(CloseButtonHover);
+    HoverCode = 4;
+}
+
+void frm_Tabulka::Form_MouseMove(Qt::MouseButtons, int, int) {
+    if (HoverCode == 0) return;
+    picKonec->setPicture(CloseButtonNormal);
+    HoverCode = 0;
+}

@@ -1,0 +1,73 @@
+// The results screen: the ten best results of the current exercise, the
+// grade of a finished run, the exercise's results file and the results log.
+//
+// The exercise form loads it, then (at the end of a run) asks for the grade,
+// inserts the new record, appends the log entry, sets Nadrazeny_form and
+// shows it. During a run it is only shown, to view the stored table. Its one
+// button, picKonec, returns to Nadrazeny_form.
+#pragma once
+
+#include "results/ResultsRules.h"
+#include "ui/ControlArray.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+#include <QPixmap>
+#include <QPointer>
+
+#include <cstdint>
+#include <vector>
+
+class frm_Tabulka : public ui::SingleForm<frm_Tabulka> {
+    Q_OBJECT
+public:
+    static constexpr int kRowsShown = 10;
+
+    frm_Tabulka();
+
+    // ---- Public interface ------------------------------------------------
+    QPointer<ui::Form> Nadrazeny_form;  // the screen picKonec returns to
+
+    // The grade for spravne right of celkove items as text ("" when no grade
+    // band matches).
+    QString Vlozeni_znamky(std::uint8_t spravne, std::uint8_t celkove);
+    // Inserts a result (marked with ID), re-ranks the table, rewrites the
+    // exercise's results file and shows the ten best.
+    void Vloz_novy_zaznam(const QString &jmeno, const QString &spravne, const QString &spatne, const QString &Znamka,
+                          std::uint8_t ID);
+    // Appends the four-line entry of a finished run to Vysledky.dat.
+    void Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, const QString &uloha, const QString &typulohy,
+                                             const QString &spravne, const QString &spatne, const QString &Znamka);
+
+    // ---- Controls ----------------------------------------------------------
+    ui::ControlArray<ui::Label> LPoradi;   // rank "1." ... "10."
+    ui::ControlArray<ui::Label> LJmeno;    // name
+    ui::ControlArray<ui::Label> LSpravne;  // right count
+    ui::ControlArray<ui::Label> LSpatne;   // wrong count
+    ui::ControlArray<ui::Label> LZnamka;   // grade
+    ui::PictureBox *picKonec = nullptr;    // back
+
+    // ---- Table -------------------------------------------------------------
+    std::vector<results::ResultRecord> Results;  // every record, ranked
+    int ResultCount() const { return int(Results.size()); }
+    // The results file of the current exercise (DataDir + number + ".res").
+    static QString ResultsFilePath();
+
+    // ---- Handlers (public so tests can drive them as the mouse does) -------
+    void picKonec_Click();
+    void picKonec_MouseMove();
+    void Form_MouseMove(Qt::MouseButtons buttons, int x, int y) override;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void LoadResultsFile(const QString &path);
+    void SaveResultsFile(const QString &path);
+    // Shows records 1 ... 10 in the rows; the marked record in red when
+    // highlightMarked, all others black.
+    void showRows(bool highlightMarked);
+
+    QPixmap CloseButtonNormal;
+    QPixmap CloseButtonHover;
+};

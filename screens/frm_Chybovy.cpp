@@ -1,0 +1,133 @@
+#include "screens/frm_Chybovy.h"
+
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "ui/fonts.h"
+
+#include <QFontMetricsF>
+
+#include <array>
+
+using namespace Misc;
+
+namespace hint {
+
+Layout LayoutFor(int exercise) {
+    switch (exercise) {
+    case 3:
+    case 22:
+    case 23:
+        return {QStringLiteral("Bitmap\\Games\\Hint_2.bmp"), 212, 37, 1, 190};
+    case 14:
+        return {QStringLiteral("Bitmap\\Games\\Hint_4.bmp"), 605, 57, 2, 550};
+    case 18:
+        return {QStringLiteral("Bitmap\\Games\\Hint_5.bmp"), 531, 57, 2, 480};
+    case 19:
+    case 21:
+        return {QStringLiteral("Bitmap\\Games\\Hint_6.bmp"), 250, 37, 1, 225};
+    default:  // 1, 2, 4 ... 13, 15, 16, 17, 20, 24
+        return {QStringLiteral("Bitmap\\Games\\Hint_3.bmp"), 531, 37, 1, 490};
+    }
+}
+
+double SmallerFontSize(double points) {
+    static constexpr std::array<double, 6> kSizes{8.25, 9.75, 12.0, 13.5, 18.0, 24.0};
+    const double wanted = points - 1.0;
+    double best = kSizes.front();
+    for (double s : kSizes)
+        if (s <= wanted + 1e-9) best = s;
+    return best;
+}
+
+int LineTop(double points, int baseTop) {
+    if (qFuzzyCompare(points, 9.75)) return baseTop + 2;
+    if (qFuzzyCompare(points, 8.25)) return baseTop + 3;
+    return baseTop;
+}
+
+Fit FitLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth) {
+    double p = points;
+    while (neededWidth(p) > lineWidth) {
+        const double smaller = SmallerFontSize(p);
+        if (smaller >= p) break;  // already the smallest size the font has
+        p = smaller;
+    }
+    return {p, LineTop(p, baseTop)};
+}
+
+double NeededWidth(const QString &text, double points) {
+    static const QFont measureFont = ui::screenFont(8.0);
+    return points / 8.0 * QFontMetricsF(measureFont).horizontalAdvance(text);
+}
+
+}  // namespace hint
+
+frm_Chybovy::frm_Chybovy() {
+    // A bubble over the exercise form: no frame, above it, never focused.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    auto *line1 = new ui::Label(this);
+    line1->setGeometry(hint::kLineLeft, hint::kBaseTop, 490, hint::kLineHeight);
+    Label1.setElement(1, line1);
+}
+
+void frm_Chybovy::Form_Load() {
+    ScaleScreenControls(this);
+    setWindowTitle(QStringLiteral("Tutorix Lingvana 1"));
+    Label1(1)->setBackStyle(ui::BackStyle::Transparent);
+    move(0, 0);
+
+    m_layout = hint::LayoutFor(ExerciseNumber.toInt());
+    // The bubble is read straight from the media folder; the window keeps its
+    // own copy for every redraw.
+    HintBackground = LoadPicture(m_layout.bitmap);
+    PrepareScreenWindow(this, m_layout.width, m_layout.height);
+
+    Label1(1)->Move(hint::kLineLeft, hint::kBaseTop, m_layout.lineWidth, hint::kLineHeight);
+    if (m_layout.lines == 2) {
+        ui::Label *line2 = Label1.Load(2);
+        line2->Move(hint::kLineLeft, hint::kBaseTop + hint::kSecondLineStep, m_layout.lineWidth, hint::kLineHeight);
+        line2->show();
+    }
+    HintBaseTop = hint::kBaseTop;
+
+    image().fill(Qt::black);
+    Vykresli_hint_na_pozadi();
+    Refresh();
+}
+
+void frm_Chybovy::Form_Unload() { Label1.UnloadCreated(); }
+
+void frm_Chybovy::Vykresli_hint_na_pozadi() {
+    const QImage bubble = HintBackground.toImage();
+    BlitToForm(this, 0, 0, m_layout.width, m_layout.height, bubble);
+    ApplyWindowShape(this, image().pixel(1, 1));
+}
+
+void frm_Chybovy::fitLine(int line, const QString &text) {
+    ui::Label *l = Label1(line);
+    if (!l) return;
+    const int base = HintBaseTop + (line - 1) * hint::kSecondLineStep;
+    const hint::Fit fit = hint::FitLine(l->fontPoints(), base, l->Width(),
+                                        [&text](double points) { return hint::NeededWidth(text, points); });
+    if (!qFuzzyCompare(fit.points, l->fontPoints())) l->setFontPoints(fit.points);
+    l->setTop(fit.top);
+    l->setCaption(text);
+}
+
+void frm_Chybovy::Vloz_Text(const QString &text1, const QString &text2) {
+    fitLine(1, text1);
+    if (!Label1.exists(2)) return;  // one-line bubbles have no room for text2
+    if (text2.isEmpty()) {
+        // Nothing for line 2: it must not keep the previous hint's text.
+        Label1(2)->setCaption(QString());
+        return;
+    }
+    fitLine(2, text2);
+}
+
+void frm_Chybovy::Show() {
+    Load();
+    show();
+    raise();
+}

@@ -1,0 +1,87 @@
+// Shared set-up of the screen tests: a private copy of the built course, the
+// program started through its selection screen, and the mouse and keyboard
+// input the tests send to real widgets.
+#pragma once
+
+#include "testsupport.h"
+
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "platform/sound.h"
+#include "screens/frm_Intro.h"
+#include "screens/frm_Select.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+namespace screentest {
+
+// The built course with a private data folder, made the active one.
+struct Course {
+    Course() { copy.activate(); }
+    bool valid() const { return copy.isValid(); }
+    testsupport::CourseCopy copy;
+};
+
+// Starts the program as main does (the selection screen's load runs the
+// start-up and shows the title) with message boxes, sounds and the end of
+// the program caught. The title is left running.
+inline bool startProgram() {
+    if (!testsupport::loadConfiguration()) return false;
+    frm_Select::get().Load();
+    return !frm_Select::get().startupFailed();
+}
+
+// Ends the title screen at once and waits for the selection screen.
+inline bool skipTitle() {
+    if (frm_Intro *intro = frm_Intro::existing()) intro->TitleScreenDeadline = Misc::TickCount();
+    return QTest::qWaitFor([] { return frm_Select::get().isVisible() && !frm_Intro::existing(); }, 5000);
+}
+
+// The mouse moving over w (at its centre unless told).
+inline void moveOver(QWidget *w, QPoint at = QPoint(-1, -1)) {
+    if (at.x() < 0) at = w->rect().center();
+    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// A left click on w (at its centre unless told).
+inline void click(QWidget *w, QPoint at = QPoint(-1, -1)) {
+    if (at.x() < 0) at = w->rect().center();
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Typing text key by key (any letters, Czech ones included).
+inline void type(QWidget *w, const QString &text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, c == QLatin1Char(' ') ? Qt::Key_Space : Qt::Key_unknown, Qt::NoModifier,
+                        QString(c));
+        QCoreApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, c == QLatin1Char(' ') ? Qt::Key_Space : Qt::Key_unknown,
+                          Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &release);
+    }
+}
+
+inline void backspace(QWidget *w, int times) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(w, Qt::Key_Backspace);
+}
+
+// How many hover and click sounds were asked for since the log was cleared.
+inline int hoverSounds() {
+    int n = 0;
+    for (const QString &s : platform::Sounds::log()) n += s.endsWith(QLatin1String("enter.wav"), Qt::CaseInsensitive);
+    return n;
+}
+inline int clickSounds() {
+    int n = 0;
+    for (const QString &s : platform::Sounds::log()) n += s.endsWith(QLatin1String("click.wav"), Qt::CaseInsensitive);
+    return n;
+}
+
+}  // namespace screentest

@@ -1,0 +1,333 @@
+// Start-up, configuration, tables, display mode, keyboard restore, exit and
+// the title screen.
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "app/Startup.h"
+#include "platform/display.h"
+#include "platform/keyboard.h"
+#include "platform/sound.h"
+#include "screens/frm_Intro.h"
+#include "screens/frm_Pozadi.h"
+#include "screens/frm_Select.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Misc;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void failures_data();
+    void failures();
+    void directoriesGetOneBackslash();
+    void gradeLine_data();
+    void gradeLine();
+    void textTable();
+    void keyboardRestore_data();
+    void keyboardRestore();
+    void switchToUs();
+    void displaySwitchFails();
+    void exitNoThenYes();
+    void titleEndsByClick();
+    void titleEndsByDeadline();
+    void wholeStartUp();
+
+private:
+    void writeIni(const QString &dir, const QString &body);
+    platform::DisplayModes::Fake m_display;
+};
+
+void TestStartup::initTestCase() {
+    testsupport::muteSounds();
+    testsupport::recordMessageBoxes(platform::MsgResult::Yes);
+    platform::DisplayModes::setFake(&m_display);
+}
+
+void TestStartup::init() {
+    testsupport::messageBoxes().clear();
+    testsupport::endRequests();
+}
+
+void TestStartup::writeIni(const QString &dir, const QString &body) {
+    QFile f(dir + QStringLiteral("/Tutorix.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(body.toUtf8());
+}
+
+void TestStartup::failures_data() {
+    QTest::addColumn<QString>("ini");        // %M media, %D data of the built course
+    QTest::addColumn<QStringList>("remove");  // data files removed from the copy
+    QTest::addColumn<int>("message");         // 0 = no failure
+    QTest::newRow("no ini") << QString() << QStringList{} << 1;
+    QTest::newRow("no CD key") << "[LING1]\nHD=%D\n" << QStringList{} << 1;
+    QTest::newRow("no HD key") << "[LING1]\nCD=%M\n" << QStringList{} << 1;
+    QTest::newRow("CD is Chyba") << "[LING1]\nCD=Chyba\nHD=%D\n" << QStringList{} << 1;
+    QTest::newRow("empty HD") << "[LING1]\nCD=%M\nHD=\n" << QStringList{} << 2;
+    QTest::newRow("empty CD") << "[LING1]\nCD=\nHD=%D\n" << QStringList{} << 3;
+    QTest::newRow("only Texty missing") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{"Texty.dat"} << 2;
+    QTest::newRow("data and media missing: data wins") << "[LING1]\nCD=/nonexistent\nHD=%D\n"
+                                                       << QStringList{"Vysledky.dat"} << 2;
+    QTest::newRow("all present") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{} << 0;
+}
+
+void TestStartup::failures() {
+    QFETCH(QString, ini);
+    QFETCH(QStringList, remove);
+    QFETCH(int, message);
+    testsupport::CourseCopy course;
+    QVERIFY(course.isValid());
+    QFile::remove(course.root() + QStringLiteral("/Tutorix.ini"));
+    if (!ini.isEmpty()) {
+        ini.replace(QStringLiteral("%M"), course.mediaDir()).replace(QStringLiteral("%D"), course.dataDir());
+        writeIni(course.root(), ini);
+    }
+    for (const QString &f : remove) QVERIFY(QFile::remove(course.dataDir() + QLatin1Char('/') + f));
+    course.activate();
+    const bool ok = testsupport::loadConfiguration();
+    QCOMPARE(ok, message == 0);
+    if (message == 0) {
+        QVERIFY(testsupport::messageBoxes().isEmpty());
+        return;
+    }
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    const platform::MsgBoxCall call = testsupport::messageBoxes().first();
+    QCOMPARE(call.caption, QStringLiteral("Chyba"));
+    QCOMPARE(call.icon, platform::MsgIcon::Critical);
+    QCOMPARE(call.text, StartupMessage(message));
+}
+
+void TestStartup::directoriesGetOneBackslash() {
+    QCOMPARE(WithTrailingBackslash(QStringLiteral("/a/b")), QStringLiteral("/a/b\\"));
+    QCOMPARE(WithTrailingBackslash(QStringLiteral("/a/b\\")), QStringLiteral("/a/b\\"));
+    testsupport::CourseCopy course;
+    writeIni(course.root(), QStringLiteral("[LING1]\nCD=%1\\\nHD=%2\n").arg(course.mediaDir(), course.dataDir()));
+    course.activate();
+    QVERIFY(testsupport::loadConfiguration());
+    QCOMPARE(MediaDir, course.mediaDir() + QStringLiteral("\\"));
+    QCOMPARE(DataDir, course.dataDir() + QStringLiteral("\\"));
+    QVERIFY(WindowsDir.endsWith(QLatin1Char('\\')));
+    QCOMPARE(StartupMessage(3), QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.\r\nZkontrolujte, je-li CD-ROM v CD mechanice."));
+}
+
+void TestStartup::gradeLine_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("lower");
+    QTest::addColumn<int>("upper");
+    QTest::addColumn<int>("grade");
+    QTest::newRow("three fields") << "0|30|5" << 0 << 30 << 5;
+    QTest::newRow("closing bar") << "50|74|" << 50 << 74 << 0;
+    QTest::newRow("no bar") << "42" << 42 << 0 << 0;
+    QTest::newRow("fourth field ignored") << "1|2|3|4" << 1 << 2 << 3;
+    QTest::newRow("leading number") << " 75 %|90abc|2" << 75 << 90 << 2;
+    QTest::newRow("non-numeric") << "x|y|z" << 0 << 0 << 0;
+    QTest::newRow("rounded") << "49.6|74.4|1" << 50 << 74 << 1;
+    QTest::newRow("empty") << "" << 0 << 0 << 0;
+}
+
+void TestStartup::gradeLine() {
+    QFETCH(QString, line);
+    QFETCH(int, lower);
+    QFETCH(int, upper);
+    QFETCH(int, grade);
+    const GradeBand b = ParseGradeLine(line);
+    QCOMPARE(int(b.lower), lower);
+    QCOMPARE(int(b.upper), upper);
+    QCOMPARE(int(b.grade), grade);
+}
+
+void TestStartup::textTable() {
+    FillTextTable({QStringLiteral("one"), QStringLiteral("two")});
+    QCOMPARE(Text(1), QStringLiteral("one"));
+    QCOMPARE(Text(2), QStringLiteral("two"));
+    QCOMPARE(Text(0), QString());
+    QCOMPARE(Text(3), QString());
+    QCOMPARE(Text(1000), QString());
+    QStringList many;
+    for (int i = 1; i <= 1005; ++i) many << QString::number(i);
+    FillTextTable(many);
+    QCOMPARE(Text(1000), QStringLiteral("1000"));
+    QCOMPARE(Text(1001), QString());
+    // The bundled course's table holds the exit question and every group title.
+    testsupport::CourseCopy course;
+    course.activate();
+    QVERIFY(testsupport::loadConfiguration());
+    for (int k : {1, 2, 3, 5, 7, 9, 11, 13, 15, 34, 44, 45}) QVERIFY2(!Text(k).isEmpty(), qPrintable(QString::number(k)));
+    QVERIFY(GradeTable[1].upper > 0 || GradeTable[1].grade > 0);
+}
+
+void TestStartup::keyboardRestore_data() {
+    QTest::addColumn<QStringList>("layouts");
+    QTest::addColumn<int>("initial");
+    QTest::addColumn<int>("activeBefore");
+    QTest::addColumn<bool>("removeInitial");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("activeAfter");
+    QTest::newRow("one layout: one step") << QStringList{"00000405"} << 0 << 0 << false << 1 << "00000405";
+    QTest::newRow("already active: full cycle") << QStringList{"00000405", "00000409"} << 0 << 0 << false << 2
+                                                << "00000405";
+    QTest::newRow("us active: back to czech") << QStringList{"00000405", "00000409"} << 0 << 1 << false << 1
+                                              << "00000405";
+    QTest::newRow("initial removed: bounded") << QStringList{"00000405", "00000409", "0000041B"} << 0 << 1 << true
+                                              << 2 << "0000041B";
+}
+
+void TestStartup::keyboardRestore() {
+    QFETCH(QStringList, layouts);
+    QFETCH(int, initial);
+    QFETCH(int, activeBefore);
+    QFETCH(bool, removeInitial);
+    QFETCH(int, steps);
+    QFETCH(QString, activeAfter);
+    platform::InProcessKeyboardLayouts kb(layouts, initial);
+    platform::KeyboardLayouts::setSystem(&kb);
+    SaveKeyboardLayout();
+    QCOMPARE(InitialKeyboardLayout, layouts.at(initial));
+    kb.setActive(activeBefore);
+    if (removeInitial) kb.removeLayout(layouts.at(initial));
+    const int before = kb.activations();
+    RestoreKeyboardLayout();
+    QCOMPARE(kb.activations() - before, steps);
+    QCOMPARE(kb.activeName(), activeAfter);
+    platform::KeyboardLayouts::setSystem(nullptr);
+}
+
+void TestStartup::switchToUs() {
+    platform::InProcessKeyboardLayouts kb({QStringLiteral("00000405"), QStringLiteral("0000041B")}, 0);
+    platform::KeyboardLayouts::setSystem(&kb);
+    SwitchToUsLayout();  // not installed: loaded and activated
+    QCOMPARE(kb.activeName(), QStringLiteral("00000409"));
+    QVERIFY(UsLayoutActive);
+    SwitchToUsLayout();  // installed now: found by stepping back
+    QCOMPARE(kb.activeName(), QStringLiteral("00000409"));
+    QCOMPARE(kb.count(), 3);
+    platform::KeyboardLayouts::setSystem(nullptr);
+}
+
+void TestStartup::displaySwitchFails() {
+    testsupport::CourseCopy course;
+    course.activate();
+    QVERIFY(testsupport::loadConfiguration());
+    m_display = {};
+    m_display.changeSucceeds = false;
+    SetDisplayMode();
+    QCOMPARE(m_display.changeCalls, 1);
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    QCOMPARE(testsupport::messageBoxes().first().text, Text(44));
+    QCOMPARE(testsupport::messageBoxes().first().caption, Text(45));
+    QCOMPARE(testsupport::messageBoxes().first().icon, platform::MsgIcon::None);
+    QVERIFY(frm_Pozadi::existing() && frm_Pozadi::existing()->isVisible());
+    frm_Pozadi::Unload();
+
+    testsupport::messageBoxes().clear();
+    m_display.changeSucceeds = true;
+    SetDisplayMode();
+    QVERIFY(testsupport::messageBoxes().isEmpty());
+    QVERIFY(!frm_Pozadi::existing());
+
+    m_display.restoreSucceeds = false;
+    RestoreDisplayMode();
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    QCOMPARE(testsupport::messageBoxes().first().text, Text(47));
+    m_display.restoreSucceeds = true;
+}
+
+void TestStartup::exitNoThenYes() {
+    testsupport::CourseCopy course;
+    course.activate();
+    m_display = {};
+    frm_Select &select = frm_Select::get();
+    testsupport::recordMessageBoxes(platform::MsgResult::Yes);
+    testsupport::loadConfiguration();  // installs the end hook
+    select.Load();
+    QVERIFY(!select.startupFailed());
+    testsupport::messageBoxes().clear();
+    testsupport::setMessageBoxAnswer(platform::MsgResult::No);
+    select.IKonec_Click();
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    QVERIFY(frm_Select::existing());
+    QCOMPARE(testsupport::endRequests(), 0);
+    QCOMPARE(m_display.restoreCalls, 0);
+    const platform::MsgBoxCall q = testsupport::messageBoxes().last();
+    QCOMPARE(q.text, Text(1));
+    QCOMPARE(q.caption, Text(2));
+    QCOMPARE(q.buttons, platform::MsgButtons::YesNo);
+    QCOMPARE(q.icon, platform::MsgIcon::Question);
+
+    testsupport::setMessageBoxAnswer(platform::MsgResult::Yes);
+    select.IKonec_Click();
+    int code = -1;
+    QCOMPARE(testsupport::endRequests(&code), 1);
+    QCOMPARE(code, 0);
+    QCOMPARE(m_display.restoreCalls, 1);
+    QVERIFY(!frm_Select::existing());
+    QVERIFY(!frm_Pozadi::existing());
+    if (frm_Intro::existing()) frm_Intro::Unload();
+}
+
+void TestStartup::titleEndsByClick() {
+    testsupport::CourseCopy course;
+    course.activate();
+    QVERIFY(testsupport::loadConfiguration());
+    frm_Intro &intro = frm_Intro::get();
+    intro.STAV_FORMU = frm_Intro::kTitleScreen;
+    intro.Show();
+    QVERIFY(intro.Timer1->isActive());
+    QVERIFY(intro.TitleScreenDeadline >= TickCount() + 9000);
+    QTimer::singleShot(200, [] {
+        if (frm_Intro::existing()) frm_Intro::existing()->Form_MouseDown(Qt::LeftButton, 10, 10);
+    });
+    QElapsedTimer t;
+    t.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!frm_Intro::existing(), 3000);
+    QVERIFY(t.elapsed() < 2000);
+    QVERIFY(frm_Select::existing() && frm_Select::existing()->isVisible());
+    QCOMPARE(CurrentScreen, static_cast<ui::Form *>(frm_Select::existing()));
+    frm_Select::existing()->hide();
+}
+
+void TestStartup::titleEndsByDeadline() {
+    testsupport::CourseCopy course;
+    course.activate();
+    QVERIFY(testsupport::loadConfiguration());
+    frm_Intro &intro = frm_Intro::get();
+    intro.STAV_FORMU = frm_Intro::kTitleScreen;
+    intro.Show();
+    intro.TitleScreenDeadline = TickCount() + 600;  // a shorter title for the test
+    QElapsedTimer t;
+    t.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!frm_Intro::existing(), 3000);
+    QVERIFY2(t.elapsed() >= 450, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(frm_Select::existing() && frm_Select::existing()->isVisible());
+    frm_Select::existing()->hide();
+}
+
+void TestStartup::wholeStartUp() {
+    if (frm_Select::existing()) frm_Select::Unload();
+    testsupport::CourseCopy course;
+    course.activate();
+    testsupport::loadConfiguration();
+    m_display = {};
+    m_display.changeSucceeds = true;
+    testsupport::messageBoxes().clear();
+    frm_Select &select = frm_Select::get();
+    select.Load();
+    QVERIFY(!select.startupFailed());
+    QVERIFY(!select.isVisible());                         // hidden until the title ends
+    QVERIFY(frm_Intro::existing() && frm_Intro::existing()->isVisible());
+    QCOMPARE(ExerciseNumber, QStringLiteral("0"));
+    QCOMPARE(select.openGroup(), 0);
+    for (int k = 1; k <= 6; ++k) QVERIFY(!select.RI(k)->isVisibleTo(&select));
+    QCOMPARE(select.LI(7)->y(), 102 + 6 * 54);
+    QVERIFY(testsupport::messageBoxes().isEmpty());
+    frm_Intro::Unload();
+    frm_Select::Unload();
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
