@@ -20,7 +20,11 @@ QStringList readSourceLines(const QString &path, bool *ok) {
         return {};
     }
     if (ok) *ok = true;
-    return platform::splitLines(QString::fromUtf8(f.readAll()));
+    QString text = QString::fromUtf8(f.readAll());
+    // Editors on Windows often start a UTF-8 file with a byte order mark; it
+    // is no part of the first line.
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return platform::splitLines(text);
 }
 
 QByteArray encodeCourseText(const QStringList &lines) {
@@ -37,6 +41,25 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
         if (error) *error = QStringLiteral("cannot write %1").arg(path);
         return false;
+    }
+    return true;
+}
+
+// The course files are Windows-1250: a character without a form there would
+// silently become "?" in the built course, so the build stops and names it.
+bool encodable(const QString &src, const QStringList &lines, QString *error) {
+    for (int i = 0; i < lines.size(); ++i) {
+        if (platform::representableIn1250(lines[i])) continue;
+        for (QChar c : lines[i])
+            if (!platform::representableIn1250(QString(c))) {
+                if (error)
+                    *error = QStringLiteral("%1:%2: the character \"%3\" (U+%4) has no Windows-1250 form.")
+                                 .arg(src)
+                                 .arg(i + 1)
+                                 .arg(QString(c))
+                                 .arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                return false;
+            }
     }
     return true;
 }
@@ -63,6 +86,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
             if (error) *error = QStringLiteral("%1: missing").arg(src);
             return false;
         }
+        if (!encodable(src, lines, error)) return false;
         if (!writeFile(QStringLiteral("%1/%2.dat").arg(data).arg(n), content::scrambleBytes(encodeCourseText(lines)),
                        error))
             return false;
@@ -74,6 +98,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
         if (error) *error = srcDir + QStringLiteral("/Texty.txt: missing");
         return false;
     }
+    if (!encodable(srcDir + QStringLiteral("/Texty.txt"), texts, error)) return false;
     if (!writeFile(data + QStringLiteral("/Texty.dat"), content::scrambleBytes(encodeCourseText(texts)), error))
         return false;
     const QStringList grades = readSourceLines(srcDir + QStringLiteral("/Znamky.txt"), &ok);
@@ -81,6 +106,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
         if (error) *error = srcDir + QStringLiteral("/Znamky.txt: missing");
         return false;
     }
+    if (!encodable(srcDir + QStringLiteral("/Znamky.txt"), grades, error)) return false;
     if (!writeFile(data + QStringLiteral("/Znamky.dat"), encodeCourseText(grades), error)) return false;
     if (!writeIfMissing(data + QStringLiteral("/Vysledky.dat"), error)) return false;
 

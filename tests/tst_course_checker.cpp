@@ -1,0 +1,318 @@
+// The course checker: its single rules, and whole courses with one fault
+// each, which it must name by file and line.
+#include "content/scramble.h"
+#include "course/lib/Checker.h"
+#include "course/lib/CheckerRules.h"
+#include "course/lib/CourseTool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace course::rules;
+
+class TestCourseChecker : public QObject {
+    Q_OBJECT
+private slots:
+    void droppedTileWord_data();
+    void droppedTileWord();
+    void clockPhrases_data();
+    void clockPhrases();
+    void answerFaults_data();
+    void answerFaults();
+    void gradeCoverage_data();
+    void gradeCoverage();
+    void wrapping_data();
+    void wrapping();
+    void bundledSourcesCheckClean();
+    void brokenCourse_data();
+    void brokenCourse();
+};
+
+namespace {
+
+const QString kSources = QStringLiteral(TUTORIX_SOURCE_DIR "/course/src");
+
+bool writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Builds the data directory of a course from sources the way the course tool
+// does (without the media folder, so only the data is checked).
+bool buildData(const QString &src, const QString &data) {
+    if (!QDir().mkpath(data)) return false;
+    bool ok = true;
+    for (int n = 1; n <= 24; ++n) {
+        const QStringList lines = course::readSourceLines(QStringLiteral("%1/%2.txt").arg(src).arg(n));
+        ok &= writeBytes(QStringLiteral("%1/%2.dat").arg(data).arg(n), content::scrambleBytes(course::encodeCourseText(lines)));
+        ok &= writeBytes(QStringLiteral("%1/%2.res").arg(data).arg(n), {});
+    }
+    ok &= writeBytes(data + QStringLiteral("/Texty.dat"),
+                     content::scrambleBytes(course::encodeCourseText(course::readSourceLines(src + QStringLiteral("/Texty.txt")))));
+    ok &= writeBytes(data + QStringLiteral("/Znamky.dat"),
+                     course::encodeCourseText(course::readSourceLines(src + QStringLiteral("/Znamky.txt"))));
+    ok &= writeBytes(data + QStringLiteral("/Vysledky.dat"), {});
+    return ok;
+}
+
+bool copySources(const QString &to) {
+    QDir().mkpath(to);
+    for (const QString &name : QDir(kSources).entryList({QStringLiteral("*.txt")}, QDir::Files))
+        if (!QFile::copy(kSources + QLatin1Char('/') + name, to + QLatin1Char('/') + name)) return false;
+    return true;
+}
+
+// line > 0 replaces that line (an empty text removes it), line 0 replaces the
+// whole file with text, line -1 deletes the file.
+bool mutate(const QString &path, int line, const QString &text) {
+    if (line < 0) return QFile::remove(path);
+    QStringList lines;
+    if (line == 0) {
+        lines = text.split(QLatin1Char('\n'));
+    } else {
+        lines = course::readSourceLines(path);
+        if (line > lines.size()) return false;
+        if (text.isEmpty()) lines.removeAt(line - 1);
+        else lines[line - 1] = text;
+    }
+    QByteArray bytes;
+    for (const QString &l : lines) bytes += l.toUtf8() + '\n';
+    QFile::remove(path);
+    return writeBytes(path, bytes);
+}
+
+// A measure of one millimetre per character.
+double oneMmPerChar(const QString &t) { return double(t.size()); }
+
+}  // namespace
+
+void TestCourseChecker::droppedTileWord_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("gap begins the sentence") << 1 << "" << "The" << true;
+    QTest::newRow("lower case at the start is never made") << 1 << "" << "the" << false;
+    QTest::newRow("after a full stop and a space") << 5 << "This is Tom. " << "He" << true;
+    QTest::newRow("full stop far back stays lower") << 5 << "Hello, Mrs Brown. How are " << "you" << true;
+    QTest::newRow("after a question mark no capital") << 5 << "Where is Dad? " << "He" << false;
+    QTest::newRow("after a question mark lower case") << 5 << "Where is Dad? " << "he" << true;
+    QTest::newRow("Czech name before the gap") << 6 << "Tohle je Šárčin pes. " << "Her" << true;
+    QTest::newRow("not a tile word") << 1 << "There is " << "one" << false;
+    QTest::newRow("tile word of another exercise") << 1 << "This is " << "my" << false;
+    QTest::newRow("I stays capital") << 5 << "Hi, " << "I" << true;
+}
+
+void TestCourseChecker::droppedTileWord() {
+    QFETCH(int, exercise);
+    QFETCH(QString, before);
+    QFETCH(QString, answer);
+    QFETCH(bool, reachable);
+    QCOMPARE(answerReachableWithTiles(exercise, answer, before), reachable);
+    QCOMPARE(course::rules::droppedTileWord(QStringLiteral("čas"), QString()), QStringLiteral("Čas"));
+}
+
+void TestCourseChecker::clockPhrases_data() {
+    QTest::addColumn<int>("hours");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("half past three") << 3 << 30 << "half past three" << true;
+    QTest::newRow("a quarter to seven") << 6 << 45 << "a quarter to seven" << true;
+    QTest::newRow("quarter past without a") << 1 << 15 << "quarter past one" << true;
+    QTest::newRow("twenty-five to") << 2 << 35 << "twenty-five to three" << true;
+    QTest::newRow("to the wrong hour") << 2 << 35 << "twenty-five to two" << false;
+    QTest::newRow("o'clock") << 4 << 0 << "four o'clock" << true;
+    QTest::newRow("afternoon hours") << 15 << 10 << "ten past three" << true;
+    QTest::newRow("twelve to one") << 12 << 40 << "twenty to one" << true;
+    QTest::newRow("midnight") << 0 << 0 << "midnight" << true;
+    QTest::newRow("digital") << 3 << 30 << "three thirty" << true;
+    QTest::newRow("past and to swapped") << 7 << 50 << "ten past seven" << false;
+    QTest::newRow("Czech phrase") << 3 << 30 << "půl čtvrté" << false;
+}
+
+void TestCourseChecker::clockPhrases() {
+    QFETCH(int, hours);
+    QFETCH(int, minutes);
+    QFETCH(QString, phrase);
+    QFETCH(bool, reads);
+    QCOMPARE(course::rules::clockPhrases(hours, minutes).contains(phrase), reads);
+    QVERIFY(course::rules::clockPhrases(3, 7).isEmpty());  // off the five-minute steps nothing is judged
+}
+
+void TestCourseChecker::answerFaults_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("spacingFault");
+    QTest::addColumn<bool>("typeable");
+    QTest::newRow("plain") << "went" << false << true;
+    QTest::newRow("two words") << "is raining" << false << true;
+    QTest::newRow("trailing space") << "went " << true << true;
+    QTest::newRow("leading space") << " went" << true << true;
+    QTest::newRow("double space") << "is  raining" << true << true;
+    QTest::newRow("Czech letters") << "kočka" << false << false;
+    QTest::newRow("typographic apostrophe") << "don’t" << false << false;
+    QTest::newRow("plain apostrophe") << "don't" << false << true;
+}
+
+void TestCourseChecker::answerFaults() {
+    QFETCH(QString, answer);
+    QFETCH(bool, spacingFault);
+    QFETCH(bool, typeable);
+    QCOMPARE(!course::rules::spacingFault(answer).isEmpty(), spacingFault);
+    QCOMPARE(typeableOnUsKeyboard(answer), typeable);
+}
+
+void TestCourseChecker::gradeCoverage_data() {
+    QTest::addColumn<QString>("bands");
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<QString>("gradeFor7of15");
+    QTest::newRow("school bands, overlaps at the borders") << "0|30|5 30|50|4 50|75|3 75|90|2 90|100|1" << 0 << "4";
+    QTest::newRow("gap between 30 and 31") << "0|30|5 31|50|4 50|75|3 75|90|2 90|100|1" << 0 << "4";
+    QTest::newRow("gap between 29 and 31") << "0|29|5 31|50|4 50|75|3 75|90|2 90|100|1" << 3 << "4";
+    QTest::newRow("top missing") << "0|30|5 30|50|4 50|75|3 75|90|2 90|99|1" << 5 << "4";
+    QTest::newRow("overlapping bands, later wins") << "0|50|5 40|100|1 0|0|0 0|0|0 0|0|0" << 0 << "1";
+}
+
+void TestCourseChecker::gradeCoverage() {
+    QFETCH(QString, bands);
+    QFETCH(int, missing);
+    QFETCH(QString, gradeFor7of15);
+    std::vector<Misc::GradeBand> table;
+    for (const QString &b : bands.split(QLatin1Char(' '))) {
+        const QStringList f = b.split(QLatin1Char('|'));
+        table.push_back({std::uint8_t(f[0].toInt()), std::uint8_t(f[1].toInt()), std::uint8_t(f[2].toInt())});
+    }
+    QCOMPARE(int(scoresWithoutGrade(table).size()), missing);
+    QCOMPARE(gradeFor(table, 7, 15), gradeFor7of15);
+}
+
+void TestCourseChecker::wrapping_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("one line, trailing space counts") << "abc def" << 8.0 << 1;
+    QTest::newRow("trailing space breaks") << "abc def" << 7.0 << 2;
+    QTest::newRow("extra spaces are skipped") << "abc   def" << 8.0 << 1;
+    QTest::newRow("Czech words") << "Doplň člen ke slovu" << 11.0 << 2;
+    QTest::newRow("word wider than a line") << "abc defghijkl" << 8.0 << -1;
+    QTest::newRow("empty") << "" << 8.0 << 0;
+}
+
+void TestCourseChecker::wrapping() {
+    QFETCH(QString, text);
+    QFETCH(double, width);
+    QFETCH(int, lines);
+    QCOMPARE(wrappedLineCount(text, width, oneMmPerChar), lines);
+}
+
+void TestCourseChecker::bundledSourcesCheckClean() {
+    QTemporaryDir tmp;
+    QVERIFY(buildData(kSources, tmp.filePath(QStringLiteral("data"))));
+    const QStringList problems = course::checkCourse(tmp.filePath(QStringLiteral("data")));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestCourseChecker::brokenCourse_data() {
+    QTest::addColumn<QString>("file");    // a source (.txt) changed before the build, or a built file after it
+    QTest::addColumn<int>("line");        // see mutate()
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("where");   // expected "file:line:" of the report
+    QTest::addColumn<QString>("words");   // expected in the sentence
+
+    QTest::newRow("content file missing") << "7.dat" << -1 << "" << "7.dat:0:" << "missing";
+    QTest::newRow("results file missing") << "12.res" << -1 << "" << "12.res:0:" << "results file";
+    QTest::newRow("texts missing") << "Texty.dat" << -1 << "" << "Texty.dat:0:" << "texts are missing";
+    QTest::newRow("grade bands missing") << "Znamky.dat" << -1 << "" << "Znamky.dat:0:" << "missing";
+    QTest::newRow("results log missing") << "Vysledky.dat" << -1 << "" << "Vysledky.dat:0:" << "log is missing";
+    QTest::newRow("too few records") << "10.txt" << 0 << QStringList(20, QStringLiteral("_ is it?#How#What#Who")).join('\n')
+                                     << "10.dat:0:" << "at least 31";
+    QTest::newRow("answer empty") << "15.txt" << 3 << "My baby sister has got four _. (tooth)#" << "15.dat:3:" << "answer";
+    QTest::newRow("stray separator") << "8.txt" << 5 << "The stars are _ the sky.#in#on#under#between#over" << "8.dat:5:"
+                                     << "stray";
+    QTest::newRow("missing separator") << "9.txt" << 2 << "Last week we _ a funny film.#watch" << "9.dat:2:" << "are needed";
+    QTest::newRow("empty line") << "16.txt" << 4 << " " << "16.dat:4:" << "empty";
+    QTest::newRow("duplicate item") << "17.txt" << 3 << "Yesterday I _ to the zoo with my class. (go)#went" << "17.dat:3:"
+                                    << "line 1";
+    QTest::newRow("exercise 4 choices") << "4.txt" << 2 << "My grandma has got _ cats.#many#a#lots" << "4.dat:2:"
+                                        << "\"a\" and \"many\"";
+    QTest::newRow("exercise 4 answer not a choice") << "4.txt" << 3 << "She has got _ cat.#one#a#many" << "4.dat:3:"
+                                                    << "none of the switch words";
+    QTest::newRow("exercise 2 closing position has a word") << "2.txt" << 2 << "My brother plays _ football.##the#a"
+                                                            << "2.dat:2:" << "closes the gap";
+    QTest::newRow("exercise 11 answer lower case at the start") << "11.txt" << 1 << "_ Monday we have English.#on#in#on#at"
+                                                                << "11.dat:1:" << "none of the switch words";
+    QTest::newRow("hour out of range") << "19.txt" << 4 << "25#30#half past one" << "19.dat:4:" << "hour";
+    QTest::newRow("minute not a number") << "19.txt" << 5 << "1#4five#a quarter to two" << "19.dat:5:" << "minute";
+    QTest::newRow("phrase does not read the clock") << "19.txt" << 6 << "2#5#five past three" << "19.dat:6:" << "does not read";
+    QTest::newRow("same time twice") << "19.txt" << 7 << "1#30#one thirty" << "19.dat:7:" << "line 4";
+    QTest::newRow("topic number out of range") << "21.txt" << 2 << "kočka#cat#21#Zvířata" << "21.dat:2:" << "1 to 20";
+    QTest::newRow("topic split") << "21.txt" << 20 << "slepice#hen#1#Zvířata" << "21.dat:20:" << "stand together";
+    QTest::newRow("topic with two names") << "21.txt" << 3 << "kůň#horse#1#Domácí zvířata" << "21.dat:3:" << "named";
+    QTest::newRow("topic numbered out of order") << "21.txt" << 0
+                                                 << QStringList{QStringList(12, QStringLiteral("x#y#2#Rodina")).join('\n'),
+                                                                QStringList(12, QStringLiteral("x#y#1#Škola")).join('\n'),
+                                                                QStringList(12, QStringLiteral("x#y#3#Jídlo")).join('\n')}
+                                                        .join('\n')
+                                                 << "21.dat:1:" << "button 1";
+    QTest::newRow("topic too small") << "21.txt" << 0
+                                     << QStringList{QStringList(30, QStringLiteral("pes#dog#1#Zvířata")).join('\n'),
+                                                    QStringLiteral("máma#mum#2#Rodina")}
+                                            .join('\n')
+                                     << "21.dat:31:" << "needs 10";
+    QTest::newRow("topic name too wide") << "21.txt" << 0
+                                         << QStringList(31, QStringLiteral("pes#dog#1#Zvířata domácí, hospodářské i divoké")).join('\n')
+                                         << "21.dat:1:" << "wider than its button";
+    QTest::newRow("underscore in a topic item") << "21.txt" << 4 << "kráva#cow_s#1#Zvířata" << "21.dat:4:" << "separator";
+    QTest::newRow("same Czech prompt, other answer") << "3.txt" << 2 << "pes#hound" << "3.dat:2:" << "line 1";
+    QTest::newRow("article not a tile") << "1.txt" << 1 << "There is _ apple on the table.#one" << "1.dat:1:" << "tile word";
+    QTest::newRow("capital the drop rule never makes") << "5.txt" << 6 << "Where is Dad? _ is in the kitchen.#He"
+                                                       << "5.dat:6:" << "tile word";
+    QTest::newRow("two equal choices") << "7.txt" << 1 << "I _ ten years old.#am#is#am" << "7.dat:1:" << "twice";
+    QTest::newRow("list word twice") << "18.txt" << 1 << "Which one is an animal?#horse#table#horse#river" << "18.dat:1:"
+                                     << "twice";
+    QTest::newRow("answer with trailing space") << "16.txt" << 1 << "Look! The baby is _. (sleep)#sleeping " << "16.dat:1:"
+                                                << "ends with a space";
+    QTest::newRow("answer not typeable") << "3.txt" << 3 << "kůň#kůň" << "3.dat:3:" << "US English keyboard";
+    QTest::newRow("recording missing") << "22.txt" << 2 << "It's a _ car.#red#" << "22.dat:2:" << "recording name";
+    QTest::newRow("recording used twice") << "23.txt" << 2 << "She _ milk.#drinks#23-01.wav" << "23.dat:2:" << "line 1";
+    QTest::newRow("bar breaks a result") << "3.res" << 0 << "Jan|Novák|8|2|2|0" << "3.res:1:" << "five fields";
+    QTest::newRow("result count not a number") << "3.res" << 0 << "Jan|osm|2|2|0" << "3.res:1:" << "whole number";
+    QTest::newRow("grade bands leave a gap") << "Znamky.txt" << 2 << "35|50|4" << "Znamky.dat:0:" << "5 of 15";
+    QTest::newRow("grade bands: four lines") << "Znamky.txt" << 5 << "" << "Znamky.dat:0:" << "exactly five";
+    QTest::newRow("grade outside 1 to 5") << "Znamky.txt" << 1 << "0|30|6" << "Znamky.dat:1:" << "1 to 5";
+    QTest::newRow("band not numbers") << "Znamky.txt" << 3 << "50|75" << "Znamky.dat:3:" << "three numbers";
+    QTest::newRow("text missing") << "Texty.txt" << 34 << " " << "Texty.dat:34:" << "printer dialog";
+    QTest::newRow("exercise name missing") << "Texty.txt" << 28 << " " << "Texty.dat:28:" << "exercise 21";
+    QTest::newRow("instructions too long") << "Texty.txt" << 79 << QStringList(60, QStringLiteral("Přepiš větu podle vzoru.")).join(' ')
+                                           << "Texty.dat:79:" << "five fit";
+    QTest::newRow("subtitle too long") << "Texty.txt" << 50
+                                       << "Cvičení 1: Členy a, an, the ve větách o zvířatech, rodině a škole" << "Texty.dat:50:"
+                                       << "name line";
+}
+
+void TestCourseChecker::brokenCourse() {
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(QString, where);
+    QFETCH(QString, words);
+    QTemporaryDir tmp;
+    const QString src = tmp.filePath(QStringLiteral("src"));
+    const QString data = tmp.filePath(QStringLiteral("data"));
+    QVERIFY(copySources(src));
+    const bool source = file.endsWith(QLatin1String(".txt"));
+    if (source) QVERIFY(mutate(src + QLatin1Char('/') + file, line, text));
+    QVERIFY(buildData(src, data));
+    if (!source) QVERIFY(mutate(data + QLatin1Char('/') + file, line, text));
+
+    const QStringList problems = course::checkCourse(data);
+    const QString prefix = data + QLatin1Char('/') + where;
+    bool found = false;
+    for (const QString &p : problems) found = found || (p.startsWith(prefix) && p.contains(words));
+    QVERIFY2(found, qPrintable(QStringLiteral("no \"%1 ... %2\" among:\n%3").arg(prefix, words, problems.join('\n'))));
+}
+
+QTEST_MAIN(TestCourseChecker)
+#include "tst_course_checker.moc"
