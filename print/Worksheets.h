@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <array>
+
 class QPrinter;
 
 namespace print {
@@ -15,11 +17,32 @@ void RunPrintJob();
 
 // Prints the worksheets of the current exercise from ContentRecords onto the
 // printer of the running job (one per copy). The exercise form calls it from
-// its load in print mode.
+// its load in print mode. Without a running job it does nothing.
 void PrintWorksheets();
 
 // Prints straight to a PDF file through the same path, without a dialog
-// (tests and teachers' scripts). Returns false when printing failed.
-bool PrintToPdf(const QString &pdfPath, int copies = 1);
+// (tests and teachers' scripts), from the records already loaded. Returns
+// false when printing failed (error says why); the file is then left as it
+// was.
+bool PrintToPdf(const QString &pdfPath, int copies = 1, QString *error = nullptr);
+
+// One worksheet: pages with the frame, the instructions and the rows of the
+// current exercise (ExerciseNumber) drawn from DrawnItems.
+void PrintWorksheet(const QString &title, const QString &subtitle, const QString &instructions, int p10, int p15,
+                    int p20, int p25, int p30, int perPage, int total);
+
+// A new random draw of QuestionCount different records into DrawnItems.
+void DrawWorksheetItems();
+// Exercise 19: two draws of QuestionCount different records, positions
+// 1 ... N and N + 1 ... 2N, no record twice within a block of ten.
+void DrawClockWorksheetItems();
+// Exercise 21: five different topic records into DrawnItems 1 ... 5 and the
+// same five in another order into PairOrder 1 ... 5.
+void Vygeneruj_tisk_21();
+
+// Why the current exercise cannot be printed with the records loaded (too
+// few records for the draw, no worksheet, no count chosen); empty when it
+// can.
+QString WorksheetProblem();
 
 }  // namespace print

@@ -4,6 +4,7 @@
 #include "course/lib/Checker.h"
 #include "course/lib/Media.h"
 #include "platform/codec.h"
+#include "print/PrintCommand.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,10 +150,15 @@ int runTool(const QStringList &args) {
         }
         return 0;
     }
+    if (cmd == QLatin1String("print")) {
+        const int rc = print::runPrintCommand(args.mid(2), err);
+        if (rc != 2) return rc;
+    }
     err << "usage: tutorix-course build SRC OUT\n"
            "       tutorix-course check DATADIR\n"
            "       tutorix-course scramble IN OUT\n"
-           "       tutorix-course unscramble IN OUT"
+           "       tutorix-course unscramble IN OUT\n"
+           "       tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]"
         << Qt::endl;
     return 2;
 }

@@ -7,7 +7,8 @@
 
 namespace course {
 
-// Command line: build SRC OUT | check DIR | scramble IN OUT | unscramble IN OUT.
+// Command line: build SRC OUT | check DIR | scramble IN OUT | unscramble IN OUT |
+// print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES] (worksheets as PDF).
 int runTool(const QStringList &args);
 
 // Writes OUT/data (content files and Texty.dat scrambled, Znamky.dat plain,

@@ -1,0 +1,64 @@
+// Exercise 19: five clocks with their hands drawn on the background and the
+// time phrases (and as many decoys) on the tiles.
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "exercise/PageDraw.h"
+#include "exercise/frm_Game01.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Misc;
+
+namespace {
+void drawHand(QPainter &p, int cx, int cy, double degrees, double length, int width) {
+    const double a = degrees * M_PI / 180.0;
+    p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(cx, cy), QPointF(cx - length * std::sin(a), cy + length * std::cos(a)));
+}
+}  // namespace
+
+void frm_Game01::FillClockRows() {
+    const auto random = exercise::clockSeededRandom();
+    const int rows = std::clamp(ItemsOnPage, 0, 5);
+    const int phrases = 2 * rows;
+    // Entries not yet redrawn still hold the previous page, so those records
+    // are avoided as well. The form's load made sure enough records exist.
+    for (int i = 1; i <= phrases; ++i) {
+        int n = 0;
+        do {
+            n = std::min(int(RecordCount * random()) + 1, RecordCount);
+        } while (std::find(DrawnItems.begin() + 1, DrawnItems.begin() + 1 + phrases, n) !=
+                 DrawnItems.begin() + 1 + phrases);
+        DrawnItems[std::size_t(i)] = n;
+    }
+    setPicture(LoadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
+    static const QPoint centres[6] = {{0, 0}, {312, 132}, {555, 205}, {312, 278}, {555, 351}, {312, 424}};
+    {
+        QPainter p(&image());
+        p.setRenderHint(QPainter::Antialiasing);
+        for (int i = 1; i <= rows; ++i) {
+            const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(i)])].field;
+            const int hours = rec[6].trimmed().toInt();
+            const int minutes = rec[7].trimmed().toInt();
+            const QPoint c = centres[i];
+            drawHand(p, c.x(), c.y(), 6.0 * minutes + 180.0, 27.0, 2);
+            drawHand(p, c.x(), c.y(), 30.0 * hours + 0.5 * minutes + 180.0, 18.0, 3);
+            TextPred(i)->setCaption(rec[8]);
+        }
+    }
+    update();
+    // Shuffle the phrases onto the tiles.
+    std::array<bool, 11> onTile{};
+    for (int i = 1; i <= phrases; ++i) {
+        int p = 0;
+        do {
+            p = std::min(int(phrases * random()) + 1, phrases);
+        } while (onTile[std::size_t(p)]);
+        onTile[std::size_t(p)] = true;
+        picDown(i)->move(17, 112 + 35 * (i - 1));
+        LDown(i)->setCaption(ContentRecords[std::size_t(DrawnItems[std::size_t(p)])].field[8]);
+    }
+}

@@ -1,0 +1,55 @@
+// Exercises 7, 8, 10, 12: gap sentences whose box is filled from a drop-down
+// list; the options of each row are shuffled here.
+#include "app/Misc.h"
+#include "exercise/PageDraw.h"
+#include "exercise/frm_Game01.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+using namespace Misc;
+
+void frm_Game01::FillListRows() {
+    DrawPageItems(RecordCount);
+    const int n = exercise();
+    const int options = std::clamp(ListOptionCount, 1, 4);
+    const auto random = exercise::clockSeededRandom();
+    const QFontMetrics metrics(Polozka(1)->font());
+    for (int r = 1; r <= ItemsOnPage; ++r) {
+        const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
+        ui::Label *pred = TextPred(r);
+        ui::TextBox *box = TVstup(r);
+        sizeToText(pred, rec[0]);
+        pred->show();
+        box->setLeft(pred->x() + pred->width());
+        box->setText(QString());
+        box->setForeColor(QColor(255, 0, 0));
+        box->Tag = rec[1];
+        box->show();
+        TextZa(r)->setLeft(box->x() + box->width());
+        sizeToText(TextZa(r), rec[2]);
+        TextZa(r)->show();
+
+        // A random order of the option places 1 ... options.
+        std::array<int, 5> place{};
+        std::array<bool, 5> taken{};
+        for (int i = 1; i <= options; ++i) {
+            int p = 0;
+            do {
+                p = std::min(int(options * random()) + 1, options);
+            } while (taken[std::size_t(p)]);
+            taken[std::size_t(p)] = true;
+            place[std::size_t(i)] = p;
+        }
+        const QString texts[5] = {QString(), rec[1], rec[6], rec[7], (n == 8 || n == 12) ? rec[8] : QString()};
+        for (auto &column : ListOptions) column[std::size_t(r)].clear();
+        for (int i = 1; i <= options; ++i) ListOptions[std::size_t(place[std::size_t(i)])][std::size_t(r)] = texts[i];
+
+        int widest = 0;
+        for (int k = 1; k <= options; ++k)
+            widest = std::max(widest, metrics.horizontalAdvance(ListOptions[std::size_t(k)][std::size_t(r)]));
+        box->setWidth(widest + 5);
+        TextZa(r)->setLeft(box->x() + box->width());
+    }
+}

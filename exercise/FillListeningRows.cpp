@@ -1,0 +1,32 @@
+// Exercises 22, 23, 24: a loudspeaker, the sentence with a box as wide as the
+// expected answer.
+#include "app/Misc.h"
+#include "exercise/PageDraw.h"
+#include "exercise/frm_Game01.h"
+
+using namespace Misc;
+
+void frm_Game01::FillListeningRows() {
+    DrawPageItems(RecordCount);
+    for (int r = 1; r <= ItemsOnPage; ++r) {
+        const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
+        ui::Label *pred = TextPred(r);
+        ui::TextBox *box = TVstup(r);
+        pred->hide();
+        sizeToText(pred, rec[1]);
+        box->setWidth(pred->width() + 6);
+        sizeToText(pred, rec[0]);
+        pred->show();
+        box->setLeft(pred->x() + pred->width());
+        box->setText(QString());
+        box->setForeColor(Qt::black);
+        box->Tag = rec[1];
+        box->show();
+        box->setLocked(false);
+        TextZa(r)->setLeft(box->x() + box->width());
+        sizeToText(TextZa(r), rec[2]);
+        TextZa(r)->show();
+        Klakson(r)->Tag = rec[6];
+        Klakson(r)->show();
+    }
+}

@@ -1,0 +1,32 @@
+// Exercise 21: the prompts of the chosen topics in shuffled rows, their
+// answer words on the tiles in draw order.
+#include "app/Misc.h"
+#include "exercise/PageDraw.h"
+#include "exercise/frm_Game01.h"
+
+#include <algorithm>
+
+using namespace Misc;
+
+void frm_Game01::FillTopicRows() {
+    DrawPageItems(TopicRecordCount);
+    const auto random = exercise::clockSeededRandom();
+    const int rows = std::clamp(ItemsOnPage, 0, 10);
+    for (int j = 1; j <= rows; ++j) {
+        int p = 0;
+        bool used = false;
+        do {
+            p = std::min(int(rows * random()) + 1, rows);
+            used = std::find(PairOrder.begin() + 1, PairOrder.begin() + j, p) != PairOrder.begin() + j;
+        } while (used);
+        PairOrder[std::size_t(j)] = p;
+    }
+    for (int j = 1; j <= rows; ++j) {
+        const auto &row = TopicRecords[std::size_t(DrawnItems[std::size_t(PairOrder[std::size_t(j)])])].field;
+        picDown(j)->move(442, 123 + 32 * (j - 1));
+        TextPred(j)->setCaption(row[6]);
+        TextPred(j)->Tag = row[7];
+        TextPred(j)->show();
+        LDown(j)->setCaption(TopicRecords[std::size_t(DrawnItems[std::size_t(j)])].field[7]);
+    }
+}

@@ -1,0 +1,62 @@
+#include "print/PrintCommand.h"
+
+#include "app/Misc.h"
+#include "app/Startup.h"
+#include "content/Records.h"
+#include "print/Worksheets.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace print {
+
+int runPrintCommand(const QStringList &args, QTextStream &err) {
+    if (args.size() < 4 || args.size() > 6) return 2;
+    const QDir data(args[0]);
+    bool ok = false;
+    const int exercise = args[1].toInt(&ok);
+    if (!ok || exercise < 1 || exercise > 21) {
+        err << "tutorix-course: exercise must be 1 ... 21 (22 ... 24 have no worksheet)" << Qt::endl;
+        return 2;
+    }
+    const int count = args[2].toInt(&ok);
+    if (!ok || (count != 10 && count != 15 && count != 20 && count != 25 && count != 30)) {
+        err << "tutorix-course: count must be 10, 15, 20, 25 or 30" << Qt::endl;
+        return 2;
+    }
+    int copies = 1;
+    if (args.size() == 6) {
+        copies = args[5].toInt(&ok);
+        if (!ok || copies < 1 || copies > 100) {
+            err << "tutorix-course: copies must be 1 ... 100" << Qt::endl;
+            return 2;
+        }
+    }
+    const QString texts = data.filePath(QStringLiteral("Texty.dat"));
+    const QString contentFile = data.filePath(QStringLiteral("%1.dat").arg(exercise));
+    for (const QString &path : {texts, contentFile}) {
+        if (!QFileInfo::exists(path)) {
+            err << "tutorix-course: missing " << path << Qt::endl;
+            return 1;
+        }
+    }
+    Misc::DataDir = QDir::toNativeSeparators(data.absolutePath()) + QLatin1Char('\\');
+    Misc::LoadTextTable(texts);
+    if (!content::LoadContentFile(contentFile, content::layoutOfExercise(exercise), exercise)) {
+        err << "tutorix-course: cannot read " << contentFile << Qt::endl;
+        return 1;
+    }
+    if (exercise == 21) content::CopyChosenTopics([](int) { return true; });
+    Misc::ExerciseNumber = QString::number(exercise);
+    Misc::QuestionCount = std::uint8_t(count);
+    Misc::ItemsRemaining = count;
+    Misc::PupilName = args.value(4);
+    QString error;
+    if (!PrintToPdf(args[3], copies, &error)) {
+        err << "tutorix-course: " << error << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace print

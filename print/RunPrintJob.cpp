@@ -1,0 +1,54 @@
+// The print button's job: a printer chosen in the print dialog, and the
+// exercise form loaded in print mode to print onto it.
+#include "app/Misc.h"
+#include "exercise/frm_Game01.h"
+#include "platform/msgbox.h"
+#include "print/PrintJob.h"
+#include "print/Worksheets.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace print {
+
+namespace {
+
+void reportFailure(const QString &why) {
+    platform::msgBox(QStringLiteral("Pracovní list se nepodařilo vytisknout.\n%1").arg(why), Misc::Text(34),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+}
+
+}  // namespace
+
+void RunPrintJob() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, Misc::CurrentScreen);
+    dialog.setWindowTitle(Misc::Text(34));
+    // Users without a printer print to a PDF file, so that stays offered.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) return;  // cancelled: nothing printed, nothing said
+
+    // Every copy is its own worksheet with its own random items, so the
+    // program draws the copies itself and the driver prints each sheet once
+    // (letting the driver repeat them too would multiply the sheets).
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(Misc::Text(34));
+
+    PrintJob job(&printer, copies);
+    Misc::PrintMode = true;
+    frm_Game01::get().Load();  // in print mode its load prints the worksheets
+    if (!job.failed() && job.pagesStarted() == 0)
+        job.fail(QStringLiteral("Cvičení nevytvořilo žádnou stránku."));
+    job.finish();
+    frm_Game01::Unload();
+    Misc::PrintMode = false;
+    if (job.failed()) reportFailure(job.error());
+}
+
+}  // namespace print
