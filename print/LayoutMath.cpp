@@ -52,7 +52,7 @@ namespace {
 constexpr std::array<int, 5> kOnePage{1, 1, 1, 1, 1};
 constexpr std::array<int, 5> kFifteenRows{1, 1, 2, 2, 2};
 
-const std::array<WorksheetSpec, 22> kSpecs{{
+const std::array<WorksheetPlan, 22> kPlans{{
     {},
     {49, 50, 51, kOnePage, 30, 1},
     {49, 52, 53, kOnePage, 30, 1},
@@ -79,18 +79,18 @@ const std::array<WorksheetSpec, 22> kSpecs{{
 
 }  // namespace
 
-const WorksheetSpec *worksheetSpec(int exercise) {
+const WorksheetPlan *worksheetPlan(int exercise) {
     if (exercise < 1 || exercise > 21) return nullptr;
-    return &kSpecs[std::size_t(exercise)];
+    return &kPlans[std::size_t(exercise)];
 }
 
-int pagesForCount(const WorksheetSpec &spec, int questionCount) {
+int pagesForCount(const WorksheetPlan &plan, int questionCount) {
     switch (questionCount) {
-    case 10: return spec.pages[0];
-    case 15: return spec.pages[1];
-    case 20: return spec.pages[2];
-    case 25: return spec.pages[3];
-    case 30: return spec.pages[4];
+    case 10: return plan.pages[0];
+    case 15: return plan.pages[1];
+    case 20: return plan.pages[2];
+    case 25: return plan.pages[3];
+    case 30: return plan.pages[4];
     default: return 0;
     }
 }

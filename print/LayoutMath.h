@@ -40,7 +40,7 @@ double instructionLineY(int k);
 int itemAreaTop(const InstructionLines &lines);
 
 // What the worksheet of an exercise prints (texts are TextTable numbers).
-struct WorksheetSpec {
+struct WorksheetPlan {
     int titleText = 0;
     int subtitleText = 0;
     int instructionText = 0;
@@ -49,9 +49,9 @@ struct WorksheetSpec {
     int positionsPerQuestion = 1;  // total positions = this x QuestionCount
 };
 // The worksheet of exercise 1 ... 21; nullptr for the others.
-const WorksheetSpec *worksheetSpec(int exercise);
+const WorksheetPlan *worksheetPlan(int exercise);
 // Pages for a question count (10, 15, 20, 25, 30); 0 for another count.
-int pagesForCount(const WorksheetSpec &spec, int questionCount);
+int pagesForCount(const WorksheetPlan &plan, int questionCount);
 
 // Rounds to a whole number, halves to the even neighbour (44.5 -> 44).
 int roundHalfEven(double v);

@@ -51,10 +51,10 @@ void printRow(int exercise, int j, int top) {
 
 QString WorksheetProblem() {
     const int e = currentExercise();
-    const WorksheetSpec *spec = worksheetSpec(e);
-    if (!spec) return QStringLiteral("Cvičení %1 nemá pracovní list.").arg(Misc::ExerciseNumber);
+    const WorksheetPlan *plan = worksheetPlan(e);
+    if (!plan) return QStringLiteral("Cvičení %1 nemá pracovní list.").arg(Misc::ExerciseNumber);
     const int n = Misc::QuestionCount;
-    if (pagesForCount(*spec, n) == 0) return QStringLiteral("Není zvolen počet otázek (10, 15, 20, 25 nebo 30).");
+    if (pagesForCount(*plan, n) == 0) return QStringLiteral("Není zvolen počet otázek (10, 15, 20, 25 nebo 30).");
     if (e == 21) {
         if (Misc::TopicRecordCount < 5)
             return QStringLiteral("Vybraná témata mají jen %1 slov; pracovní list jich potřebuje alespoň 5.")
@@ -97,7 +97,7 @@ void PrintWorksheet(const QString &title, const QString &subtitle, const QString
     const InstructionLines wrapped = WrapInstructions(instructions);
     for (int k = 1; k <= 5; ++k) Misc::InstructionLines[std::size_t(k)] = wrapped[std::size_t(k - 1)];
     job->setFont(12, false, false);
-    WorksheetSpec pages;
+    WorksheetPlan pages;
     pages.pages = {p10, p15, p20, p25, p30};
     Misc::PrintPageCount = pagesForCount(pages, Misc::QuestionCount);
     Misc::PrintPosition = 0;
@@ -125,16 +125,16 @@ void PrintWorksheets() {
         return;
     }
     const int e = currentExercise();
-    const WorksheetSpec &spec = *worksheetSpec(e);
+    const WorksheetPlan &plan = *worksheetPlan(e);
     for (int copy = 1; copy <= job->copies() && !job->failed(); ++copy) {
         job->setFont(12, false, false);
         if (e == 19)
             DrawClockWorksheetItems();
         else if (e != 21)
             DrawWorksheetItems();
-        PrintWorksheet(Misc::Text(spec.titleText), Misc::Text(spec.subtitleText), Misc::Text(spec.instructionText),
-                       spec.pages[0], spec.pages[1], spec.pages[2], spec.pages[3], spec.pages[4], spec.rowsPerPage,
-                       spec.positionsPerQuestion * Misc::QuestionCount);
+        PrintWorksheet(Misc::Text(plan.titleText), Misc::Text(plan.subtitleText), Misc::Text(plan.instructionText),
+                       plan.pages[0], plan.pages[1], plan.pages[2], plan.pages[3], plan.pages[4], plan.rowsPerPage,
+                       plan.positionsPerQuestion * Misc::QuestionCount);
     }
 }
 
