@@ -14,6 +14,7 @@ frm_Intro::frm_Intro() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frm_Intro::Timer1_Timer);
+    createTopicControls();
 }
 
 void frm_Intro::Form_Load() {

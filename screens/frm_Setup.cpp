@@ -6,6 +6,7 @@
 #include "print/Worksheets.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
+#include "screens/SlideIn.h"
 
 #include <QPointer>
 
@@ -200,27 +201,9 @@ void frm_Setup::ICislo_MouseDown(int k) {
 // ---- Continue and print buttons ------------------------------------------
 
 bool frm_Setup::slideIn(ui::PictureBox *button, int bufferIndex, const QImage &picture) {
-    const int w = button->width(), h = button->height();
-    ui::PictureBox *patch = PomPic(1);
-    ui::PictureBox *source = PomPic(bufferIndex);
-    patch->resize(w, h);
-    source->resize(w, h);
     // The patch of background the button stands on.
-    patch->setPicture(QPixmap::fromImage(image().copy(button->geometry())));
-    source->setPicture(QPixmap::fromImage(picture));
-    button->setPicture(patch->picture());
-    button->show();
-    const QImage frame = source->image().copy();
-    QPointer<frm_Setup> self(this);
-    QPointer<ui::PictureBox> target(button);
-    for (int s = 0; s <= 24; ++s) {
-        // Each frame lands over the previous ones; only key-coloured pixels
-        // let the earlier frames show through.
-        TransparentBlit(target.data(), 0, 24 - s, w, h, frame, 0, 0, screens::kSlideKey);
-        WaitWithEvents(15);
-        if (!self || !isFormLoaded() || !target) return false;
-    }
-    return true;
+    return screens::slideButtonIn(this, button, PomPic(1), PomPic(bufferIndex), image().copy(button->geometry()),
+                                  picture);
 }
 
 void frm_Setup::UpdateContinueButton() {
