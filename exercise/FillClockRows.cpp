@@ -3,6 +3,7 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/PageDraw.h"
+#include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 
 #include <QPainter>
@@ -13,14 +14,14 @@
 using namespace Misc;
 
 namespace {
-void drawHand(QPainter &p, int cx, int cy, double degrees, double length, int width) {
-    const double a = degrees * M_PI / 180.0;
+void drawHand(QPainter &p, QPoint centre, double degrees, double length, int width) {
     p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx, cy), QPointF(cx - length * std::sin(a), cy + length * std::cos(a)));
+    p.drawLine(QPointF(centre), exercise::clockHandEnd(QPointF(centre), degrees, length));
 }
 }  // namespace
 
 void frm_Game01::FillClockRows() {
+    ClearPlacedTiles();
     const auto random = exercise::clockSeededRandom();
     const int rows = std::clamp(ItemsOnPage, 0, 5);
     const int phrases = 2 * rows;
@@ -44,8 +45,8 @@ void frm_Game01::FillClockRows() {
             const int hours = rec[6].trimmed().toInt();
             const int minutes = rec[7].trimmed().toInt();
             const QPoint c = centres[i];
-            drawHand(p, c.x(), c.y(), 6.0 * minutes + 180.0, 27.0, 2);
-            drawHand(p, c.x(), c.y(), 30.0 * hours + 0.5 * minutes + 180.0, 18.0, 3);
+            drawHand(p, c, exercise::minuteHandAngle(minutes), 27.0, 2);
+            drawHand(p, c, exercise::hourHandAngle(hours, minutes), 18.0, 3);
             TextPred(i)->setCaption(rec[8]);
         }
     }

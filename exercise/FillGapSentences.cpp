@@ -25,6 +25,8 @@ void frm_Game01::FillGapSentences() {
         box->setText(QString());
         box->setForeColor(Qt::black);
         box->Tag = rec[1];
+        // Typed gaps open again after the check locked them on the last page.
+        if (n == 15 || n == 16 || n == 17) box->setLocked(false);
         box->show();
         if (n == 15) {
             za->hide();

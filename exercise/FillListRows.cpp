@@ -4,7 +4,7 @@
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 
-#include <QFontMetrics>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -15,7 +15,6 @@ void frm_Game01::FillListRows() {
     const int n = exercise();
     const int options = std::clamp(ListOptionCount, 1, 4);
     const auto random = exercise::clockSeededRandom();
-    const QFontMetrics metrics(Polozka(1)->font());
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
@@ -46,10 +45,12 @@ void frm_Game01::FillListRows() {
         for (auto &column : ListOptions) column[std::size_t(r)].clear();
         for (int i = 1; i <= options; ++i) ListOptions[std::size_t(place[std::size_t(i)])][std::size_t(r)] = texts[i];
 
-        int widest = 0;
-        for (int k = 1; k <= options; ++k)
-            widest = std::max(widest, metrics.horizontalAdvance(ListOptions[std::size_t(k)][std::size_t(r)]));
-        box->setWidth(widest + 5);
+        // The widest option + 5, and never less than the box's own frame and
+        // margins need to show that option whole.
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        const QMargins margins = box->textMargins();
+        const int chrome = 2 * frame + margins.left() + margins.right() + 4;  // 4: the line edit's inner margin
+        box->setWidth(ListOptionsWidth(r) + std::max(5, chrome + 1));
         TextZa(r)->setLeft(box->x() + box->width());
     }
 }

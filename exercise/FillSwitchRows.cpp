@@ -40,7 +40,7 @@ void frm_Game01::FillSwitchRows() {
             else if (rec[6] == QLatin1String("many") && SwitchPictures.count(10))
                 PicMain(1)->setPicture(SwitchPictures[10]);
         }
-        // Drawing the switch at rest and the row's switch state belong to the
-        // switch handling of these exercises.
+        DrawSwitchFromPicMain(r);
+        SwitchState[std::size_t(r)].clear();
     }
 }

@@ -9,6 +9,8 @@
 using namespace Misc;
 
 void frm_Game01::FillTopicRows() {
+    // The boxes' Tags carry the dropped words: a new page starts with none.
+    ClearPlacedTiles();
     DrawPageItems(TopicRecordCount);
     const auto random = exercise::clockSeededRandom();
     const int rows = std::clamp(ItemsOnPage, 0, 10);

@@ -160,6 +160,10 @@ frm_Game01::frm_Game01() {
     top->events.MouseDown = [this](int i, Qt::MouseButton, int, int) { PicTop_MouseDown(i); };
     top->events.DblClick = [this](int i) { PicTop_MouseDown(i); };
     top->events.MouseMove = [this](int i, Qt::MouseButtons, int, int) { PicTop_MouseMove(i); };
+
+    connectRunHandlers();
+    connectTileSwitchHandlers();
+    connectEx18Handlers();
 }
 
 void frm_Game01::Show() {
@@ -290,6 +294,7 @@ void frm_Game01::setUpExerciseControls() {
         break;
     case 7: case 8: case 10: case 12: {
         if (n == 7) Polozka(4)->hide();
+        Vzor(1)->hide();  // unused here; shown it would catch the clicks on row 1's box
         hideSwitches();
         hideAllTiles();
         if (n == 7 || n == 10) ListBox->setHeight(ListBox->height() - Polozka(4)->height());
@@ -621,10 +626,17 @@ void frm_Game01::Form_MouseMove(Qt::MouseButtons, int x, int y) {
 }
 
 void frm_Game01::PicTop_MouseDown(int index) {
+    // A disabled button does nothing (a double-click repeats the press and
+    // must not check a page twice).
+    if (!PicTop(index) || !PicTop(index)->isEnabled()) return;
     PlayClickSound();
-    // Buttons 1 to 3 (check, new page, results table) belong to the page
-    // progress of the run.
-    if (index == 4) GoBackToSetup();
+    switch (index) {
+    case 1: CheckPage(); break;
+    case 2: NewPage(); break;
+    case 3: ShowResultsTable(); break;
+    case 4: GoBackToSetup(); break;
+    default: break;
+    }
 }
 
 void frm_Game01::PicTop_MouseMove(int index) {

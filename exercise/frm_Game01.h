@@ -13,8 +13,10 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 
 #include <array>
+#include <functional>
 #include <map>
 
 class frm_Game01 : public ui::SingleForm<frm_Game01> {
@@ -88,6 +90,144 @@ public:
     void FillClockRows();           // 19
     void FillTopicRows();           // 21
     void FillListeningRows();       // 22, 23, 24
+
+    // ---- Checking, answer hints, page progress, typed answers and the
+    // drop-down list (RunFlow.cpp, TypedAnswers.cpp) ----------------------
+    void connectRunHandlers();
+    // "zapnuto" enables toolbar buttons 1 ... 4, "vypnuto" disables them;
+    // anything else does nothing.
+    void SetToolbarEnabled(const QString &mode);
+    // The page state: checked once button 1 (check) is disabled.
+    bool PageChecked() const;
+    void CheckPage();          // button 1: marks and counts every row
+    void NewPage();            // button 2 and the continue button
+    void ShowResultsTable();   // button 3: the stored table; the run stays
+    void ContinueRun();        // the continue button: next page or the end
+    void FinishRun();          // hands the result to the results screen
+    void ShowAnswerHint(int index);
+    void IHodnoceni_MouseDown(int index);
+    void IHodnoceni_MouseUp(int index);
+    void IHodnoceni_MouseMove(int index);
+    void picPokracuj_Click();
+    void picPokracuj_MouseMove();
+    // Answer boxes and the drop-down list.
+    void TVstup_KeyDown(int row, int &keyCode, Qt::KeyboardModifiers shift);
+    void TVstup_MouseDown(int row);
+    void TVstup_MouseMove(int row);
+    void OpenList(int row);
+    void Polozka_MouseDown(int k);
+    void Polozka_MouseMove(int k);
+    // A press on a row's before- or after-text closes the list (7, 8).
+    void RowText_MouseDown(int row);
+    int ListTargetRow = 0;  // the row whose list is open
+    // The width of the widest option of a row as the list shows it.
+    int ListOptionsWidth(int row);
+
+    // What the continue button does next, by page group.
+    enum class PageStep { NextPage, NextShortPage, Finish, Ex18Closing };
+    struct PageProgress {
+        int itemsRemaining = 0;
+        int itemsOnPage = 0;
+        PageStep step = PageStep::Finish;
+    };
+    static PageProgress NextPageProgress(int exercise, int itemsRemaining);
+    // Where the drop-down list goes for an answer box: below it and
+    // left-aligned when it fits the form, else above it and right-aligned.
+    static QPoint ListPlacement(const QRect &box, const QSize &list, const QSize &form);
+
+    // ---- Word tiles, switches and listening rows (Tiles.cpp, Switches.cpp,
+    // Listening.cpp) -------------------------------------------------------
+    void connectTileSwitchHandlers();
+    // Tile k's label: press, drag, drop, double-click (mouse positions in the
+    // label's own pixels).
+    void LDown_MouseDown(int k, Qt::MouseButton button, int x, int y);
+    void LDown_MouseMove(int k, Qt::MouseButtons buttons, int x, int y);
+    void LDown_MouseUp(int k, Qt::MouseButton button, int x, int y);
+    void LDown_DblClick(int k);
+    // Empties the answer carriers of 19 and 21 and ends any drag (new page).
+    void ClearPlacedTiles();
+    // Switch position 1 ... 3 of row r (Prepinac1 ... Prepinac3).
+    void Prepinac_MouseDown(int position, int r);
+    void Prepinac_MouseMove(int position, int r);
+    // Draws SwitchPictures[pictureIndex] as row r's switch on the form.
+    void DrawSwitch(int r, int pictureIndex);
+    void Klakson_MouseDown(int r);
+    void Klakson_MouseMove(int r);
+    // Chosen position per switch row (0 ... 5): "", "Prepinac1" ... "Prepinac3".
+    std::array<QString, 6> SwitchState;
+
+private:
+    void connectSwitchHandlers();
+    void connectListeningHandlers();
+    bool pageUnchecked() const;
+    bool endlessTiles() const;
+    void returnTile(int k);
+    ui::ControlBase *dropTarget(int r);
+    QString &answerCarrier(int r);
+    int tilesOnPage() const;
+    void clearCarriersOf(int k);
+    int switchPictureBase(int r) const;
+    void DrawSwitchFromPicMain(int r);
+    int m_dragTile = 0;  // the tile being dragged (0: none)
+
+public:
+
+    // ---- Exercise 18: lists, overview and its check (Ex18.cpp) ----------
+    void connectEx18Handlers();
+    // The check of the whole run (toolbar button 1 on the overview).
+    void Ex18_CheckPage();
+    // The continue button of exercise 18: counts the lists of the page off,
+    // lays out the next page, and once every list is done steps through the
+    // overview screens to the end of the run. It reads the run's position from
+    // ListPos, so it does not matter whether the caller already counted
+    // ItemsRemaining down.
+    void Ex18_ContinueRun();
+
+    // Which screen of exercise 18 is up.
+    enum class Ex18View { Lists, Overview, OverviewDetails, Solution, SolutionDetails };
+    Ex18View Ex18Screen = Ex18View::Lists;
+    std::array<QString, 31> Ex18Correct;             // per list 1 ... 30: the right entry
+    std::array<QString, 31> Ex18Chosen;              // per list: the pick, "" when none
+    std::array<std::array<int, 5>, 31> Ex18Order{};  // per list: record field 5 + p of entry 1 ... 4
+    bool ContinueShown = false;  // the continue button was revealed for this page
+
+    // Mouse handlers of the lists, the overview labels and the overview marks.
+    void TextPred_MouseDown(int row);
+    void TextPred_MouseMove(int row);
+    void Vzor_Click(int k);
+    void Vzor_MouseMove(int k);
+    void Ex18_MarkMouseDown(int k);
+    // The screens: the overview, a pair opened from it and back, a wrong
+    // list opened from the checked overview and back.
+    void Ex18_ShowOverview();
+    void Ex18_OpenFromOverview(int k);
+    void Ex18_ReturnToOverview();
+    void Ex18_OpenFromSolution(int k);
+    void Ex18_ReturnToSolution();
+
+    // Rules of the overview: columns for a run of count lists, the place of
+    // list k's label (x, y, width) and mark, the background, the pair of
+    // lists (first, last) that holds list k, and a heading cut to fit a label
+    // of the given width (characters are added while the text is no wider
+    // than width - 25; the first one past that is followed by " ..." unless
+    // it is the heading's last character).
+    static int Ex18_OverviewColumns(int count);
+    static QRect Ex18_OverviewLabel(int k, int count);
+    static QPoint Ex18_OverviewMark(int k, int count);
+    static QString Ex18_OverviewBackground(int count);
+    static std::pair<int, int> Ex18_PairOf(int k, int count);
+    static QString Ex18_CutHeading(const QString &heading, int width, const std::function<int(const QString &)> &textWidth);
+
+    // Page helpers (FillEx18Screens.cpp): the list page background for one or
+    // two lists, list number `list` laid out in slot 1 (rows 1 ... 5) or 2
+    // (rows 6 ... 10) in its stored order, the marker (0 not picked, 1 picked
+    // or right, 2 wrong pick) of an entry row with its text colour, and the
+    // pictures of the screens, loaded once per run.
+    void Ex18_SetPageBackground(int lists);
+    void Ex18_LayOutList(int slot, int list);
+    void Ex18_SetMarker(int row, int state);
+    const QPixmap &Ex18_Picture(const QString &relative);
+    std::map<QString, QPixmap> Ex18Pictures;
 
 protected:
     void Form_Load() override;

@@ -1,0 +1,248 @@
+// Word tiles (exercises 1, 5, 6, 19, 21): pressing, dragging with the tile
+// following the mouse, dropping onto a row, and the double-click that takes a
+// word back. Also the widget-free rules the tiles and clocks rest on.
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "exercise/TileRules.h"
+#include "exercise/frm_Game01.h"
+
+#include <cmath>
+
+using namespace Misc;
+
+namespace exercise {
+
+QString fixedTileWord(int exercise, int tile) {
+    static const char *const ex1[] = {"a", "an", "the"};
+    static const char *const ex5[] = {"I", "me", "you", "he", "she", "it", "we", "they", "him", "her", "us", "them"};
+    static const char *const ex6[] = {"my",  "mine", "your", "yours", "his",   "her",
+                                      "hers", "its", "our",  "ours",  "their", "theirs"};
+    if (tile < 1) return {};
+    switch (exercise) {
+    case 1: return tile <= 3 ? QString::fromLatin1(ex1[tile - 1]) : QString();
+    case 5: return tile <= 12 ? QString::fromLatin1(ex5[tile - 1]) : QString();
+    case 6: return tile <= 12 ? QString::fromLatin1(ex6[tile - 1]) : QString();
+    default: return {};
+    }
+}
+
+bool startsSentence(const QString &before) {
+    if (before.isEmpty()) return true;
+    const int dot = before.lastIndexOf(QLatin1Char('.'));
+    // (length - 1-based position of the last ".") < 3
+    return dot >= 0 && before.size() - (dot + 1) < 3;
+}
+
+QString withUpperAt(const QString &text, int i) {
+    if (i < 0 || i >= text.size()) return text;
+    QString out = text;
+    out.replace(i, 1, text.mid(i, 1).toUpper());
+    return out;
+}
+
+QString withLowerAt(const QString &text, int i) {
+    if (i < 0 || i >= text.size()) return text;
+    QString out = text;
+    out.replace(i, 1, text.mid(i, 1).toLower());
+    return out;
+}
+
+QString withCapital(const QString &text) { return withUpperAt(text, 0); }
+
+std::array<QPoint, 25> tileSamplePoints(const QRect &tile) {
+    std::array<QPoint, 25> points;
+    int n = 0;
+    for (int a = 1; a <= 5; ++a)
+        for (int b = 1; b <= 5; ++b)
+            points[std::size_t(n++)] = QPoint(int(std::lround(tile.x() + tile.width() * (a - 1) / 4.0)),
+                                              int(std::lround(tile.y() + tile.height() * (b - 1) / 4.0)));
+    return points;
+}
+
+int dropRow(const std::vector<QRect> &targets, const QRect &tile, QPoint drop) {
+    const auto samples = tileSamplePoints(tile);
+    auto inside = [](const QRect &r, QPoint p) {
+        return r.x() <= p.x() && p.x() <= r.x() + r.width() && r.y() <= p.y() && p.y() <= r.y() + r.height();
+    };
+    for (std::size_t r = 0; r < targets.size(); ++r) {
+        if (inside(targets[r], drop)) return int(r) + 1;
+        for (const QPoint &p : samples)
+            if (inside(targets[r], p)) return int(r) + 1;
+    }
+    return 0;
+}
+
+double minuteHandAngle(int minutes) { return 6.0 * minutes + 180.0; }
+double hourHandAngle(int hours, int minutes) { return 30.0 * hours + 0.5 * minutes + 180.0; }
+
+QPointF clockHandEnd(QPointF centre, double degrees, double length) {
+    const double a = degrees * M_PI / 180.0;
+    return {centre.x() - length * std::sin(a), centre.y() + length * std::cos(a)};
+}
+
+}  // namespace exercise
+
+namespace {
+// Mouse icon codes of the tiles (HoverCode).
+constexpr std::uint8_t kTileHover = 10;
+}  // namespace
+
+void frm_Game01::connectTileSwitchHandlers() {
+    ui::Label *word = LDown(1);
+    word->events.MouseDown = [this](int k, Qt::MouseButton button, int x, int y) { LDown_MouseDown(k, button, x, y); };
+    word->events.MouseMove = [this](int k, Qt::MouseButtons buttons, int x, int y) {
+        LDown_MouseMove(k, buttons, x, y);
+    };
+    word->events.MouseUp = [this](int k, Qt::MouseButton button, int x, int y) { LDown_MouseUp(k, button, x, y); };
+    word->events.DblClick = [this](int k) { LDown_DblClick(k); };
+    // Tiles 2 ... 12 exist from the start; each needs the handlers too.
+    for (int k = 2; k <= 12; ++k)
+        if (ui::Label *l = LDown(k)) l->events = word->events;
+    connectSwitchHandlers();
+    connectListeningHandlers();
+}
+
+bool frm_Game01::pageUnchecked() const { return PicTop(1) && PicTop(1)->isEnabled(); }
+
+bool frm_Game01::endlessTiles() const { return m_exercise == 1 || m_exercise == 5 || m_exercise == 6; }
+
+void frm_Game01::LDown_MouseDown(int k, Qt::MouseButton, int x, int y) {
+    if (!pageUnchecked() || !LDown(k) || !LDown(k)->isEnabled()) return;
+    PlayClickSound();
+    DragActive = true;
+    DragStartX = x;
+    DragStartY = y;
+    if (endlessTiles()) LDown(k)->setCaption(exercise::fixedTileWord(m_exercise, k));
+    LDown(k)->setBackColor(Qt::white);
+    LDown(k)->setBackStyle(ui::BackStyle::Opaque);
+    m_dragTile = k;
+}
+
+void frm_Game01::LDown_MouseMove(int k, Qt::MouseButtons, int x, int y) {
+    if (!LDown(k)) return;
+    if (!pageUnchecked()) {
+        LDown(k)->setMouseIcon(CursorArrow);
+        return;
+    }
+    LDown(k)->setMouseIcon(CursorHand);
+    if (HoverCode != kTileHover) {
+        PlayHoverSound();
+        HoverCode = kTileHover;
+    }
+    // Only the tile that was pressed follows the mouse.
+    if (DragActive && m_dragTile == k) {
+        ui::PictureBox *tile = picDown(k);
+        tile->move(tile->x() + (x - int(DragStartX)), tile->y() + (y - int(DragStartY)));
+        tile->raise();
+    }
+}
+
+void frm_Game01::returnTile(int k) {
+    ui::PictureBox *tile = picDown(k);
+    tile->hide();
+    if (endlessTiles()) {
+        LDown(k)->setCaption(QString());
+        LDown(k)->setBackStyle(ui::BackStyle::Transparent);
+    }
+    tile->move(int(TileStart[std::size_t(k)][0]), int(TileStart[std::size_t(k)][1]));
+    tile->show();
+}
+
+ui::ControlBase *frm_Game01::dropTarget(int r) {
+    if (m_exercise == 19) return TextPred(r);
+    return TVstup(r);
+}
+
+QString &frm_Game01::answerCarrier(int r) {
+    // Exercise 19 keeps the dropped phrase in the clock label's Tag, 21 in
+    // the hidden box's Tag; both are what the check compares.
+    if (m_exercise == 19) return TextPred(r)->Tag;
+    return TVstup(r)->Tag;
+}
+
+int frm_Game01::tilesOnPage() const {
+    if (m_exercise == 19) return std::min(12, 2 * ItemsOnPage);
+    return std::min(12, int(ItemsOnPage));
+}
+
+void frm_Game01::LDown_MouseUp(int k, Qt::MouseButton, int x, int y) {
+    if (!pageUnchecked() || !DragActive || m_dragTile != k) return;
+    DragActive = false;
+    m_dragTile = 0;
+    ui::PictureBox *tile = picDown(k);
+    DropX = x + tile->x();
+    DropY = y + tile->y();
+
+    std::vector<QRect> targets;
+    for (int r = 1; r <= ItemsOnPage; ++r) {
+        ui::ControlBase *t = dropTarget(r);
+        if (!t) break;
+        targets.emplace_back(t->Left(), t->Top(), t->Width(), t->Height());
+    }
+    const int r = exercise::dropRow(targets, tile->geometry(), QPoint(int(DropX), int(DropY)));
+    if (r == 0) {
+        // A placed word taken away from its row no longer answers it.
+        if (!endlessTiles()) clearCarriersOf(k);
+        returnTile(k);
+        return;
+    }
+
+    if (endlessTiles()) {
+        QString word = LDown(k)->Caption();
+        if (exercise::startsSentence(TextPred(r)->Caption())) word = exercise::withCapital(word);
+        TVstup(r)->setText(word);
+        TVstup(r)->setForeColor(Qt::black);
+        returnTile(k);
+        return;
+    }
+
+    // Exercises 19 and 21: the tile lies on the row. A word moved from one
+    // row to another leaves the first row empty; a tile already lying on the
+    // row goes back to its column.
+    clearCarriersOf(k);
+    ui::ControlBase *target = dropTarget(r);
+    const QPoint place = m_exercise == 19 ? QPoint(target->Left() + 4, target->Top() + 3)
+                                          : QPoint(target->Left(), target->Top());
+    QString &carrier = answerCarrier(r);
+    if (!carrier.isEmpty()) {
+        int previous = 0;
+        for (int j = 1; j <= tilesOnPage(); ++j) {
+            if (j == k || LDown(j)->Caption() != carrier) continue;
+            if (!previous || picDown(j)->pos() == place) previous = j;
+        }
+        if (previous) returnTile(previous);
+    }
+    tile->move(place);
+    carrier = LDown(k)->Caption();
+}
+
+void frm_Game01::clearCarriersOf(int k) {
+    const QString word = LDown(k)->Caption();
+    for (int r = 1; r <= ItemsOnPage; ++r) {
+        if (!dropTarget(r)) break;
+        QString &carrier = answerCarrier(r);
+        if (!carrier.isEmpty() && carrier == word) carrier.clear();
+    }
+}
+
+void frm_Game01::LDown_DblClick(int k) {
+    if (!LDown(k)) return;
+    // A double-click ends any drag the press started.
+    if (m_dragTile == k) {
+        DragActive = false;
+        m_dragTile = 0;
+    }
+    if (!endlessTiles()) clearCarriersOf(k);
+    returnTile(k);
+}
+
+void frm_Game01::ClearPlacedTiles() {
+    // A new page: nothing lies on any row, so no word of the previous page
+    // can count on this one.
+    for (int r = 1; r <= 10; ++r) {
+        if (m_exercise == 19 && TextPred(r)) TextPred(r)->Tag.clear();
+        if (m_exercise == 21 && TVstup(r)) TVstup(r)->Tag.clear();
+    }
+    DragActive = false;
+    m_dragTile = 0;
+}

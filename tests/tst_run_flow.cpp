@@ -1,0 +1,378 @@
+// A run worked through the real exercise form: page progress by page group,
+// checking and marks, the answer hint, new pages, the results table during a
+// run, back without a result, and the result handed to the results screen
+// with the results file and the log written byte for byte.
+#include "app/Misc.h"
+#include "app/Services.h"
+#include "exercise/frm_Game01.h"
+#include "platform/codec.h"
+#include "results/frm_Tabulka.h"
+#include "screens/frm_Chybovy.h"
+#include "screens/frm_Setup.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace Misc;
+using Step = frm_Game01::PageStep;
+Q_DECLARE_METATYPE(frm_Game01::PageStep)
+
+namespace {
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QString pad(const QString &s, int n) { return s.size() < n ? s + QString(n - s.size(), QLatin1Char(' ')) : s; }
+
+}  // namespace
+
+class TestRunFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void nextPage_data();
+    void nextPage();
+    void wholeRunOfExercise3With15Items();
+    void exercise13TwoPagesOfFive();
+    void sevenRightThreeWrong();
+    void backAfterCheckRecordsNothing();
+    void newPageOnUncheckedPageCountsNothing();
+    void onlyWrongMarksShowTheHint();
+    void resultsButtonKeepsTheRun();
+    void exhaustedFileIsReported();
+
+private:
+    frm_Game01 &open(int exercise, int count);
+    // Answers rows 1 ... ItemsOnPage: the first `right` rows from their Tags,
+    // the rest with a wrong text.
+    void answer(frm_Game01 &f, int right);
+    void check(frm_Game01 &f);
+    QByteArray read(const QString &name);
+    void write(const QString &name, const QByteArray &bytes);
+    QByteArray logEntry(int count, const QString &right, const QString &wrong, const QString &grade,
+                        const QDateTime &when);
+
+    std::unique_ptr<testsupport::CourseCopy> m_course;
+};
+
+void TestRunFlow::initTestCase() {
+    m_course = std::make_unique<testsupport::CourseCopy>();
+    QVERIFY(m_course->isValid());
+    m_course->activate();
+    QVERIFY(testsupport::loadConfiguration());
+    frm_Setup::get().Load();
+}
+
+void TestRunFlow::init() {
+    testsupport::messageBoxes().clear();
+    PrintMode = false;
+    HoverCode = 0;
+    PupilName = QStringLiteral("Žofie Nováková");
+    GroupTitle = QStringLiteral("Slovíčka");
+    ExerciseTitle = QStringLiteral("Překlad");
+    for (const char *f : {"3.res", "13.res", "Vysledky.dat"}) write(QLatin1String(f), QByteArray());
+}
+
+void TestRunFlow::cleanup() {
+    frm_Tabulka::Unload();
+    frm_Game01::Unload();
+    frm_Chybovy::Unload();
+    settle();
+}
+
+frm_Game01 &TestRunFlow::open(int exercise, int count) {
+    ExerciseNumber = QString::number(exercise);
+    QuestionCount = std::uint8_t(count);
+    frm_Game01 &f = frm_Game01::get();
+    f.Show();
+    return f;
+}
+
+void TestRunFlow::answer(frm_Game01 &f, int right) {
+    for (int r = 1; r <= ItemsOnPage; ++r)
+        f.TVstup(r)->setText(r <= right ? f.TVstup(r)->Tag : QStringLiteral("žádná odpověď"));
+}
+
+void TestRunFlow::check(frm_Game01 &f) {
+    f.PicTop_MouseDown(1);  // returns once the continue button has slid in
+    QVERIFY(f.picPokracuj->isVisible() && f.picPokracuj->isEnabled());
+}
+
+QByteArray TestRunFlow::read(const QString &name) {
+    QFile file(m_course->dataDir() + QLatin1Char('/') + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestRunFlow::write(const QString &name, const QByteArray &bytes) {
+    QFile file(m_course->dataDir() + QLatin1Char('/') + name);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray TestRunFlow::logEntry(int count, const QString &right, const QString &wrong, const QString &grade,
+                                 const QDateTime &when) {
+    const QString line1 = Text(35) + QStringLiteral(": ") + pad(PupilName, 35) + QStringLiteral("   ") + Text(36) +
+                          QStringLiteral(": ") + pad(when.date().toString(QStringLiteral("d.M.yyyy")), 10) +
+                          QStringLiteral("   ") + Text(37) + QStringLiteral(": ") +
+                          when.time().toString(QStringLiteral("hh:mm"));
+    const QString line2 = Text(38) + QStringLiteral(": ") + pad(GroupTitle, 20) + QLatin1Char(' ') + Text(39) +
+                          QStringLiteral(": ") + pad(ExerciseTitle, 30);
+    const QString line3 = Text(40) + QStringLiteral(":  ") + pad(QString::number(count), 6) + QStringLiteral("   ") +
+                          Text(41) + QStringLiteral(":  ") + pad(right, 6) + QStringLiteral("    ") + Text(42) +
+                          QStringLiteral(":  ") + pad(wrong, 6) + QStringLiteral("    ") + Text(43) +
+                          QStringLiteral(":  ") + grade;
+    const QString text = line1 + QStringLiteral("\r\n") + line2 + QStringLiteral("\r\n") + line3 +
+                         QStringLiteral("\r\n") + QString(75, QLatin1Char('=')) + QStringLiteral("\r\n");
+    return platform::encode1250(text);
+}
+
+// ---- Page groups ------------------------------------------------------------
+
+void TestRunFlow::nextPage_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<int>("remaining");
+    QTest::addColumn<int>("remainingAfter");
+    QTest::addColumn<int>("onPage");
+    QTest::addColumn<Step>("step");
+    QTest::newRow("ten: 30 -> page of 10") << 3 << 30 << 20 << 10 << Step::NextPage;
+    QTest::newRow("ten: 20 -> page of 10") << 1 << 20 << 10 << 10 << Step::NextPage;
+    QTest::newRow("ten: 15 -> short page") << 7 << 15 << 5 << 5 << Step::NextShortPage;
+    QTest::newRow("ten: 25 -> 15 then 10") << 24 << 25 << 15 << 10 << Step::NextPage;
+    QTest::newRow("ten: 10 -> end") << 3 << 10 << 0 << 0 << Step::Finish;
+    QTest::newRow("ten: 5 (short page) -> end") << 3 << 5 << -5 << -5 << Step::Finish;
+    QTest::newRow("five: 10 -> page of 5") << 13 << 10 << 5 << 5 << Step::NextPage;
+    QTest::newRow("five: 30 -> page of 5") << 2 << 30 << 25 << 5 << Step::NextPage;
+    QTest::newRow("five: 5 -> end") << 14 << 5 << 0 << 0 << Step::Finish;
+    QTest::newRow("two: 5 -> 3 lists left") << 18 << 5 << 3 << 2 << Step::NextPage;
+    QTest::newRow("two: 3 -> one list") << 18 << 3 << 1 << 1 << Step::NextPage;
+    QTest::newRow("two: 2 -> closing screens") << 18 << 2 << 0 << 0 << Step::Ex18Closing;
+    QTest::newRow("two: 1 -> closing screens") << 18 << 1 << -1 << 0 << Step::Ex18Closing;
+}
+
+void TestRunFlow::nextPage() {
+    QFETCH(int, exercise);
+    QFETCH(int, remaining);
+    QFETCH(int, remainingAfter);
+    QFETCH(int, onPage);
+    QFETCH(Step, step);
+    const frm_Game01::PageProgress p = frm_Game01::NextPageProgress(exercise, remaining);
+    QCOMPARE(p.itemsRemaining, remainingAfter);
+    QCOMPARE(p.itemsOnPage, onPage);
+    QCOMPARE(p.step, step);
+}
+
+// ---- Whole runs -------------------------------------------------------------
+
+void TestRunFlow::wholeRunOfExercise3With15Items() {
+    frm_Game01 &f = open(3, 15);
+    QCOMPARE(ItemsOnPage, 10);
+    QSet<int> seen;
+    for (int r = 1; r <= 10; ++r) seen.insert(DrawnItems[std::size_t(r)]);
+
+    answer(f, 8);
+    f.TVstup(1)->setText(QStringLiteral("  ") + f.TVstup(1)->Tag + QStringLiteral(" "));  // spaces do not count
+    check(f);
+    QCOMPARE(CorrectCount, 8);
+    QCOMPARE(WrongCount, 2);
+    QCOMPARE(f.TVstup(1)->Text(), f.TVstup(1)->Tag);
+    QVERIFY(f.TVstup(1)->Locked());
+    QVERIFY(!f.PicTop(1)->isEnabled() && !f.PicTop(2)->isEnabled() && !f.PicTop(3)->isEnabled());
+    QVERIFY(f.PicTop(4)->isEnabled());
+
+    f.picPokracuj_Click();
+    QCOMPARE(ItemsRemaining, 5);
+    QCOMPARE(ItemsOnPage, 5);
+    QCOMPARE(f.picture().toImage(), LoadPicture(QStringLiteral("Bitmap\\Games\\03_bckg5.bmp")).toImage());
+    for (int r = 6; r <= 10; ++r) {
+        QVERIFY2(!f.TextPred(r)->isVisible() && !f.TVstup(r)->isVisible() && !f.IHodnoceni(r)->isVisible(),
+                 qPrintable(QStringLiteral("row %1").arg(r)));
+    }
+    for (int r = 1; r <= 5; ++r) {
+        QVERIFY(f.TVstup(r)->isVisible() && !f.TVstup(r)->Locked() && f.TVstup(r)->Text().isEmpty());
+        QVERIFY(!f.IHodnoceni(r)->isVisible());
+        QVERIFY2(!seen.contains(DrawnItems[std::size_t(r)]), "an item came twice in one run");
+    }
+    QVERIFY(f.PicTop(1)->isEnabled());
+    QVERIFY(!f.picPokracuj->isVisible());
+
+    answer(f, 4);
+    check(f);
+    QCOMPARE(CorrectCount, 12);
+    QCOMPARE(WrongCount, 3);
+
+    f.picPokracuj_Click();
+    settle();
+    QVERIFY(!frm_Game01::existing() || !frm_Game01::loaded());
+    QVERIFY(frm_Tabulka::loaded());
+    QVERIFY(frm_Tabulka::get().isVisible());
+    QCOMPARE(CurrentScreen, static_cast<ui::Form *>(&frm_Tabulka::get()));
+    QCOMPARE(frm_Tabulka::get().Nadrazeny_form.data(), static_cast<ui::Form *>(&frm_Setup::get()));
+    // 12 of 15 is 80 %: grade 2.
+    QCOMPARE(read(QStringLiteral("3.res")), QByteArray("\x8Eofie Nov\xE1kov\xE1|12|3|2|1\r\n"));
+    const QByteArray log = read(QStringLiteral("Vysledky.dat"));
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY2(log == logEntry(15, QStringLiteral("12"), QStringLiteral("3"), QStringLiteral("2"), now) ||
+                 log == logEntry(15, QStringLiteral("12"), QStringLiteral("3"), QStringLiteral("2"), now.addSecs(-60)),
+             log.constData());
+
+    frm_Tabulka::get().picKonec_Click();
+    settle();
+    QVERIFY(frm_Setup::get().isVisible());
+}
+
+void TestRunFlow::exercise13TwoPagesOfFive() {
+    PupilName = QStringLiteral("Petr");
+    frm_Game01 &f = open(13, 10);
+    QCOMPARE(ItemsOnPage, 5);
+    answer(f, 5);
+    check(f);
+    f.picPokracuj_Click();
+    QCOMPARE(ItemsRemaining, 5);
+    QCOMPARE(ItemsOnPage, 5);
+    QVERIFY(frm_Game01::loaded());
+    answer(f, 5);
+    check(f);
+    f.picPokracuj_Click();
+    settle();
+    QVERIFY(frm_Tabulka::get().isVisible());
+    QCOMPARE(read(QStringLiteral("13.res")), QByteArray("Petr|10|0|1|1\r\n"));
+}
+
+void TestRunFlow::sevenRightThreeWrong() {
+    PupilName = QStringLiteral("Eva");
+    frm_Game01 &f = open(3, 10);
+    answer(f, 7);
+    check(f);
+    f.picPokracuj_Click();
+    settle();
+    // 7 of 10 is 70 %: grade 3.
+    QCOMPARE(frm_Tabulka::get().Vlozeni_znamky(7, 10), QStringLiteral("3"));
+    QCOMPARE(read(QStringLiteral("3.res")), QByteArray("Eva|7|3|3|1\r\n"));
+    const QList<QByteArray> lines = read(QStringLiteral("Vysledky.dat")).split('\n');
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines[2], logEntry(10, QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("3"),
+                                QDateTime::currentDateTime())
+                           .split('\n')[2]);
+    QCOMPARE(frm_Tabulka::get().LJmeno(1)->Caption(), QStringLiteral("Eva"));
+    QCOMPARE(frm_Tabulka::get().LSpravne(1)->Caption(), QStringLiteral("7"));
+    QCOMPARE(frm_Tabulka::get().LSpatne(1)->Caption(), QStringLiteral("3"));
+}
+
+void TestRunFlow::backAfterCheckRecordsNothing() {
+    write(QStringLiteral("3.res"), QByteArray("Eva|9|1|1|0\r\n"));
+    frm_Game01 &f = open(3, 10);
+    answer(f, 10);
+    check(f);
+    f.PicTop_MouseDown(4);
+    settle();
+    QVERIFY(!frm_Game01::existing());
+    QVERIFY(!frm_Tabulka::existing());
+    QVERIFY(frm_Setup::get().isVisible());
+    QCOMPARE(read(QStringLiteral("3.res")), QByteArray("Eva|9|1|1|0\r\n"));
+    QCOMPARE(read(QStringLiteral("Vysledky.dat")), QByteArray());
+}
+
+void TestRunFlow::newPageOnUncheckedPageCountsNothing() {
+    frm_Game01 &f = open(3, 30);
+    answer(f, 10);
+    check(f);
+    f.picPokracuj_Click();  // page 2: earlier pages are history from here on
+    const std::array<int, 61> before = DrawnItems;
+    answer(f, 10);
+    f.PicTop_MouseDown(2);
+    QCOMPARE(CorrectCount, 10);
+    QCOMPARE(WrongCount, 0);
+    QCOMPARE(ItemsRemaining, 20);
+    QCOMPARE(ItemsOnPage, 10);
+    for (int r = 1; r <= 10; ++r) {
+        QCOMPARE(DrawnItems[std::size_t(r + 10)], before[std::size_t(r)]);  // the skipped page is history
+        QVERIFY(f.TVstup(r)->Text().isEmpty());
+        QCOMPARE(f.TVstup(r)->Tag, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field[4]);
+    }
+    // After a check the new-page button is disabled and does nothing, and a
+    // second press on check (a double-click) does not count again.
+    check(f);
+    const int right = CorrectCount;
+    f.PicTop_MouseDown(2);
+    f.PicTop_MouseDown(1);
+    QCOMPARE(CorrectCount + WrongCount, 20);
+    QCOMPARE(CorrectCount, right);
+    QCOMPARE(ItemsRemaining, 20);
+}
+
+void TestRunFlow::onlyWrongMarksShowTheHint() {
+    frm_Game01 &f = open(3, 10);
+    f.IHodnoceni_MouseDown(1);  // unchecked: marks are hidden and do nothing
+    QVERIFY(!frm_Chybovy::existing() || !frm_Chybovy::get().isVisible());
+    answer(f, 1);
+    check(f);
+    QVERIFY(!f.IHodnoceni(1)->isEnabled());
+    QVERIFY(f.IHodnoceni(2)->isEnabled());
+    QCOMPARE(f.IHodnoceni(1)->picture().toImage(),
+             LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")).toImage());
+    QCOMPARE(f.IHodnoceni(2)->picture().toImage(),
+             LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")).toImage());
+
+    f.IHodnoceni_MouseDown(1);
+    QVERIFY(!frm_Chybovy::get().isVisible());
+
+    f.IHodnoceni_MouseMove(2);
+    QCOMPARE(int(HoverCode), 20);
+    QCOMPARE(f.IHodnoceni(2)->cursor().shape(), CursorHand.shape());
+
+    f.IHodnoceni_MouseDown(2);
+    frm_Chybovy &hint = frm_Chybovy::get();
+    QVERIFY(hint.isVisible());
+    QCOMPARE(hint.Label1(1)->Caption(), ContentRecords[std::size_t(DrawnItems[2])].field[4]);
+    QCOMPARE(hint.Label1(1)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QPoint cursor = QCursor::pos();
+    QCOMPARE(hint.x() + hint.width(), cursor.x() + 5);
+    QCOMPARE(hint.y(), cursor.y());
+    f.IHodnoceni_MouseUp(2);
+    QVERIFY(!hint.isVisible());
+}
+
+void TestRunFlow::resultsButtonKeepsTheRun() {
+    write(QStringLiteral("3.res"), QByteArray("Eva|9|1|1|0\r\n"));
+    frm_Game01 &f = open(3, 10);
+    const std::array<int, 61> drawn = DrawnItems;
+    f.TVstup(1)->setText(QStringLiteral("cat"));
+    f.PicTop_MouseDown(3);
+    QVERIFY(frm_Tabulka::get().isVisible());
+    QVERIFY(!f.isVisible());
+    QCOMPARE(frm_Tabulka::get().Nadrazeny_form.data(), static_cast<ui::Form *>(&f));
+    QCOMPARE(frm_Tabulka::get().LJmeno(1)->Caption(), QStringLiteral("Eva"));
+    frm_Tabulka::get().picKonec_Click();
+    settle();
+    QVERIFY(f.isVisible());
+    QCOMPARE(DrawnItems, drawn);
+    QCOMPARE(f.TVstup(1)->Text(), QStringLiteral("cat"));
+    QCOMPARE(read(QStringLiteral("3.res")), QByteArray("Eva|9|1|1|0\r\n"));
+    QCOMPARE(read(QStringLiteral("Vysledky.dat")), QByteArray());
+}
+
+void TestRunFlow::exhaustedFileIsReported() {
+    // Skipping pages with the new-page button fills the history of sixty;
+    // exercise 7's file (fewer than sixty records) then has none left.
+    frm_Game01 &f = open(7, 20);
+    QVERIFY(RecordCount < 60);
+    answer(f, 10);
+    check(f);
+    f.picPokracuj_Click();
+    for (int i = 0; i < 8 && testsupport::messageBoxes().isEmpty(); ++i) f.PicTop_MouseDown(2);
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    QCOMPARE(testsupport::messageBoxes().first().caption, QStringLiteral("Chyba"));
+    QVERIFY(QTest::qWaitFor([] { return !frm_Game01::existing(); }, 2000));
+    QVERIFY(frm_Setup::get().isVisible());
+    QCOMPARE(read(QStringLiteral("Vysledky.dat")), QByteArray());
+}
+
+QTEST_MAIN(TestRunFlow)
+#include "tst_run_flow.moc"
