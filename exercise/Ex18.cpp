@@ -226,18 +226,9 @@ void frm_Game01::Ex18_ShowOverview() {
 void frm_Game01::Ex18_OpenFromOverview(int k) {
     const int count = std::clamp(int(QuestionCount), 1, 30);
     if (k < 1 || k > count) return;
-    for (int i = 1; i <= count; ++i) {
-        if (Vzor(i)) Vzor(i)->hide();
-        if (IHodnoceni(i)) IHodnoceni(i)->hide();
-    }
-    picPokracuj->hide();
-    setToolbar(*this, false, false, false, true);
-    const auto [first, last] = Ex18_PairOf(k, count);
-    ItemsOnPage = last - first + 1;
-    Ex18_SetPageBackground(ItemsOnPage);
+    const auto [first, last] = Ex18_ShowPairOf(k, count);
     for (int list = first; list <= last; ++list) {
         const int slot = list - first + 1;
-        Ex18_LayOutList(slot, list);
         const int b = slot == 1 ? 1 : 6;
         for (int row = b + 1; row <= b + 4; ++row)
             Ex18_SetMarker(row, withoutLeadingSpaces(TextPred(row)->Caption()) == Ex18Chosen[std::size_t(list)] ? 1 : 0);
@@ -249,8 +240,21 @@ void frm_Game01::Ex18_OpenFromOverview(int k) {
     RevealContinueButton();
 }
 
-void frm_Game01::Ex18_ReturnToOverview() {
-    const int count = std::clamp(int(QuestionCount), 1, 30);
+std::pair<int, int> frm_Game01::Ex18_ShowPairOf(int k, int count) {
+    for (int i = 1; i <= count; ++i) {
+        if (Vzor(i)) Vzor(i)->hide();
+        if (IHodnoceni(i)) IHodnoceni(i)->hide();
+    }
+    picPokracuj->hide();
+    setToolbar(*this, false, false, false, true);
+    const auto [first, last] = Ex18_PairOf(k, count);
+    ItemsOnPage = last - first + 1;
+    Ex18_SetPageBackground(ItemsOnPage);
+    for (int list = first; list <= last; ++list) Ex18_LayOutList(list - first + 1, list);
+    return {first, last};
+}
+
+void frm_Game01::Ex18_ShowOverview(int count, bool marks) {
     for (int row = 1; row <= 10; ++row)
         if (TextPred(row)) TextPred(row)->hide();
     IPomHodnoceni(1)->hide();
@@ -258,9 +262,13 @@ void frm_Game01::Ex18_ReturnToOverview() {
     setPicture(Ex18_Picture(Ex18_OverviewBackground(count)));
     for (int k = 1; k <= count; ++k) {
         if (Vzor(k)) Vzor(k)->show();
-        if (IHodnoceni(k)) IHodnoceni(k)->hide();
+        if (IHodnoceni(k)) IHodnoceni(k)->QWidget::setVisible(marks);
     }
     picPokracuj->hide();
+}
+
+void frm_Game01::Ex18_ReturnToOverview() {
+    Ex18_ShowOverview(std::clamp(int(QuestionCount), 1, 30), false);
     setToolbar(*this, true, false, true, true);
     Ex18Screen = Ex18View::Overview;
 }
@@ -294,20 +302,11 @@ void frm_Game01::Ex18_CheckPage() {
 void frm_Game01::Ex18_OpenFromSolution(int k) {
     const int count = std::clamp(int(QuestionCount), 1, 30);
     if (k < 1 || k > count) return;
-    for (int i = 1; i <= count; ++i) {
-        if (Vzor(i)) Vzor(i)->hide();
-        if (IHodnoceni(i)) IHodnoceni(i)->hide();
-    }
-    picPokracuj->hide();
-    setToolbar(*this, false, false, false, true);
-    const auto [first, last] = Ex18_PairOf(k, count);
-    ItemsOnPage = last - first + 1;
-    Ex18_SetPageBackground(ItemsOnPage);
+    const auto [first, last] = Ex18_ShowPairOf(k, count);
     const QPixmap &ok = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap &ko = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
     for (int list = first; list <= last; ++list) {
         const int slot = list - first + 1;
-        Ex18_LayOutList(slot, list);
         const QString &chosen = Ex18Chosen[std::size_t(list)];
         const QString &correct = Ex18Correct[std::size_t(list)];
         const bool wrongPick = chosen != correct;
@@ -331,17 +330,7 @@ void frm_Game01::Ex18_OpenFromSolution(int k) {
 }
 
 void frm_Game01::Ex18_ReturnToSolution() {
-    const int count = std::clamp(int(QuestionCount), 1, 30);
-    for (int row = 1; row <= 10; ++row)
-        if (TextPred(row)) TextPred(row)->hide();
-    IPomHodnoceni(1)->hide();
-    IPomHodnoceni(2)->hide();
-    setPicture(Ex18_Picture(Ex18_OverviewBackground(count)));
-    for (int k = 1; k <= count; ++k) {
-        if (Vzor(k)) Vzor(k)->show();
-        if (IHodnoceni(k)) IHodnoceni(k)->show();
-    }
-    picPokracuj->hide();
+    Ex18_ShowOverview(std::clamp(int(QuestionCount), 1, 30), true);
     setToolbar(*this, false, false, false, true);
     Ex18Screen = Ex18View::Solution;
     RevealContinueButton();

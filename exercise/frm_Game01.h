@@ -224,6 +224,11 @@ public:
     // or right, 2 wrong pick) of an entry row with its text colour, and the
     // pictures of the screens, loaded once per run.
     void Ex18_SetPageBackground(int lists);
+    // Leaves the overview for the page that holds list k and lays out its
+    // lists; returns the first and last list of that page.
+    std::pair<int, int> Ex18_ShowPairOf(int k, int count);
+    // Puts the overview back with its marks shown or hidden.
+    void Ex18_ShowOverview(int count, bool marks);
     void Ex18_LayOutList(int slot, int list);
     void Ex18_SetMarker(int row, int state);
     const QPixmap &Ex18_Picture(const QString &relative);
