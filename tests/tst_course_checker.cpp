@@ -1,9 +1,11 @@
 // The course checker: its single rules, and whole courses with one fault
 // each, which it must name by file and line.
+#include "app/Startup.h"
 #include "content/scramble.h"
 #include "course/lib/Checker.h"
 #include "course/lib/CheckerRules.h"
 #include "course/lib/CourseTool.h"
+#include "course/lib/LanguageRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,8 @@ private slots:
     void gradeCoverage();
     void wrapping_data();
     void wrapping();
+    void wording_data();
+    void wording();
     void bundledSourcesCheckClean();
     void brokenCourse_data();
     void brokenCourse();
@@ -207,6 +211,35 @@ void TestCourseChecker::wrapping() {
     QCOMPARE(wrappedLineCount(text, width, oneMmPerChar), lines);
 }
 
+void TestCourseChecker::wording_data() {
+    QTest::addColumn<QString>("rule");  // "formal" or "contraction"
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("found");  // the word the rule names, empty when the text passes
+    QTest::newRow("formal question") << "formal" << "Opravdu chcete ukončit program?" << "chcete";
+    QTest::newRow("formal 'máte'") << "formal" << "Máte hotovo." << "Máte";
+    QTest::newRow("formal 'jste'") << "formal" << "Už jste skončili." << "jste";
+    QTest::newRow("formal imperative") << "formal" << "Vyberte cvičení." << "Vyberte";
+    QTest::newRow("formal imperative -ujte") << "formal" << "Zkontrolujte, je-li CD-ROM v mechanice." << "Zkontrolujte";
+    QTest::newRow("formal pronoun") << "formal" << "Výsledek se uloží do Vaší složky." << "Vaší";
+    QTest::newRow("informal") << "formal" << "Opravdu chceš ukončit program? Můžeš se vrátit." << "";
+    QTest::newRow("English words in a Czech text") << "formal" << "Doplň write, late, favourite nebo note." << "";
+    QTest::newRow("contraction 're") << "contraction" << "They're hungry." << "They're";
+    QTest::newRow("contraction 's after a pronoun") << "contraction" << "He's my friend." << "He's";
+    QTest::newRow("contraction 'm") << "contraction" << "I'm tired." << "I'm";
+    QTest::newRow("negative n't is wanted") << "contraction" << "She doesn't play tennis." << "";
+    QTest::newRow("possessive 's") << "contraction" << "Is this Tom's bike?" << "";
+    QTest::newRow("full forms") << "contraction" << "They are hungry." << "";
+}
+
+void TestCourseChecker::wording() {
+    QFETCH(QString, rule);
+    QFETCH(QString, text);
+    QFETCH(QString, found);
+    QCOMPARE(rule == QLatin1String("formal") ? formalAddressWord(text) : contractionIn(text), found);
+    // The program's own fixed messages say "ty" like the texts file.
+    for (int k = 1; k <= 3; ++k) QCOMPARE(formalAddressWord(Misc::StartupMessage(k)), QString());
+}
+
 void TestCourseChecker::bundledSourcesCheckClean() {
     QTemporaryDir tmp;
     QVERIFY(buildData(kSources, tmp.filePath(QStringLiteral("data"))));
@@ -264,6 +297,14 @@ void TestCourseChecker::brokenCourse_data() {
     QTest::newRow("topic name too wide") << "21.txt" << 0
                                          << QStringList(31, QStringLiteral("pes#dog#1#Zvířata domácí, hospodářské i divoké")).join('\n')
                                          << "21.dat:1:" << "wider than its button";
+    QTest::newRow("same English word twice in a topic") << "21.txt" << 129 << "chodidlo#leg#8#Tělo" << "21.dat:129:"
+                                                        << "line 128 of the same topic";
+    QTest::newRow("same Czech word twice in a topic") << "21.txt" << 125 << "ruka#arm#8#Tělo" << "21.dat:126:"
+                                                      << "line 125 of the same topic";
+    QTest::newRow("contraction in exercise 13") << "13.txt" << 53 << "I am hungry.#they#They're hungry." << "13.dat:53:"
+                                                << "full forms";
+    QTest::newRow("formal address in a text") << "Texty.txt" << 1 << "Opravdu chcete ukončit program?" << "Texty.dat:1:"
+                                              << "formally";
     QTest::newRow("underscore in a topic item") << "21.txt" << 4 << "kráva#cow_s#1#Zvířata" << "21.dat:4:" << "separator";
     QTest::newRow("same Czech prompt, other answer") << "3.txt" << 2 << "pes#hound" << "3.dat:2:" << "line 1";
     QTest::newRow("article not a tile") << "1.txt" << 1 << "There is _ apple on the table.#one" << "1.dat:1:" << "tile word";

@@ -3,6 +3,7 @@
 #include "content/Records.h"
 #include "content/scramble.h"
 #include "course/lib/CheckerRules.h"
+#include "course/lib/LanguageRules.h"
 #include "course/lib/MediaCheck.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
@@ -175,6 +176,10 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
         need(r, n, rec, 0, QStringLiteral("the sentence"));
         need(r, n, rec, 6, QStringLiteral("the instruction word (second part)"));
         need(r, n, rec, 1, QStringLiteral("the rewritten sentence (third part)"));
+        if (const QString c = contractionIn(f[1]); !c.isEmpty())
+            r.at(n, QStringLiteral("the rewritten sentence uses the short form %1; the exercise asks for full forms "
+                                   "(only a negative takes \"n't\"), so it marks a pupil who follows that wrong.")
+                        .arg(quoted(c)));
         break;
     case Layout::TwoLines:
         need(r, n, rec, 0, QStringLiteral("the first line"));
@@ -254,6 +259,7 @@ void checkTopics(Report &r, const QStringList &lines) {
     std::map<int, std::pair<int, int>> itemsOfNumber;  // number -> (first line, items)
     bool numberingReported = false;
     QSet<QString> reportedPairings;
+    QHash<QString, int> firstInTopic;  // "number#prompt" and "number#answer" -> line
     const QFontMetrics metrics(ui::screenFont(12));
     for (int i = 0; i < lines.size(); ++i) {
         const int n = i + 1;
@@ -265,6 +271,19 @@ void checkTopics(Report &r, const QStringList &lines) {
         const int t = wholeNumber(rec.field[8], &ok);
         const QString name = rec.field[9];
         if (!ok || name.isEmpty()) continue;
+        // Two rows of one topic with the same Czech word or the same English
+        // tile can land on one page, and then either tile fits either row.
+        for (const auto &[field, what] : {std::pair{6, "Czech word"}, std::pair{7, "English word"}}) {
+            const QString word = rec.field[std::size_t(field)].trimmed();
+            const QString key = QStringLiteral("%1#%2#%3").arg(t).arg(field).arg(word.toLower());
+            if (word.isEmpty()) continue;
+            if (firstInTopic.contains(key))
+                r.at(n, QStringLiteral("the %1 %2 stands on line %3 of the same topic already, so on one page a pupil "
+                                       "cannot tell which row it belongs to.")
+                            .arg(QLatin1String(what), quoted(word), QString::number(firstInTopic.value(key))));
+            else
+                firstInTopic.insert(key, n);
+        }
         auto &count = itemsOfNumber[t];
         if (count.second++ == 0) count.first = n;
         // Each conflicting pairing of a name and a number is named once, at
@@ -446,6 +465,9 @@ QStringList checkTextLines(const QStringList &lines, const QString &file) {
         if (lines.value(k - 1).trimmed().isEmpty())
             r.at(k, QStringLiteral("text %1 (%2) is missing or empty.").arg(k).arg(purpose));
     }
+    for (int i = 0; i < lines.size() && i < Misc::kTextTableSize; ++i)
+        if (const QString w = formalAddressWord(lines[i]); !w.isEmpty())
+            r.at(i + 1, QStringLiteral("addresses the pupil formally (%1); the program says \"ty\" everywhere.").arg(quoted(w)));
     const MeasureMm instruction = printedWidth(12, false, false);
     const MeasureMm subtitle = printedWidth(12, true, false);
     const MeasureMm title = printedWidth(20, true, false);

@@ -143,11 +143,12 @@ QStringList howTo(int n) {
                                "začne."),
                 QStringLiteral("Do rámečku pod větou napiš celou větu změněnou podle pokynu. Nezapomeň na tečku nebo "
                                "otazník na konci."),
+                QStringLiteral("Zápor piš se staženým tvarem (don't, isn't), jinak piš plné tvary (they are, he is)."),
                 check, next};
     case 14:
         return {QStringLiteral("Na prvním řádku je odpověď. Přečti si ji."),
-                QStringLiteral("Na druhém řádku dopiš do rámečku otázku, na kterou odpověď patří. Začátek a konec "
-                               "otázky už jsou napsané."),
+                QStringLiteral("Na druhém řádku dopiš do rámečku otázku, na kterou odpověď patří. Začátek otázky a "
+                               "někdy i její konec už jsou napsané."),
                 check, next};
     case 15:
     case 16:
