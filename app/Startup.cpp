@@ -21,11 +21,11 @@ namespace Misc {
 
 QString StartupMessage(int number) {
     switch (number) {
-    case 1: return QStringLiteral("Nelze nalézt soubor Tutorix.INI. Nainstaluj aplikaci znovu.");
-    case 2: return QStringLiteral("Nelze nalézt soubory se zdroji dat. Nainstaluj aplikaci znovu.");
+    case 1: return QStringLiteral("Nelze nalézt soubor Tutorix.INI. Nainstalujte aplikaci znovu.");
+    case 2: return QStringLiteral("Nelze nalézt soubory se zdroji dat. Nainstalujte aplikaci znovu.");
     case 3:
         return QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.") + QStringLiteral("\r\n") +
-               QStringLiteral("Zkontroluj, je-li CD-ROM v CD mechanice.");
+               QStringLiteral("Zkontrolujte, je-li CD-ROM v CD mechanice.");
     }
     return {};
 }

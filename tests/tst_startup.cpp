@@ -112,7 +112,7 @@ void TestStartup::directoriesGetOneBackslash() {
     QCOMPARE(MediaDir, course.mediaDir() + QStringLiteral("\\"));
     QCOMPARE(DataDir, course.dataDir() + QStringLiteral("\\"));
     QVERIFY(WindowsDir.endsWith(QLatin1Char('\\')));
-    QCOMPARE(StartupMessage(3), QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.\r\nZkontroluj, je-li CD-ROM v CD mechanice."));
+    QCOMPARE(StartupMessage(3), QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.\r\nZkontrolujte, je-li CD-ROM v CD mechanice."));
 }
 
 void TestStartup::gradeLine_data() {
