@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -29,9 +30,8 @@ bool writable(const QString &nativeFile) {
 }
 
 bool canCreateIn(const QString &nativeDir) {
-    const QByteArray probe =
-        QFile::encodeName(nativeDir + QStringLiteral("/.tutorix-write-test-%1").arg(::getpid()));
-    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    QByteArray probe = QFile::encodeName(nativeDir + QStringLiteral("/.tutorix-write-test-XXXXXX"));
+    const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
     ::unlink(probe.constData());
