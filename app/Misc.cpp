@@ -17,4 +17,6 @@ QString MediaPath(const QString &relative) { return MediaDir + relative; }
 
 QString DataPath(const QString &name) { return DataDir + name; }
 
+QString ResultsPath(const QString &name) { return (ResultsDir.isEmpty() ? DataDir : ResultsDir) + name; }
+
 }  // namespace Misc

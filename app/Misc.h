@@ -27,6 +27,10 @@ inline QString WindowsDir;    // ends in "\"
 inline QString MediaDir;      // key CD of Tutorix.ini, ends in "\"
 inline QString DataDir;       // key HD of Tutorix.ini, ends in "\"
 inline QString TempFilePath;  // the temporary unscrambled copy (Dat.tmp)
+// Where N.res and Vysledky.dat are read and written, ends in "\": DataDir
+// when the pupil can write there, else the INI's Vysledky key or a per-user
+// folder. Chosen once at start-up (ChooseResultsDir).
+inline QString ResultsDir;
 
 inline constexpr int kTextTableSize = 1000;
 // Entry k = line k of Texty.dat (1 ... 1000); entry 0 stays empty.
@@ -119,5 +123,7 @@ QString ExerciseNumber2();
 QString MediaPath(const QString &relative);
 // DataDir + a file name.
 QString DataPath(const QString &name);
+// ResultsDir (DataDir while none is chosen) + a file name.
+QString ResultsPath(const QString &name);
 
 }  // namespace Misc

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/ResultsDir.h"
 #include "app/Services.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
@@ -119,6 +120,7 @@ bool LoadConfiguration() {
     SaveKeyboardLayout();
     LoadGradeTable(DataDir + QStringLiteral("znamky.dat"));
     LoadTextTable(DataDir + QStringLiteral("texty.dat"));
+    ChooseResultsDir(ini);
     qCInfo(lcStartup) << "media" << MediaDir << "data" << DataDir;
     return true;
 }

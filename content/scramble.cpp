@@ -3,11 +3,11 @@
 #include "app/Misc.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -99,11 +99,10 @@ QStringList readScrambledLines(const QString &sourcePath, bool *ok) {
     return lines;
 }
 
-bool writeScrambledFile(const QString &nativePath, const QByteArray &plain) {
-    QSaveFile f(nativePath);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(scrambleBytes(plain));
-    return f.commit();
+bool writeScrambledFile(const QString &nativePath, const QByteArray &plain, QString *error) {
+    const platform::WriteResult r = platform::writeFileAtomic(nativePath, scrambleBytes(plain));
+    if (!r && error) *error = r.message;
+    return r.ok;
 }
 
 }  // namespace content

@@ -35,7 +35,8 @@ bool UnscrambleContentFile(const QString &sourcePath);
 // delete the copy. ok is false when the file was missing or empty.
 QStringList readScrambledLines(const QString &sourcePath, bool *ok = nullptr);
 
-// Writes data scrambled to a native path (course tool).
-bool writeScrambledFile(const QString &nativePath, const QByteArray &plain);
+// Writes data scrambled to a native path (course tool), replacing the file
+// only when the whole of it was written; *error tells why it was not.
+bool writeScrambledFile(const QString &nativePath, const QByteArray &plain, QString *error = nullptr);
 
 }  // namespace content

@@ -1,22 +1,22 @@
 // Worksheets straight into a PDF file, without a dialog, from the records
 // already loaded: the same drawing path as a printer job.
 #include "app/Misc.h"
+#include "platform/safefile.h"
 #include "print/PrintJob.h"
 #include "print/Worksheets.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace print {
 
 bool PrintToPdf(const QString &pdfPath, int copies, QString *error) {
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(pdfPath);
-        return false;
-    }
+    // The document is made in memory and written in one checked write, so a
+    // failed print never leaves a short PDF over an old one.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     bool ok = false;
     QString why;
     {
@@ -32,15 +32,12 @@ bool PrintToPdf(const QString &pdfPath, int copies, QString *error) {
         why = job.error();
     }
     if (!ok) {
-        file.cancelWriting();
         if (error) *error = why;
         return false;
     }
-    if (!file.commit()) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(pdfPath);
-        return false;
-    }
-    return true;
+    const platform::WriteResult written = platform::writeFileAtomic(pdfPath, file.data());
+    if (!written && error) *error = written.message;
+    return written.ok;
 }
 
 }  // namespace print

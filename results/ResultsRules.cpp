@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -121,34 +121,67 @@ QString FormatResultLine(const ResultRecord &record) {
            bar + QString::number(record.grade) + bar + QString::number(record.mark);
 }
 
-std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped) {
+std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped, QStringList *kept, bool *ok) {
     std::vector<ResultRecord> out;
     int bad = 0;
-    bool ok = false;
-    const QStringList lines = platform::readTextLines(nativePath, &ok);
-    if (ok) {
+    bool read = false;
+    const QStringList lines = platform::readTextLines(nativePath, &read);
+    if (read) {
         for (const QString &line : lines) {
-            if (auto r = ParseResultLine(line)) out.push_back(*r);
-            else ++bad;
+            if (auto r = ParseResultLine(line)) {
+                out.push_back(*r);
+            } else {
+                ++bad;
+                if (kept && !line.isEmpty()) kept->append(line);
+            }
         }
     }
     if (skipped) *skipped = bad;
+    if (ok) *ok = read || !QFileInfo::exists(nativePath);
     return out;
 }
 
-bool WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records) {
+platform::WriteResult WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
+                                       const QStringList &kept) {
     QStringList lines;
-    lines.reserve(qsizetype(records.size()));
+    lines.reserve(qsizetype(records.size()) + kept.size());
     for (const ResultRecord &r : records) lines << FormatResultLine(r);
-    QSaveFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = platform::encode1250(platform::joinLinesCrLf(lines));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
+    lines << kept;
+    return platform::writeFileAtomic(nativePath, platform::encode1250(platform::joinLinesCrLf(lines)),
+                                     platform::InPlace::WhenFolderRefuses);
+}
+
+platform::WriteResult SaveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
+                                    std::uint8_t mark, std::vector<ResultRecord> *table, int waitMs) {
+    platform::WriteResult result;
+    platform::FileLock lock(nativePath, waitMs);
+    if (!lock.isLocked()) {
+        result.ok = false;
+        result.error = EBUSY;
+        result.message = QStringLiteral("cannot lock %1: another writer holds it").arg(nativePath);
+        if (table) *table = ReadResultsFile(QFileInfo::exists(nativePath) ? nativePath : seedPath);
+        return result;
     }
-    return file.commit();
+    platform::removeLeftoverTemps(nativePath);
+    const QString from = QFileInfo::exists(nativePath) || seedPath.isEmpty() ? nativePath : seedPath;
+    QStringList kept;
+    bool readOk = false;
+    std::vector<ResultRecord> records = ReadResultsFile(from, nullptr, &kept, &readOk);
+    if (!readOk) {
+        // Writing now would replace records that could not be read.
+        result.ok = false;
+        result.error = EACCES;
+        result.message = QStringLiteral("cannot read %1").arg(from);
+        if (table) table->clear();
+        return result;
+    }
+    std::vector<ResultRecord> before = records;
+    InsertResult(records, record);
+    for (ResultRecord &r : records)
+        if (r.mark == 1) r.mark = mark;
+    result = WriteResultsFile(nativePath, records, kept);
+    if (table) *table = result.ok ? std::move(records) : std::move(before);
+    return result;
 }
 
 QString PadRight(const QString &text, int n) {
@@ -186,24 +219,18 @@ QStringList LogEntryLines(const LogEntry &e, const std::function<QString(int)> &
     return lines;
 }
 
-bool AppendLogEntry(const QString &nativePath, const QStringList &lines) {
-    QByteArray bytes;
-    if (QFileInfo::exists(nativePath)) {
-        QFile old(nativePath);
-        if (!old.open(QIODevice::ReadOnly)) return false;  // never replace a log we could not read
-        bytes = old.readAll();
-        if (old.error() != QFileDevice::NoError) return false;
-        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+platform::WriteResult AppendLogEntry(const QString &nativePath, const QStringList &lines, int waitMs) {
+    platform::FileLock lock(nativePath, waitMs);
+    if (!lock.isLocked()) {
+        platform::WriteResult busy;
+        busy.ok = false;
+        busy.error = EBUSY;
+        busy.message = QStringLiteral("cannot lock %1: another writer holds it").arg(nativePath);
+        return busy;
     }
-    bytes += platform::encode1250(platform::joinLinesCrLf(lines));
-    QSaveFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // One write of the whole entry: a reader never sees a part of it.
+    return platform::appendToFile(nativePath, platform::encode1250(platform::joinLinesCrLf(lines)),
+                                  QByteArrayLiteral("\r\n"));
 }
 
 }  // namespace results

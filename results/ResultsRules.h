@@ -7,6 +7,8 @@
 #pragma once
 
 #include "app/Misc.h"
+#include "platform/filelock.h"
+#include "platform/safefile.h"
 
 #include <QDateTime>
 #include <QString>
@@ -66,12 +68,30 @@ std::optional<ResultRecord> ParseResultLine(const QString &line);
 // "name|right|wrong|grade|mark" without spaces.
 QString FormatResultLine(const ResultRecord &record);
 
-// Reads a results file. A missing file is an empty table; lines that cannot
-// be converted are skipped (counted in *skipped) and the others kept.
-std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped = nullptr);
-// Rewrites the whole results file atomically: either the old or the new file
-// is left, never a torn one. Returns false when it could not be written.
-bool WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records);
+// Reads a results file. A missing file is an empty table (ok stays true);
+// a file that exists but cannot be read sets ok to false. Lines that cannot
+// be converted are counted in *skipped and, when not empty, handed back
+// unchanged in *kept, so that a rewrite can keep them.
+std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped = nullptr,
+                                          QStringList *kept = nullptr, bool *ok = nullptr);
+// Rewrites the whole results file atomically, the records in their order and
+// then the kept lines unchanged: either the old or the new file is left,
+// never a torn one. In a folder that takes no new file but whose results
+// file is writable, the file is rewritten in place, the old bytes put back
+// on failure.
+platform::WriteResult WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
+                                       const QStringList &kept = {});
+
+// Enters one result under the file's lock: reads the table as it is now on
+// disk (from seedPath when nativePath does not exist yet, so a table
+// installed elsewhere is carried over), inserts the record (InsertResult,
+// then its mark becomes `mark`), rewrites the file keeping unreadable lines,
+// and hands the table as it now stands on disk to *table (without the new
+// record when it was not saved). Nothing is written when the existing file
+// cannot be read or the lock cannot be had within waitMs (error EBUSY).
+platform::WriteResult SaveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
+                                    std::uint8_t mark, std::vector<ResultRecord> *table,
+                                    int waitMs = platform::kLockWaitMs);
 
 // Pads text with spaces to n characters; a longer text is kept whole.
 QString PadRight(const QString &text, int n);
@@ -92,10 +112,11 @@ struct LogEntry {
 // of the texts file (35 ... 43).
 QStringList LogEntryLines(const LogEntry &entry, const std::function<QString(int)> &label);
 
-// Appends lines (each ended by CR LF) to the log. The log is rewritten
-// atomically with the entry added, so an interrupted write leaves the old
-// log whole; an old log whose last line lacks its line end gets one first.
-// Returns false when the log could not be read or written.
-bool AppendLogEntry(const QString &nativePath, const QStringList &lines);
+// Appends lines (each ended by CR LF) to the log under the log's lock: the
+// old log is never rewritten; an entry that fails midway is cut back, so
+// no half entry remains; an old log whose last line lacks its line end gets
+// one first. Fails with EBUSY when the lock cannot be had within waitMs.
+platform::WriteResult AppendLogEntry(const QString &nativePath, const QStringList &lines,
+                                     int waitMs = platform::kLockWaitMs);
 
 }  // namespace results

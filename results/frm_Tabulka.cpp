@@ -8,6 +8,9 @@
 
 #include <QLoggingCategory>
 
+#include <cerrno>
+#include <functional>
+
 Q_LOGGING_CATEGORY(lcResults, "tutorix.results")
 
 using namespace Misc;
@@ -35,10 +38,33 @@ ui::Label *makeRowLabel(QWidget *parent, Column c) {
     return l;
 }
 
-void reportWriteFailure(const QString &path) {
-    qCWarning(lcResults) << "could not write" << path;
-    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1.").arg(path), QStringLiteral("Chyba"),
-                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+// The pupil learns that the result was not saved, where and why.
+void reportWriteFailure(const QString &path, const platform::WriteResult &result) {
+    qCWarning(lcResults).noquote() << result.message;
+    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1: %2.")
+                         .arg(platform::nativePath(path), platform::czechReason(result.error)),
+                     QStringLiteral("Chyba"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+}
+
+// Runs a locked write; while another computer holds the lock the pupil may
+// try again, and answering No leaves the result unsaved knowingly.
+platform::WriteResult writeWithRetry(const QString &path, const std::function<platform::WriteResult()> &write) {
+    for (;;) {
+        const platform::WriteResult r = write();
+        if (r.ok) return r;
+        if (r.error != EBUSY) {
+            reportWriteFailure(path, r);
+            return r;
+        }
+        qCWarning(lcResults).noquote() << r.message;
+        const QString question =
+            QStringLiteral("Soubor %1 právě zapisuje jiný počítač, výsledek zatím není uložen.\r\n"
+                           "Zkusit to znovu? (Ne: výsledek se neuloží.)")
+                .arg(platform::nativePath(path));
+        if (platform::msgBox(question, QStringLiteral("Chyba"), platform::MsgIcon::Question,
+                             platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+            return r;
+    }
 }
 
 }  // namespace
@@ -57,7 +83,12 @@ frm_Tabulka::frm_Tabulka() {
     picKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picKonec_MouseMove(); };
 }
 
-QString frm_Tabulka::ResultsFilePath() { return DataPath(ExerciseNumber + QStringLiteral(".res")); }
+QString frm_Tabulka::ResultsFilePath() { return ResultsPath(ExerciseNumber + QStringLiteral(".res")); }
+
+QString frm_Tabulka::SeedFilePath() {
+    const QString installed = DataPath(ExerciseNumber + QStringLiteral(".res"));
+    return installed == ResultsFilePath() ? QString() : installed;
+}
 
 void frm_Tabulka::Form_Load() {
     ScaleScreenControls(this);
@@ -90,13 +121,22 @@ void frm_Tabulka::Form_Load() {
 }
 
 void frm_Tabulka::LoadResultsFile(const QString &path) {
+    // Until the first result is saved in a results folder of its own, the
+    // table installed in the data folder is shown.
+    const QString seed = SeedFilePath();
+    const QString from = seed.isEmpty() || platform::fileExists(path) ? path : seed;
     int skipped = 0;
-    Results = results::ReadResultsFile(platform::nativePath(path), &skipped);
-    if (skipped > 0) qCWarning(lcResults) << path << ":" << skipped << "unreadable lines left out";
+    Results = results::ReadResultsFile(platform::nativePath(from), &skipped);
+    if (skipped > 0) qCWarning(lcResults) << from << ":" << skipped << "unreadable lines (kept in the file)";
 }
 
-void frm_Tabulka::SaveResultsFile(const QString &path) {
-    if (!results::WriteResultsFile(platform::nativePath(path), Results)) reportWriteFailure(path);
+bool frm_Tabulka::SaveResultsFile(const QString &path, const results::ResultRecord &record, std::uint8_t mark) {
+    const QString seed = SeedFilePath();
+    const platform::WriteResult r = writeWithRetry(path, [&] {
+        return results::SaveNewResult(platform::nativePath(path), seed.isEmpty() ? QString() : platform::nativePath(seed),
+                                      record, mark, &Results);
+    });
+    return r.ok;
 }
 
 void frm_Tabulka::showRows(bool highlightMarked) {
@@ -133,11 +173,10 @@ void frm_Tabulka::Vloz_novy_zaznam(const QString &jmeno, const QString &spravne,
         r.right = *right;
         r.wrong = *wrong;
         r.grade = *grade;
-        results::InsertResult(Results, r);
-        // InsertResult marks the new record 1; a caller's other ID stands.
-        for (auto &rec : Results)
-            if (rec.mark == 1) rec.mark = ID;
-        SaveResultsFile(ResultsFilePath());
+        // The table is read again under the file's lock (other pupils may
+        // have saved since it was shown) and the record entered there. When
+        // it could not be saved, the table shows what is on disk, without it.
+        SaveResultsFile(ResultsFilePath(), r, ID);
     } else {
         // Without a grade (no grade band matched) the record could not be
         // ranked, and a later load would skip it: it is not entered.
@@ -159,9 +198,9 @@ void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, cons
     e.wrong = spatne;
     e.grade = Znamka;
     e.when = QDateTime::currentDateTime();
-    const QString path = DataPath(QStringLiteral("Vysledky.dat"));
-    if (!results::AppendLogEntry(platform::nativePath(path), results::LogEntryLines(e, &Misc::Text)))
-        reportWriteFailure(path);
+    const QString path = ResultsPath(QStringLiteral("Vysledky.dat"));
+    const QStringList lines = results::LogEntryLines(e, &Misc::Text);
+    writeWithRetry(path, [&] { return results::AppendLogEntry(platform::nativePath(path), lines); });
 }
 
 void frm_Tabulka::picKonec_Click() {

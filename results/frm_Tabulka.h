@@ -50,8 +50,11 @@ public:
     // ---- Table -------------------------------------------------------------
     std::vector<results::ResultRecord> Results;  // every record, ranked
     int ResultCount() const { return int(Results.size()); }
-    // The results file of the current exercise (DataDir + number + ".res").
+    // The results file of the current exercise (ResultsDir + number + ".res").
     static QString ResultsFilePath();
+    // The data folder's table that a results folder of its own starts from
+    // (empty when results are kept in the data folder).
+    static QString SeedFilePath();
 
     // ---- Handlers (public so tests can drive them as the mouse does) -------
     void picKonec_Click();
@@ -63,7 +66,10 @@ protected:
 
 private:
     void LoadResultsFile(const QString &path);
-    void SaveResultsFile(const QString &path);
+    // Enters record under the file's lock and rewrites the file; Results then
+    // holds the table as it is on disk. False (after telling the pupil) when
+    // the result could not be saved.
+    bool SaveResultsFile(const QString &path, const results::ResultRecord &record, std::uint8_t mark);
     // Shows records 1 ... 10 in the rows; the marked record in red when
     // highlightMarked, all others black.
     void showRows(bool highlightMarked);

@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
+#include <sys/stat.h>
+
 using results::ResultRecord;
 
 namespace {
@@ -57,6 +61,11 @@ void writeBytes(const QString &path, const QByteArray &bytes) {
     f.write(bytes);
 }
 
+ino_t inodeOf(const QString &path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 QString label(int k) {
     static const QStringList texts{"Jméno", "Datum", "Čas", "Skupina", "Cvičení", "Počet otázek", "Správně", "Špatně",
                                    "Známka"};
@@ -78,10 +87,12 @@ private slots:
     void formatLine();
     void resultsFileBytes();
     void missingFileIsEmptyTable();
-    void unreadableLinesSkippedOthersSurviveRewrite();
+    void unreadableLinesKept_data();
+    void unreadableLinesKept();
     void logEntryLines_data();
     void logEntryLines();
     void logAppendBytes();
+    void heldLockWritesNothing();
 };
 
 void TestResultsRules::grade_data() {
@@ -216,18 +227,37 @@ void TestResultsRules::missingFileIsEmptyTable() {
     QCOMPARE(skipped, 0);
 }
 
-void TestResultsRules::unreadableLinesSkippedOthersSurviveRewrite() {
+void TestResultsRules::unreadableLinesKept_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("records");  // after entering "Nový|8|2|2"
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("torn, garbage, empty and unterminated lines")
+        << QByteArray("Ji\xF8\xED|9|1|1|0\r\nPetr|8|2\r\n\xFF\xFE garbage\r\n\r\nEva|7|3|3|1\r\nTom|6|4|3")
+        << QByteArray("Ji\xF8\xED|9|1|1|0\r\nNov\xFD|8|2|2|1\r\nEva|7|3|3|0\r\nTom|6|4|3|0\r\n")
+        << QByteArray("Petr|8|2\r\n\xFF\xFE garbage\r\n");
+    QTest::newRow("name and counts with an empty grade")
+        << QByteArray("Eva|7|3||0\r\nTom|6|4|3|0\r\n") << QByteArray("Nov\xFD|8|2|2|1\r\nTom|6|4|3|0\r\n")
+        << QByteArray("Eva|7|3||0\r\n");
+    QTest::newRow("only unreadable lines") << QByteArray("???\r\n") << QByteArray("Nov\xFD|8|2|2|1\r\n")
+                                           << QByteArray("???\r\n");
+}
+
+void TestResultsRules::unreadableLinesKept() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, records);
+    QFETCH(QByteArray, kept);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("3.res"));
-    writeBytes(path, QByteArray("Ji\xF8\xED|9|1|1|0\r\nPetr|8|2\r\n\xFF\xFE garbage\r\n\r\nEva|7|3|3|1\r\nTom|6|4|3"));
-    int skipped = 0;
-    auto records = results::ReadResultsFile(path, &skipped);
-    QCOMPARE(names(records), (QStringList{"Jiří", "Eva", "Tom"}));
-    QCOMPARE(skipped, 3);
-    results::InsertResult(records, rec(QStringLiteral("Nový"), 8, 2, 2));
-    QVERIFY(results::WriteResultsFile(path, records));
-    QCOMPARE(readBytes(path),
-             QByteArray("Ji\xF8\xED|9|1|1|0\r\nNov\xFD|8|2|2|1\r\nEva|7|3|3|0\r\nTom|6|4|3|0\r\n"));
+    writeBytes(path, stored);
+    std::vector<ResultRecord> shown;
+    QVERIFY(results::SaveNewResult(path, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, &shown));
+    QCOMPARE(readBytes(path), records + kept);
+    QCOMPARE(shown.size(), std::size_t(records.count("\r\n")));
+    // The next rewrite keeps them once, still at the end.
+    QVERIFY(results::SaveNewResult(path, {}, rec(QStringLiteral("Eva"), 0, 10, 5), 1, &shown));
+    const QByteArray again = readBytes(path);
+    QVERIFY(again.endsWith("Eva|0|10|5|1\r\n" + kept));
+    QCOMPARE(again.count(kept), 1);
 }
 
 void TestResultsRules::logEntryLines_data() {
@@ -266,13 +296,39 @@ void TestResultsRules::logAppendBytes() {
     QVERIFY(results::AppendLogEntry(path, {"Čas", "=="}));
     QCOMPARE(readBytes(path), QByteArray("\xC8" "as\r\n==\r\n"));
     // An entry is added after the old ones.
+    const auto inode = inodeOf(path);
     QVERIFY(results::AppendLogEntry(path, {"Žák"}));
     QCOMPARE(readBytes(path), QByteArray("\xC8" "as\r\n==\r\n\x8E\xE1k\r\n"));
+    QCOMPARE(inodeOf(path), inode);  // appended, not rewritten
     // An old log whose last line lost its line end: the entry starts on a
     // line of its own.
     writeBytes(path, QByteArray("torn"));
     QVERIFY(results::AppendLogEntry(path, {"x"}));
     QCOMPARE(readBytes(path), QByteArray("torn\r\nx\r\n"));
+}
+
+// While another writer holds a file's lock nothing is written and the
+// caller learns why; once it is free the write goes through.
+void TestResultsRules::heldLockWritesNothing() {
+    QTemporaryDir dir;
+    const QString res = dir.filePath(QStringLiteral("3.res"));
+    const QString log = dir.filePath(QStringLiteral("Vysledky.dat"));
+    writeBytes(res, "Eva|9|1|1|0\r\n");
+    writeBytes(log, "old\r\n");
+    {
+        platform::FileLock resLock(res), logLock(log);
+        QVERIFY(resLock.isLocked() && logLock.isLocked());
+        QVERIFY(QFile::exists(res + QStringLiteral(".lock")));
+        const auto saved = results::SaveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100);
+        QCOMPARE(saved.error, EBUSY);
+        QCOMPARE(results::AppendLogEntry(log, {"x"}, 100).error, EBUSY);
+        QCOMPARE(readBytes(res), QByteArray("Eva|9|1|1|0\r\n"));
+        QCOMPARE(readBytes(log), QByteArray("old\r\n"));
+    }
+    QVERIFY(!QFile::exists(res + QStringLiteral(".lock")));
+    QVERIFY(results::SaveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100));
+    QVERIFY(results::AppendLogEntry(log, {"x"}, 100));
+    QCOMPARE(readBytes(log), QByteArray("old\r\nx\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestResultsRules)

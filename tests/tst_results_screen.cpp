@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QColor kRed(227, 0, 0);
@@ -49,6 +52,7 @@ private slots:
     void onlyBestTenShownEleventhNotRed();
     void viewingDuringRunReturnsToParent();
     void hoverCodesAndSounds();
+    void fullDiskNotShownAsSaved();
 
 private:
     QString dataFile(const QString &name) const { return m_course->dataDir() + QLatin1Char('/') + name; }
@@ -226,6 +230,37 @@ void TestResultsScreen::hoverCodesAndSounds() {
     QCOMPARE(int(Misc::HoverCode), 0);
     QCOMPARE(t.picKonec->image(), normal);
     QCOMPARE(platform::Sounds::log().size(), 1);  // leaving is silent
+}
+
+// The disk is full (the file size limit stands in for it): the pupil is
+// told, the table and the log stay as they were, and the table does not
+// show the result as if it had been saved.
+void TestResultsScreen::fullDiskNotShownAsSaved() {
+    const QByteArray table("Eva|9|1|1|1\r\nTom|5|5|3|0\r\n");
+    writeBytes(dataFile("3.res"), table);
+    writeBytes(dataFile("Vysledky.dat"), "old\r\n");
+    frm_Tabulka &t = load();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 12;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    t.Vloz_novy_zaznam(QStringLiteral("Nový"), QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("1"), 1);
+    t.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Nový"), "a", "b", "10", "0", "1");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    QCOMPARE(readBytes(dataFile("3.res")), table);
+    QCOMPARE(readBytes(dataFile("Vysledky.dat")), QByteArray("old\r\n"));
+    QCOMPARE(testsupport::messageBoxes().size(), 2);
+    for (const auto &box : testsupport::messageBoxes()) {
+        QVERIFY2(box.text.contains(QStringLiteral("nepodařilo uložit")), qPrintable(box.text));
+        QCOMPARE(box.caption, QStringLiteral("Chyba"));
+    }
+    QCOMPARE(shownNames(t).mid(0, 3), (QStringList{"Eva", "Tom", ""}));
+    QCOMPARE(t.ResultCount(), 2);
+    for (int i = 1; i <= 2; ++i) QCOMPARE(t.LJmeno(i)->ForeColor(), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestResultsScreen)

@@ -4,12 +4,12 @@
 #include "course/lib/Checker.h"
 #include "course/lib/Media.h"
 #include "platform/codec.h"
+#include "platform/safefile.h"
 #include "print/PrintCommand.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace course {
@@ -38,12 +38,9 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;  // unchanged
     existing.close();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
-    return true;
+    const platform::WriteResult r = platform::writeFileAtomic(path, bytes);
+    if (!r && error) *error = r.message;
+    return r.ok;
 }
 
 // The course files are Windows-1250: a character without a form there would

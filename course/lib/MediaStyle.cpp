@@ -1,5 +1,6 @@
 #include "course/lib/MediaStyle.h"
 
+#include "platform/safefile.h"
 #include "ui/fonts.h"
 
 #include <QBuffer>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainterPath>
-#include <QSaveFile>
 
 namespace course::media {
 
@@ -293,9 +293,8 @@ bool Writer::bytes(const QString &rel, const QByteArray &data) {
         return true;  // unchanged: keep the file and its time stamp
     existing.close();
     if (!QDir().mkpath(QFileInfo(p).path())) return fail(QStringLiteral("cannot create %1").arg(QFileInfo(p).path()));
-    QSaveFile f(p);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
-        return fail(QStringLiteral("cannot write %1").arg(p));
+    const platform::WriteResult r = platform::writeFileAtomic(p, data);
+    if (!r) return fail(r.message);
     return true;
 }
 
