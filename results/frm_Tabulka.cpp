@@ -37,8 +37,8 @@ ui::Label *makeRowLabel(QWidget *parent, Column c) {
 
 void reportWriteFailure(const QString &path) {
     qCWarning(lcResults) << "could not write" << path;
-    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1.").arg(path), QStringLiteral("Chyba"),
-                     platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1.").arg(platform::nativePath(path)),
+                     QStringLiteral("Chyba"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
 }
 
 }  // namespace
