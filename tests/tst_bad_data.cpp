@@ -10,13 +10,16 @@
 #include "content/scramble.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
+#include "print/PrintJob.h"
 #include "results/GradeBands.h"
 #include "results/ResultsRules.h"
 #include "screens/ExerciseGroups.h"
 #include "screens/frm_Setup.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
+#include <QPdfWriter>
 #include <QRegularExpression>
 
 using namespace screentest;
@@ -92,6 +95,7 @@ private slots:
     void startupTables();
     void contentFiles_data();
     void contentFiles();
+    void worksheetNamesTheFile();
 
 private:
     void openExercise(int exercise);
@@ -420,6 +424,29 @@ void BadDataTest::contentFiles() {
     QVERIFY(frm_Setup::get().isVisible());
     QCOMPARE(Misc::CurrentScreen, static_cast<ui::Form *>(&frm_Setup::get()));
     if (!reason.contains(QStringLiteral("položek"))) QCOMPARE(Misc::RecordCount, 0);  // nothing of the file is kept
+}
+
+// A worksheet of a damaged file fails with the file's name instead of
+// printing rows of garbage.
+void BadDataTest::worksheetNamesTheFile() {
+    damage(QStringLiteral("9.dat"), Store::NeverScrambled);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&out);
+    print::PrintJob job(&pdf, 1);
+    Misc::ExerciseNumber = QStringLiteral("9");
+    Misc::QuestionCount = 10;
+    Misc::PrintMode = true;
+    frm_Game01::get().Load();
+    Misc::PrintMode = false;
+    frm_Game01::Unload();
+    QVERIFY(job.failed());
+    QCOMPARE(job.pagesStarted(), 0);
+    QVERIFY2(job.error().contains(m_course->copy.dataDir() + QStringLiteral("/9.dat")) &&
+                 job.error().contains(QStringLiteral("řádek 1 ")),
+             qPrintable(job.error()));
+    QVERIFY(testsupport::messageBoxes().isEmpty());  // the print job's own failure box says it
+    job.finish();
 }
 
 QTEST_MAIN(BadDataTest)
