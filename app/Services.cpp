@@ -119,7 +119,7 @@ void ApplyWindowShape(ui::Form *form, QRgb key) {
 QPixmap LoadPicture(const QString &relative) {
     const QString native = platform::nativePath(MediaPath(relative));
     QPixmap pm(native);
-    if (pm.isNull()) FatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(MediaPath(relative)));
+    if (pm.isNull()) FatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(native));
     return pm;
 }
 

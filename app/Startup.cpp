@@ -2,6 +2,7 @@
 
 #include "app/ResultsDir.h"
 #include "app/Services.h"
+#include "app/StartupTables.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
 #include "platform/curfile.h"
@@ -118,8 +119,7 @@ bool LoadConfiguration() {
     CursorHand = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Hand.cur"));
     CursorHelp = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Help.cur"));
     SaveKeyboardLayout();
-    LoadGradeTable(DataDir + QStringLiteral("znamky.dat"));
-    LoadTextTable(DataDir + QStringLiteral("texty.dat"));
+    if (!LoadCheckedTables()) return false;
     ChooseResultsDir(ini);
     qCInfo(lcStartup) << "media" << MediaDir << "data" << DataDir;
     return true;

@@ -59,12 +59,17 @@ Misc::ContentRecord parseContentLine(const QString &line, Layout layout, int exe
 }
 
 bool LoadContentFile(const QString &path, Layout layout, int exercise) {
+    bool ok = false;
+    const QStringList lines = readScrambledLines(path, &ok);
+    FillContentRecords(lines, layout, exercise);
+    return ok;
+}
+
+void FillContentRecords(const QStringList &lines, Layout layout, int exercise) {
     const auto fields = fieldsOfParts(layout, exercise);
     for (auto &row : Misc::ContentRecords)
         for (int f : fields)
             if (f >= 0) row.field[std::size_t(f)].clear();
-    bool ok = false;
-    const QStringList lines = readScrambledLines(path, &ok);
     Misc::RecordCount = 0;
     for (const QString &line : lines) {
         if (Misc::RecordCount >= Misc::kMaxRecords) break;  // the table holds 1000 lines
@@ -74,7 +79,6 @@ bool LoadContentFile(const QString &path, Layout layout, int exercise) {
         for (int f : fields)
             if (f >= 0) row.field[std::size_t(f)] = rec.field[std::size_t(f)];
     }
-    return ok;
 }
 
 }  // namespace content

@@ -47,6 +47,9 @@ Misc::ContentRecord parseContentLine(const QString &line, Layout layout, int exe
 // fields of the layout are cleared in every row first, then each line fills
 // one row. Returns false when the file was missing or empty.
 bool LoadContentFile(const QString &path, Layout layout, int exercise);
+// The same for lines already read: clears the layout's fields in every row,
+// then fills one row per line (at most 1000).
+void FillContentRecords(const QStringList &lines, Layout layout, int exercise);
 
 // After a TopicItems load: copies the rows whose topic (field 8) is chosen
 // into TopicRecords (fields 6 ... 9), in file order. chosen(t) tells whether

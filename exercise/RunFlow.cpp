@@ -8,6 +8,7 @@
 #include "exercise/Toolbar.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
@@ -205,7 +206,7 @@ void frm_Game01::NewPage() {
             m_loadAborted = true;
             platform::msgBox(QStringLiteral("Soubor %1 nemá další nevylosované položky; cvičení končí bez "
                                             "výsledku.")
-                                 .arg(DataPath(exercise::contentFileOf(n))),
+                                 .arg(platform::nativePath(DataPath(exercise::contentFileOf(n)))),
                              QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
             if (self) returnToSetupWhenIdle(QThread::currentThread()->loopLevel());
             return;

@@ -2,10 +2,13 @@
 
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "content/CourseFile.h"
 #include "content/Records.h"
 #include "exercise/Catalogue.h"
 #include "exercise/Toolbar.h"
 #include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "print/PrintJob.h"
 #include "print/Worksheets.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Intro.h"
@@ -518,7 +521,11 @@ void frm_Game01::loadSwitchPictures() {
 bool frm_Game01::loadExerciseContent() {
     const int n = m_exercise;
     const QString file = exercise::contentFileOf(n);
-    content::LoadContentFile(DataPath(file), content::layoutOfExercise(n), n);
+    const content::CourseFileRead read = content::LoadCheckedContentFile(DataPath(file), content::layoutOfExercise(n), n);
+    if (!read.ok()) {
+        reportUnusableContent(read);
+        return false;
+    }
     int have = RecordCount;
     if (n == 21) {
         // The topic screen marks its chosen buttons with Tag "1"; without the
@@ -533,8 +540,20 @@ bool frm_Game01::loadExerciseContent() {
     if (PrintMode) return true;
     const int need = exercise::recordsNeeded(n, QuestionCount, ItemsOnPage);
     if (have >= need) return true;
-    reportTooFewRecords(DataPath(file), have, need);
+    reportTooFewRecords(platform::nativePath(DataPath(file)), have, need);
     return false;
+}
+
+void frm_Game01::reportUnusableContent(const content::CourseFileRead &read) {
+    if (PrintMode) {
+        // The print job's failure message says that nothing was printed.
+        if (print::PrintJob *job = print::PrintJob::current()) job->fail(content::CourseFileMessage(read, QString()));
+        return;
+    }
+    const QString text = content::CourseFileMessage(read, content::ExerciseCannotStart());
+    m_loadAborted = true;
+    platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+    returnToSetupWhenIdle(QThread::currentThread()->loopLevel());
 }
 
 void frm_Game01::reportTooFewRecords(const QString &file, int have, int need) {

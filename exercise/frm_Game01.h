@@ -19,6 +19,10 @@
 #include <functional>
 #include <map>
 
+namespace content {
+struct CourseFileRead;
+}
+
 class frm_Game01 : public ui::SingleForm<frm_Game01> {
     Q_OBJECT
 public:
@@ -245,6 +249,10 @@ private:
     void loadSwitchPictures();
     bool loadExerciseContent();
     void reportTooFewRecords(const QString &file, int have, int need);
+    // A content file that is missing, unreadable or garbled: named in a
+    // "Chyba" box, then back to the setup screen (in print mode the print
+    // job fails with the same words).
+    void reportUnusableContent(const content::CourseFileRead &read);
     void returnToSetupWhenIdle(int loopLevel);
     // Helpers of the fill routines: a label sized to its caption and kept so.
     static void sizeToText(ui::Label *label, const QString &text);

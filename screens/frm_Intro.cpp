@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Select.h"
+#include "screens/frm_Setup.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -79,8 +80,17 @@ void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
     if (STAV_FORMU == kExerciseHelp) {
         const QString &n = ExerciseNumber;
         if (n == QLatin1String("21")) {
-            // The help page of exercise 21 turns into its topic screen.
-            Zobraz_formular_vyberova_obrazovka_21();
+            // The help page of exercise 21 turns into its topic screen;
+            // without a usable 21.dat (the box said why) the pupil is back
+            // on the setup screen.
+            if (!Zobraz_formular_vyberova_obrazovka_21()) {
+                frm_Setup &setup = frm_Setup::get();
+                setup.Show();
+                CurrentScreen = &setup;
+                Hide();
+                Unload();
+                return;
+            }
             STAV_FORMU = kTopicScreen;
             Show();
             CurrentScreen = this;

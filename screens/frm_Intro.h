@@ -3,6 +3,7 @@
 // exercise 21. STAV_FORMU chooses the mode before the form is loaded.
 #pragma once
 
+#include "content/CourseFile.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -65,10 +66,13 @@ public:
     bool TitleSkipRequested = false;
     QTimer *Timer1 = nullptr;
 
-    // Turns this form into the topic screen of exercise 21.
-    void Zobraz_formular_vyberova_obrazovka_21();
-    // Reads 21.dat with the topic-list layout into ContentRecords.
-    void LoadTopicList(const QString &path);
+    // Turns this form into the topic screen of exercise 21. When 21.dat
+    // cannot be used it says so in a "Chyba" box and returns false; the
+    // caller then goes back to the setup screen.
+    bool Zobraz_formular_vyberova_obrazovka_21();
+    // Reads 21.dat with the topic-list layout into ContentRecords, after the
+    // checks of a content file.
+    content::CourseFileRead LoadTopicList(const QString &path);
 
     // Controls of the topic screen (hidden in the other modes).
     ui::Image *IKonec = nullptr;                // back to the setup screen

@@ -98,16 +98,20 @@ void frm_Intro::createTopicControls() {
     }
 }
 
-void frm_Intro::LoadTopicList(const QString &path) {
-    content::LoadContentFile(path, content::Layout::TopicList, 21);
+content::CourseFileRead frm_Intro::LoadTopicList(const QString &path) {
+    return content::LoadCheckedContentFile(path, content::Layout::TopicList, 21);
 }
 
-void frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
+bool frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
     setMouseIcon(CursorArrow);
     setPicture(LoadPicture(QStringLiteral("Bitmap\\Setup\\bg21_set.bmp")));
     Refresh();
 
-    LoadTopicList(DataPath(QStringLiteral("21.dat")));
+    if (const content::CourseFileRead read = LoadTopicList(DataPath(QStringLiteral("21.dat"))); !read.ok()) {
+        platform::msgBox(content::CourseFileMessage(read, content::ExerciseCannotStart()), QStringLiteral("Chyba"),
+                         platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+        return false;
+    }
     QStringList names;
     m_topicOfItem.clear();
     for (int b = 1; b <= RecordCount; ++b) {
@@ -160,6 +164,7 @@ void frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
     ContinueShown = false;
     PrintShown = false;
     Refresh();
+    return true;
 }
 
 void frm_Intro::setTopicChosen(int i, bool chosen) {

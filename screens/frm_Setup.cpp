@@ -260,7 +260,12 @@ void frm_Setup::picPokracuj_Click() {
         frm_Intro &intro = frm_Intro::get();
         intro.STAV_FORMU = frm_Intro::kTopicScreen;
         intro.Show();
-        intro.Zobraz_formular_vyberova_obrazovka_21();
+        if (!intro.Zobraz_formular_vyberova_obrazovka_21()) {
+            // 21.dat cannot be used (the box said why): the setup screen stays.
+            frm_Intro::Unload();
+            CurrentScreen = this;
+            return;
+        }
         WaitBusy(10);
         Hide();
         CurrentScreen = frm_Intro::existing();
