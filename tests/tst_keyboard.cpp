@@ -8,6 +8,7 @@
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "results/frm_Tabulka.h"
+#include "screens/frm_Chybovy.h"
 #include "screens/ExerciseGroups.h"
 #include "screens/frm_Setup.h"
 #include "ui/Keyboard.h"
@@ -160,6 +161,7 @@ private slots:
     void keyboardRun();
     void escape_data();
     void escape();
+    void wrongMarkShowsTheAnswerWhileHeld();
     void accessibleNames_data();
     void accessibleNames();
     void disabledToolbarLooksDimmed();
@@ -322,6 +324,7 @@ void KeyboardTest::escape_data() {
     QTest::newRow("topic screen") << "topics" << "setup";
     QTest::newRow("authors' page") << "authors" << "select";
     QTest::newRow("help before an exercise") << "exercise help" << "setup";
+    QTest::newRow("title: ends it") << "title" << "title";
 }
 
 void KeyboardTest::escape() {
@@ -371,10 +374,19 @@ void KeyboardTest::escape() {
         key(Qt::Key_Return);
         QCOMPARE(CurrentScreen, &frm_Intro::get());
     }
+    if (where == QLatin1String("title")) {
+        frm_Intro &title = frm_Intro::get();
+        title.STAV_FORMU = frm_Intro::kTitleScreen;
+        title.Show();
+        CurrentScreen = &title;
+    }
     if (QTest::currentTestFailed()) return;
     key(Qt::Key_Escape);
     settle();
-    if (back == QLatin1String("question")) {
+    if (back == QLatin1String("title")) {
+        QVERIFY(frm_Intro::get().TitleSkipRequested);
+        QVERIFY(QTest::qWaitFor([] { return !frm_Intro::existing() && frm_Select::get().isVisible(); }, 3000));
+    } else if (back == QLatin1String("question")) {
         QCOMPARE(testsupport::messageBoxes().size(), 1);
         QCOMPARE(testsupport::messageBoxes().first().text, Text(1));
         QCOMPARE(CurrentScreen, &frm_Select::get());
@@ -388,6 +400,21 @@ void KeyboardTest::escape() {
         QVERIFY(expected->isVisible());
     }
     ShowIntroHelp = false;
+}
+
+void KeyboardTest::wrongMarkShowsTheAnswerWhileHeld() {
+    toExercise(3);
+    frm_Game01 &f = game();
+    QVERIFY(focusOn(f.PicTop(1)));
+    key(Qt::Key_Return);  // nothing typed: every row is wrong
+    QVERIFY(focusOn(f.IHodnoceni(2)));
+    QWidget *target = keyTarget();
+    QTest::keyPress(target, Qt::Key_Space);
+    QVERIFY(frm_Chybovy::existing() && frm_Chybovy::get().isVisible());
+    // The key is let go over the hint window that came up.
+    QTest::keyRelease(&frm_Chybovy::get(), Qt::Key_Space);
+    QVERIFY(!frm_Chybovy::get().isVisible());
+    QCOMPARE(CurrentScreen, &f);
 }
 
 // ---- Screen readers ---------------------------------------------------------------

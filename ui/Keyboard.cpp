@@ -78,6 +78,11 @@ public:
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
+        if (isInteractive(role())) {
+            s.focusable = true;
+            FocusChain *chain = FocusChain::of(widget());
+            s.focused = chain && chain->current() == widget() && chain->ringShown();
+        }
         const QVariant checked = widget()->property("tutorixChecked");
         if (checked.isValid()) {
             s.checkable = true;
@@ -199,6 +204,10 @@ FocusChain *FocusChain::of(QWidget *w) {
 }
 
 namespace {
+// The chain whose element Enter or Space is holding down: the key may be
+// let go over another window (the hint window that the press showed).
+QPointer<FocusChain> g_pressingChain;
+
 bool isAvailable(const FocusItem &item, QWidget *form) {
     QWidget *w = item.widget;
     if (!w || !w->isVisibleTo(form)) return false;
@@ -257,6 +266,9 @@ void FocusChain::goTo(const FocusItem &item) {
     m_area = item.area;
     m_shown = true;
     watch(item.widget);
+    // Screen readers follow the ring.
+    QAccessibleEvent moved(item.widget.data(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&moved);
     if (item.typing) {
         item.widget->setFocus(Qt::TabFocusReason);
     } else if (QWidget *fw = m_form->focusWidget(); fw && fw != m_form && qobject_cast<TextBox *>(fw) &&
@@ -310,6 +322,7 @@ void FocusChain::focusedBox(QWidget *box) {
 void FocusChain::press(const FocusItem &item) {
     m_pressed = item;
     m_pressing = true;
+    g_pressingChain = this;
     const QPointer<QWidget> focusBefore = m_form->focusWidget();
     const QPointer<FocusChain> self(this);
     if (item.press) {
@@ -413,8 +426,9 @@ bool FocusChain::keyPress(QKeyEvent *e, QWidget *receiver) {
 bool FocusChain::keyRelease(QKeyEvent *e) {
     const int key = e->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
-    if (!m_pressing || e->isAutoRepeat()) return false;
-    release();
+    FocusChain *chain = m_pressing ? this : g_pressingChain.data();
+    if (!chain || !chain->m_pressing || e->isAutoRepeat()) return false;
+    chain->release();
     return true;
 }
 
