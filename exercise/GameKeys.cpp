@@ -258,7 +258,7 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
         role = r;
         return true;
     };
-    static const char *const toolbar[5] = {"", "Zkontroluj", "Nová stránka", "Tabulka výsledků", "Zpět"};
+    static const char *const toolbar[5] = {"", "Zkontroluj", "Nová stránka", "Výsledky", "Zpět"};
     for (int i = 1; i <= 4; ++i)
         if (f.PicTop(i) && w == f.PicTop(i)) return as(QString::fromUtf8(toolbar[i]), QAccessible::Button);
     if (w == f.picPokracuj) return as(QStringLiteral("Pokračuj"), QAccessible::Button);

@@ -90,7 +90,7 @@ void setUpSetupKeys(frm_Setup &f) {
         if (w == f.TJmeno) return describeAs(name, role, QStringLiteral("Jméno"), QAccessible::EditableText);
         if (w == f.INapoveda) {
             w->setProperty("tutorixChecked", bool(Misc::ShowIntroHelp));
-            return describeAs(name, role, QStringLiteral("Nejdřív nápověda"), QAccessible::CheckBox);
+            return describeAs(name, role, QStringLiteral("Nejdřív ukázat nápovědu"), QAccessible::CheckBox);
         }
         if (w == f.picPokracuj) return describeAs(name, role, QStringLiteral("Pokračuj"), QAccessible::Button);
         if (w == f.picTiskni) return describeAs(name, role, QStringLiteral("Tiskni"), QAccessible::Button);
