@@ -1,9 +1,11 @@
 #include "exercise/GameKeys.h"
 
 #include "app/Misc.h"
+#include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
+#include "screens/frm_Chybovy.h"
 #include "ui/Keyboard.h"
 
 #include <QKeyEvent>
@@ -163,9 +165,24 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
         break;
     case RowKind::None: break;
     }
-    // The wrong marks of a checked page show the right answer while held.
+    // The wrong marks of a checked page show the right answer while held,
+    // beside the mark (the mouse pointer may be anywhere).
     if (n != 18 && !unchecked)
-        for (int r = 1; r <= rows; ++r) add(f.IHodnoceni(r));
+        for (int r = 1; r <= rows; ++r) {
+            ui::Image *mark = f.IHodnoceni(r);
+            if (!mark) continue;
+            ui::FocusItem i;
+            i.widget = mark;
+            i.press = [&f, r] {
+                f.IHodnoceni_MouseDown(r);
+                frm_Chybovy *hint = frm_Chybovy::existing();
+                ui::Image *m = f.IHodnoceni(r);
+                if (hint && m && hint->isVisible())
+                    hint->move(answers::HintWindowPosition(m->mapToGlobal(m->rect().center()), hint->size()));
+            };
+            i.release = [&f, r] { f.IHodnoceni_MouseUp(r); };
+            items << i;
+        }
     return items;
 }
 

@@ -5,6 +5,7 @@
 // lit looks of buttons.
 #include "screens_fixture.h"
 
+#include "exercise/AnswerRules.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "results/frm_Tabulka.h"
@@ -411,6 +412,9 @@ void KeyboardTest::wrongMarkShowsTheAnswerWhileHeld() {
     QWidget *target = keyTarget();
     QTest::keyPress(target, Qt::Key_Space);
     QVERIFY(frm_Chybovy::existing() && frm_Chybovy::get().isVisible());
+    // Beside the mark, wherever the mouse pointer is.
+    const QPoint mark = f.IHodnoceni(2)->mapToGlobal(f.IHodnoceni(2)->rect().center());
+    QCOMPARE(frm_Chybovy::get().pos(), answers::HintWindowPosition(mark, frm_Chybovy::get().size()));
     // The key is let go over the hint window that came up.
     QTest::keyRelease(&frm_Chybovy::get(), Qt::Key_Space);
     QVERIFY(!frm_Chybovy::get().isVisible());
