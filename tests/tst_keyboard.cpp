@@ -158,6 +158,8 @@ private slots:
     void init();
     void readingOrder_data();
     void readingOrder();
+    void chain_data();
+    void chain();
     void keyboardRun_data();
     void keyboardRun();
     void escape_data();
@@ -218,6 +220,64 @@ void KeyboardTest::readingOrder() {
     QFETCH(QList<QRect>, rects);
     QFETCH(QList<int>, order);
     QCOMPARE(ui::readingOrder(rects), order);
+}
+
+// ---- The chain on a bare screen -------------------------------------------------------
+
+void KeyboardTest::chain_data() {
+    QTest::addColumn<QString>("keys");  // T Tab, B Shift+Tab, E Enter, S Space, M a mouse click
+    QTest::addColumn<int>("hidden");    // element made invisible (-1: none)
+    QTest::addColumn<int>("disabled");  // element disabled (-1: none)
+    QTest::addColumn<int>("current");   // element under the ring at the end (-1: none)
+    QTest::addColumn<QList<int>>("presses");
+    QTest::addColumn<bool>("ring");
+    QTest::newRow("Tab in order, wrapping") << "TTTT" << -1 << -1 << 0 << QList<int>{0, 0, 0} << true;
+    QTest::newRow("Shift+Tab from the first to the last") << "TB" << -1 << -1 << 2 << QList<int>{0, 0, 0} << true;
+    QTest::newRow("a hidden element is passed") << "TT" << 1 << -1 << 2 << QList<int>{0, 0, 0} << true;
+    QTest::newRow("a disabled element is passed") << "TTB" << -1 << 1 << 0 << QList<int>{0, 0, 0} << true;
+    QTest::newRow("Enter and Space press the element") << "TTES" << -1 << -1 << 1 << QList<int>{0, 2, 0} << true;
+    QTest::newRow("Enter with nothing chosen shows the ring") << "E" << -1 << -1 << 0 << QList<int>{0, 0, 0} << true;
+    QTest::newRow("the mouse hides the ring") << "TM" << -1 << -1 << 0 << QList<int>{0, 0, 1} << false;
+}
+
+void KeyboardTest::chain() {
+    QFETCH(QString, keys);
+    QFETCH(int, hidden);
+    QFETCH(int, disabled);
+    QFETCH(int, current);
+    QFETCH(QList<int>, presses);
+    QFETCH(bool, ring);
+    ui::Form form;
+    form.resize(640, 480);
+    QList<int> pressed(3, 0);
+    QList<ui::PictureBox *> boxes;
+    for (int i = 0; i < 3; ++i) {
+        auto *b = new ui::PictureBox(&form);
+        b->setGeometry(10 + 100 * i, 10, 50, 30);
+        b->events.MouseDown = [&pressed, i](int, Qt::MouseButton, int, int) { ++pressed[i]; };
+        boxes << b;
+    }
+    form.keys()->items = [&boxes] {
+        QList<ui::FocusItem> items;
+        for (ui::PictureBox *b : boxes) items << ui::FocusItem{b};
+        return items;
+    };
+    form.show();
+    if (hidden >= 0) boxes[hidden]->hide();
+    if (disabled >= 0) boxes[disabled]->QWidget::setEnabled(false);
+    for (QChar k : keys) {
+        switch (k.unicode()) {
+        case 'T': QTest::keyClick(&form, Qt::Key_Tab); break;
+        case 'B': QTest::keyClick(&form, Qt::Key_Backtab, Qt::ShiftModifier); break;
+        case 'E': QTest::keyClick(&form, Qt::Key_Return); break;
+        case 'S': QTest::keyClick(&form, Qt::Key_Space); break;
+        case 'M': QTest::mouseClick(boxes[2], Qt::LeftButton); break;
+        }
+    }
+    QCOMPARE(form.keys()->current(), current < 0 ? nullptr : static_cast<QWidget *>(boxes[current]));
+    QCOMPARE(pressed, presses);
+    QCOMPARE(form.keys()->ringShown(), ring);
+    if (ring) QCOMPARE(form.keys()->ringArea(), boxes[current]->geometry());
 }
 
 // ---- A whole run with the keyboard only -------------------------------------------
