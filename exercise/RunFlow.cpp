@@ -265,6 +265,7 @@ frm_Game01::PageProgress frm_Game01::NextPageProgress(int exercise, int itemsRem
 void frm_Game01::picPokracuj_Click() { ContinueRun(); }
 
 void frm_Game01::picPokracuj_MouseMove() {
+    picPokracuj->setLit(true);  // no lit picture of its own: drawn lit
     if (HoverCode == 8) return;
     PlayHoverSound();
     HoverCode = 8;

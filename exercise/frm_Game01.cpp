@@ -5,6 +5,7 @@
 #include "content/CourseFile.h"
 #include "content/Records.h"
 #include "exercise/Catalogue.h"
+#include "exercise/GameKeys.h"
 #include "exercise/Toolbar.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -131,6 +132,7 @@ frm_Game01::frm_Game01() {
     Klakson.setElement(1, speaker);
     auto *top = new ui::PictureBox(this);
     top->setGeometry(273, 5, 91, 75);
+    top->setDimmedWhenDisabled(true);
     PicTop.setElement(1, top);
     picPokracuj = new ui::PictureBox(this);
     picPokracuj->setGeometry(526, 457, 94, 23);
@@ -167,6 +169,7 @@ frm_Game01::frm_Game01() {
     connectRunHandlers();
     connectTileSwitchHandlers();
     connectEx18Handlers();
+    exercise::setUpExerciseKeys(*this);
 }
 
 void frm_Game01::Show() {
@@ -631,6 +634,7 @@ void frm_Game01::Form_MouseDown(Qt::MouseButton, int x, int y) {
 }
 
 void frm_Game01::Form_MouseMove(Qt::MouseButtons, int x, int y) {
+    picPokracuj->setLit(false);
     if (!exercise::inHelpArea(x, y)) {
         setMouseIcon(CursorArrow);
         if (HoverCode != 0) {
@@ -659,6 +663,7 @@ void frm_Game01::PicTop_MouseDown(int index) {
 }
 
 void frm_Game01::PicTop_MouseMove(int index) {
+    picPokracuj->setLit(false);
     if (index == HoverCode) return;
     PlayHoverSound();
     HighlightToolbarButton(*this, index);
@@ -714,4 +719,5 @@ void frm_Game01::FillPage() {
     case 22: case 23: case 24: FillListeningRows(); break;
     default: break;
     }
+    exercise::updateKeyAreas(*this);
 }

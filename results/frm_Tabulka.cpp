@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "screens/ScreenKeys.h"
 #include "screens/frm_Setup.h"
 
 #include <QLoggingCategory>
@@ -81,6 +82,7 @@ frm_Tabulka::frm_Tabulka() {
     picKonec->setGeometry(546, 5, 91, 75);
     picKonec->events.Click = [this](int) { picKonec_Click(); };
     picKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picKonec_MouseMove(); };
+    screens::setUpResultsKeys(*this);
 }
 
 QString frm_Tabulka::ResultsFilePath() { return ResultsPath(ExerciseNumber + QStringLiteral(".res")); }

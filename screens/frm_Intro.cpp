@@ -3,6 +3,7 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/frm_Game01.h"
+#include "screens/ScreenKeys.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
 
@@ -16,12 +17,14 @@ frm_Intro::frm_Intro() {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frm_Intro::Timer1_Timer);
     createTopicControls();
+    screens::setUpIntroKeys(*this);
 }
 
 void frm_Intro::Form_Load() {
     ScaleScreenControls(this);
     PrepareScreenWindow(this, 640, 480);
     setMouseIcon(CursorHand);
+    screens::showIntroPageArea(*this, STAV_FORMU != kTopicScreen);
     if (STAV_FORMU == kTitleScreen) {
         setPicture(LoadPicture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
         Refresh();

@@ -94,6 +94,8 @@ public:
     void IKonec_MouseMove();
     void picPokracuj_Click();
     void picTiskni_Click();
+    void picPokracuj_MouseMove();
+    void picTiskni_MouseMove();
 
 protected:
     void Form_Load() override;
@@ -107,6 +109,10 @@ private:
     bool slideTopicButtonIn(ui::PictureBox *button, const QImage &picture);
     // Selects or deselects button i and draws its background to match.
     void setTopicChosen(int i, bool chosen);
+    // Draws button i's background normal or lit (the lit one is also the
+    // chosen one); the hover leaves a chosen button lit.
+    void drawTopicPatch(int i, bool lit);
+    void clearTopicHover();
     bool anyTopicChosen() const;
     void TearDownTopicScreen();
 
@@ -115,4 +121,5 @@ private:
     int m_topicCount = 0;
     QList<int> m_topicOfItem;  // topic number of each line of 21.dat
     int m_slidesRunning = 0;   // the back button waits while buttons slide in
+    int m_hoverTopic = 0;      // the topic button shown lit under the mouse
 };

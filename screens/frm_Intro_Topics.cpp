@@ -12,6 +12,7 @@
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "print/Worksheets.h"
+#include "screens/ScreenKeys.h"
 #include "screens/SlideIn.h"
 #include "screens/frm_Setup.h"
 
@@ -83,11 +84,13 @@ void frm_Intro::createTopicControls() {
     picPokracuj->setGeometry(526, 457, 94, 23);
     picPokracuj->hide();
     picPokracuj->events.Click = [this](int) { picPokracuj_Click(); };
+    picPokracuj->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picPokracuj_MouseMove(); };
 
     picTiskni = new ui::PictureBox(this);
     picTiskni->setGeometry(24, 457, 96, 23);
     picTiskni->hide();
     picTiskni->events.Click = [this](int) { picTiskni_Click(); };
+    picTiskni->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picTiskni_MouseMove(); };
 
     // The buffers lie below the 480 visible rows.
     for (int i = 1; i <= 3; ++i) {
@@ -104,6 +107,7 @@ content::CourseFileRead frm_Intro::LoadTopicList(const QString &path) {
 
 bool frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
     setMouseIcon(CursorArrow);
+    screens::showIntroPageArea(*this, false);
     setPicture(LoadPicture(QStringLiteral("Bitmap\\Setup\\bg21_set.bmp")));
     Refresh();
 
@@ -171,9 +175,24 @@ void frm_Intro::setTopicChosen(int i, bool chosen) {
     ui::Label *button = TlacitkoTema(i);
     if (!button) return;
     button->Tag = chosen ? kChosen : kNotChosen;
-    const QImage patch = (chosen ? m_topicLit : m_topicNormal).toImage();
+    drawTopicPatch(i, chosen || i == m_hoverTopic);
+}
+
+void frm_Intro::drawTopicPatch(int i, bool lit) {
+    ui::Label *button = TlacitkoTema(i);
+    if (!button) return;
+    const QImage patch = (lit ? m_topicLit : m_topicNormal).toImage();
+    if (patch.isNull()) return;
     BlitToForm(this, button->Left() + kPatchLeft, button->Top() + kPatchTop, patch.width(), patch.height(), patch);
     button->update();
+}
+
+void frm_Intro::clearTopicHover() {
+    const int was = m_hoverTopic;
+    m_hoverTopic = 0;
+    if (ui::Label *b = TlacitkoTema(was); b && b->isVisibleTo(this) && b->Tag != kChosen) drawTopicPatch(was, false);
+    picPokracuj->setLit(false);
+    picTiskni->setLit(false);
 }
 
 bool frm_Intro::anyTopicChosen() const {
@@ -209,7 +228,35 @@ void frm_Intro::TlacitkoTema_MouseDown(int i) {
 }
 
 void frm_Intro::TlacitkoTema_MouseMove(int i) {
-    if (ui::Label *button = TlacitkoTema(i)) button->setMouseIcon(CursorHand);
+    ui::Label *button = TlacitkoTema(i);
+    if (!button) return;
+    button->setMouseIcon(CursorHand);
+    // Lit under the mouse, as the group cards are; the sound once per entry.
+    if (HoverCode == 100 + i) return;
+    clearTopicHover();
+    IKonec->setPicture(m_backNormal);
+    PlayHoverSound();
+    HoverCode = std::uint8_t(100 + i);
+    m_hoverTopic = i;
+    drawTopicPatch(i, true);
+}
+
+void frm_Intro::picPokracuj_MouseMove() {
+    if (HoverCode == 11) return;
+    clearTopicHover();
+    IKonec->setPicture(m_backNormal);
+    PlayHoverSound();
+    HoverCode = 11;
+    picPokracuj->setLit(true);
+}
+
+void frm_Intro::picTiskni_MouseMove() {
+    if (HoverCode == 12) return;
+    clearTopicHover();
+    IKonec->setPicture(m_backNormal);
+    PlayHoverSound();
+    HoverCode = 12;
+    picTiskni->setLit(true);
 }
 
 bool frm_Intro::slideTopicButtonIn(ui::PictureBox *button, const QImage &picture) {
@@ -289,6 +336,7 @@ void frm_Intro::IKonec_MouseDown() {
 
 void frm_Intro::IKonec_MouseMove() {
     if (HoverCode == 6) return;
+    clearTopicHover();
     PlayHoverSound();
     IKonec->setPicture(m_backLit);
     HoverCode = 6;
@@ -296,11 +344,13 @@ void frm_Intro::IKonec_MouseMove() {
 
 void frm_Intro::Form_MouseMove(Qt::MouseButtons, int, int) {
     if (STAV_FORMU != kTopicScreen || HoverCode == 0) return;
+    clearTopicHover();
     IKonec->setPicture(m_backNormal);
     HoverCode = 0;
 }
 
 void frm_Intro::TearDownTopicScreen() {
+    m_hoverTopic = 0;
     m_topicNormal = QPixmap();
     m_topicLit = QPixmap();
     m_backNormal = QPixmap();

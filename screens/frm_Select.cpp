@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "app/Startup.h"
 #include "screens/ExerciseGroups.h"
+#include "screens/ScreenKeys.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
 
@@ -36,6 +37,7 @@ frm_Select::frm_Select() {
     IHelp->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { IHelp_MouseMove(); };
     IKonec->events.Click = [this](int) { IKonec_Click(); };
     IKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { IKonec_MouseMove(); };
+    screens::setUpSelectKeys(*this);
 }
 
 void frm_Select::Form_Load() {

@@ -6,6 +6,7 @@
 #include "print/Worksheets.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
+#include "screens/ScreenKeys.h"
 #include "screens/SlideIn.h"
 
 #include <QPointer>
@@ -108,6 +109,7 @@ frm_Setup::frm_Setup() {
         buffer->QWidget::setEnabled(false);
         PomPic.setElement(i, buffer);
     }
+    screens::setUpSetupKeys(*this);
 }
 
 void frm_Setup::Form_Load() {
@@ -306,6 +308,9 @@ void frm_Setup::IKonec_MouseDown() {
 // ---- Hover ---------------------------------------------------------------
 
 void frm_Setup::hoverOnly(int code) {
+    // Continue and print have no lit pictures: they are drawn lit instead.
+    picPokracuj->setLit(code == 11);
+    picTiskni->setLit(code == 12);
     if (HoverCode == code) return;
     PlayHoverSound();
     HoverCode = std::uint8_t(code);
@@ -319,9 +324,15 @@ void frm_Setup::resetCountPictures() {
 void frm_Setup::ICislo_MouseMove(int k) {
     hoverOnly(k);
     IKonec->setPicture(m_backNormal);
+    // The count under the mouse shows lit (in its chosen picture), like the
+    // group cards of the selection screen.
+    for (int i = 1; i <= 5; ++i)
+        if (ICislo(i)->Tag == kNotChosen) ICislo(i)->setPicture(i == k ? m_numberPicturesSelected[i] : m_numberPictures[i]);
 }
 
 void frm_Setup::IKonec_MouseMove() {
+    picPokracuj->setLit(false);
+    picTiskni->setLit(false);
     if (HoverCode == 6) return;
     PlayHoverSound();
     IKonec->setPicture(m_backHover);
@@ -336,6 +347,8 @@ void frm_Setup::picTiskni_MouseMove() { hoverOnly(12); }
 void frm_Setup::IHelp_MouseMove() { hoverOnly(15); }
 
 void frm_Setup::Form_MouseMove(Qt::MouseButtons, int, int) {
+    picPokracuj->setLit(false);
+    picTiskni->setLit(false);
     if (HoverCode == 0) return;
     IKonec->setPicture(m_backNormal);
     resetCountPictures();

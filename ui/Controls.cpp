@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/Keyboard.h"
 #include "ui/fonts.h"
 
 #include <QKeyEvent>
@@ -41,11 +42,14 @@ void ControlBase::copyBaseFrom(ControlBase &other) {
     w->setEnabled(o->isEnabled());
     if (o->testAttribute(Qt::WA_SetCursor)) w->setCursor(o->cursor());
     w->setFocusPolicy(o->focusPolicy());
+    w->setAccessibleName(o->accessibleName());
+    for (const char *property : {"tutorixAccessibleRole", "tutorixChecked"}) w->setProperty(property, o->property(property));
     w->setVisible(false);
 }
 
 void ControlBase::dispatchPress(QMouseEvent *e) {
     m_pressedInside = true;
+    if (FocusChain *chain = FocusChain::of(widget())) chain->mouseUsed();
     if (events.MouseDown) events.MouseDown(Index, e->button(), px(e, true), px(e, false));
 }
 
@@ -118,12 +122,33 @@ void PictureBox::resizeEvent(QResizeEvent *) {
 void PictureBox::paintEvent(QPaintEvent *) {
     QPainter p(this);
     if (m_image.isNull()) p.fillRect(rect(), m_backColor);
+    else if (m_dimmedWhenDisabled && !isEnabled())
+        p.drawImage(0, 0, m_image.convertToFormat(QImage::Format_Grayscale8));
     else p.drawImage(0, 0, m_image);
+    if (m_dimmedWhenDisabled && !isEnabled()) {
+        // Grey and pale: half-way to white.
+        p.fillRect(rect(), QColor(255, 255, 255, 128));
+    } else if (m_lit) {
+        p.setCompositionMode(QPainter::CompositionMode_Screen);
+        p.fillRect(rect(), QColor(72, 72, 72));
+    }
+}
+
+void PictureBox::setDimmedWhenDisabled(bool on) {
+    m_dimmedWhenDisabled = on;
+    update();
+}
+
+void PictureBox::setLit(bool on) {
+    if (m_lit == on) return;
+    m_lit = on;
+    update();
 }
 
 void PictureBox::cloneFrom(PictureBox &other) {
     m_backColor = other.m_backColor;
     m_autoSize = other.m_autoSize;
+    m_dimmedWhenDisabled = other.m_dimmedWhenDisabled;
     copyBaseFrom(other);
     setPicture(other.m_picture);
 }
@@ -256,6 +281,23 @@ void TextBox::applyColours() {
     setPalette(pal);
 }
 
+bool TextBox::event(QEvent *e) {
+    // The screen's focus chain sees the keys first (before Qt's own Tab
+    // handling); typing keys come back to the box.
+    if (e->type() == QEvent::KeyPress) {
+        if (FocusChain *chain = FocusChain::of(this); chain && chain->keyPress(static_cast<QKeyEvent *>(e), this)) {
+            e->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent *e) {
+    if (FocusChain *chain = FocusChain::of(this); chain && chain->keyRelease(e)) return;
+    QLineEdit::keyReleaseEvent(e);
+}
+
 void TextBox::keyPressEvent(QKeyEvent *e) {
     int code = keyCodeOf(e);
     if (KeyDown) {
@@ -277,6 +319,7 @@ void TextBox::keyPressEvent(QKeyEvent *e) {
 
 void TextBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
+    if (FocusChain *chain = FocusChain::of(this)) chain->focusedBox(this);
     if (GotFocus) GotFocus(Index);
 }
 

@@ -80,6 +80,12 @@ public:
     void Cls();                                // clears the image to BackColor
     void Refresh() { repaint(); }
     void cloneFrom(PictureBox &other);
+    // A button that is drawn dimmed (grey and pale) while disabled.
+    void setDimmedWhenDisabled(bool on);
+    // Drawn lit (brighter) while the mouse is over it, for buttons that have
+    // no lit picture of their own.
+    void setLit(bool on);
+    bool lit() const { return m_lit; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -94,6 +100,8 @@ private:
     QImage m_image;
     QColor m_backColor = Qt::white;
     bool m_autoSize = false;
+    bool m_dimmedWhenDisabled = false;
+    bool m_lit = false;
 };
 
 // An image: shows a picture at its top-left corner.
@@ -189,7 +197,9 @@ public:
     std::function<void(int idx)> GotFocus;
 
 protected:
+    bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;

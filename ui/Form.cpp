@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "app/Misc.h"
+#include "ui/Keyboard.h"
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
@@ -17,6 +18,7 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_image = QImage(640, 480, QImage::Format_RGB32);
     m_image.fill(QColor(0xC0, 0xC0, 0xC0));
+    m_keys = new FocusChain(this);
 }
 
 Form::~Form() {

@@ -14,6 +14,8 @@
 
 namespace ui {
 
+class FocusChain;
+
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +37,8 @@ public:
 
     // Runs Form_Unload (used by SingleForm::Unload).
     void runUnload();
+    // The screen's keyboard focus chain (Tab, Enter, Space, Esc).
+    FocusChain *keys() const { return m_keys; }
 
 protected:
     virtual void Form_Load() {}
@@ -58,6 +62,7 @@ private:
     void activated();
     QPixmap m_picture;
     QImage m_image;
+    FocusChain *m_keys = nullptr;
     bool m_loaded = false;
     bool m_active = false;
 };
