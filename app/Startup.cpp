@@ -5,6 +5,7 @@
 #include "app/StartupTables.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
+#include "platform/configfile.h"
 #include "platform/curfile.h"
 #include "platform/display.h"
 #include "platform/ini.h"
@@ -13,9 +14,12 @@
 #include "screens/frm_Pozadi.h"
 #include "screens/frm_Select.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <cmath>
+#include <cstdio>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcStartup, "tutorix.startup")
 
@@ -84,22 +88,50 @@ void FillTextTable(const QStringList &lines) {
 
 void LoadTextTable(const QString &path) { FillTextTable(content::readScrambledLines(path)); }
 
-bool LoadConfiguration() {
-    WindowsDir = WithTrailingBackslash(platform::windowsDirectory());
-    const QString ini = WindowsDir + QStringLiteral("Tutorix.ini");
-    const QString missing = QStringLiteral("Chyba\\");
-
-    MediaDir = WithTrailingBackslash(platform::getPrivateProfileString(QStringLiteral("LING1"), QStringLiteral("CD"),
-                                                                       QStringLiteral("Chyba"), ini));
-    if (MediaDir == missing) {
-        startupFailure(1);
-        return false;
+namespace {
+// Message 1, followed by where the program looked (no file found) or which
+// file lacked a key; also on standard error, where a start from a terminal or
+// a session log shows it when no message box can.
+void configurationNotFound(const QStringList &looked, const QString &read) {
+    QString text = StartupMessage(1);
+    if (!read.isEmpty()) {
+        text += QStringLiteral("\r\n\r\nSoubor %1 neobsahuje klíče CD a HD v oddílu [LING1].").arg(read);
+    } else {
+        text += QStringLiteral("\r\n\r\nHledáno v:");
+        for (const QString &place : looked) text += QStringLiteral("\r\n") + place;
     }
-    DataDir = WithTrailingBackslash(platform::getPrivateProfileString(QStringLiteral("LING1"), QStringLiteral("HD"),
-                                                                      QStringLiteral("Chyba"), ini));
-    if (DataDir == missing) {
-        startupFailure(1);
-        return false;
+    const QString line = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "tutorix: %s\n", qUtf8Printable(line));
+    platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+}
+
+// Finds Tutorix.ini (platform/configfile.h gives the order) and sets
+// WindowsDir to its folder; on failure shows message 1 with the places.
+bool LocateConfiguration(QString *iniPath) {
+    const platform::ConfigSearch search = platform::configSearchOfProcess();
+    *iniPath = platform::findConfigFile(search);
+    const QStringList looked = platform::configCandidates(search);
+    WindowsDir = WithTrailingBackslash(iniPath->isEmpty() ? QFileInfo(looked.value(0)).path()
+                                                          : QFileInfo(*iniPath).path());
+    if (!iniPath->isEmpty()) return true;
+    configurationNotFound(looked, {});
+    return false;
+}
+}  // namespace
+
+bool LoadConfiguration() {
+    QString ini;
+    if (!LocateConfiguration(&ini)) return false;
+    const QString missing = QStringLiteral("Chyba\\");
+    const QString iniFolder = QFileInfo(ini).path();
+    for (const auto &[key, dir] : {std::pair{"CD", &MediaDir}, std::pair{"HD", &DataDir}}) {
+        const QString value = platform::getPrivateProfileString(QStringLiteral("LING1"), QLatin1String(key),
+                                                                QStringLiteral("Chyba"), ini);
+        if (WithTrailingBackslash(value) == missing) {
+            configurationNotFound({}, ini);
+            return false;
+        }
+        *dir = WithTrailingBackslash(platform::resolveConfigDir(value, iniFolder));
     }
     bool dataOk = true;
     for (const char *name : {"Vysledky.dat", "Znamky.dat", "Texty.dat"})

@@ -54,12 +54,4 @@ bool deleteFileForced(const QString &dataPath) {
     return f.remove();
 }
 
-QString windowsDirectory() {
-    const QString env = qEnvironmentVariable("TUTORIX_WINDOWS_DIR");
-    if (!env.isEmpty()) return env;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/tutorix");
-}
-
 }  // namespace platform

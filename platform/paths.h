@@ -25,9 +25,4 @@ bool fileExists(const QString &dataPath);
 // left.
 bool deleteFileForced(const QString &dataPath);
 
-// The directory that stands in for the Windows directory: $TUTORIX_WINDOWS_DIR
-// when set and not empty, else the user's configuration directory of the
-// program ($XDG_CONFIG_HOME/tutorix or ~/.config/tutorix).
-QString windowsDirectory();
-
 }  // namespace platform

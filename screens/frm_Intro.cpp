@@ -8,9 +8,12 @@
 #include "screens/frm_Setup.h"
 
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QTimer>
 
 using namespace Misc;
+
+Q_LOGGING_CATEGORY(lcIntro, "tutorix.intro")
 
 frm_Intro::frm_Intro() {
     Timer1 = new QTimer(this);
@@ -38,6 +41,7 @@ void frm_Intro::Form_Activate() {
     if (STAV_FORMU == kTitleScreen) {
         Timer1->start();
         setMouseIcon(CursorHand);
+        qCInfo(lcIntro) << "title screen shown";
     }
 }
 

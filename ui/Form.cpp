@@ -105,29 +105,32 @@ void Form::activated() {
     Form_Activate();
 }
 
+QImage drawProgramIcon(int size) {
+    // A rounded blue book with a yellow bookmark line and a white "T".
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal s = size / 64.0;
+    QPainterPath book;
+    book.addRoundedRect(QRectF(6 * s, 6 * s, 52 * s, 52 * s), 10 * s, 10 * s);
+    p.fillPath(book, QColor(0x2E, 0x6F, 0xB7));
+    p.fillRect(QRectF(14 * s, 50 * s, 36 * s, 4 * s), QColor(0xF4, 0xC4, 0x30));
+    QFont f = screenFont();
+    f.setPixelSize(int(38 * s));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(6 * s, 4 * s, 52 * s, 46 * s), Qt::AlignCenter, QStringLiteral("T"));
+    return img;
+}
+
 const QIcon &programIcon() {
-    // A rounded blue book with a white "T" - drawn once, shared by every window.
+    // Drawn once, shared by every window.
     static const QIcon icon = [] {
         QIcon ic;
-        for (int size : {16, 32, 48, 64}) {
-            QPixmap pm(size, size);
-            pm.fill(Qt::transparent);
-            QPainter p(&pm);
-            p.setRenderHint(QPainter::Antialiasing);
-            const qreal s = size / 64.0;
-            QPainterPath book;
-            book.addRoundedRect(QRectF(6 * s, 6 * s, 52 * s, 52 * s), 10 * s, 10 * s);
-            p.fillPath(book, QColor(0x2E, 0x6F, 0xB7));
-            p.fillRect(QRectF(14 * s, 50 * s, 36 * s, 4 * s), QColor(0xF4, 0xC4, 0x30));
-            QFont f = screenFont();
-            f.setPixelSize(int(38 * s));
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(6 * s, 4 * s, 52 * s, 46 * s), Qt::AlignCenter, QStringLiteral("T"));
-            p.end();
-            ic.addPixmap(pm);
-        }
+        for (int size : {16, 32, 48, 64}) ic.addPixmap(QPixmap::fromImage(drawProgramIcon(size)));
         return ic;
     }();
     return icon;

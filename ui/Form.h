@@ -98,5 +98,7 @@ private:
 
 // The icon every window shares.
 const QIcon &programIcon();
+// The program's icon at size x size pixels (also the installed icons).
+QImage drawProgramIcon(int size);
 
 }  // namespace ui

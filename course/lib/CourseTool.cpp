@@ -2,7 +2,9 @@
 
 #include "content/scramble.h"
 #include "course/lib/Checker.h"
+#include "course/lib/Icons.h"
 #include "course/lib/Media.h"
+#include "course/lib/ResultsCommand.h"
 #include "platform/codec.h"
 #include "platform/safefile.h"
 #include "print/PrintCommand.h"
@@ -33,6 +35,16 @@ QByteArray encodeCourseText(const QStringList &lines) {
 }
 
 namespace {
+
+const char *const kUsage =
+    "usage: tutorix-course build SRC OUT\n"
+    "       tutorix-course check DATADIR\n"
+    "       tutorix-course scramble IN OUT\n"
+    "       tutorix-course unscramble IN OUT\n"
+    "       tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]\n"
+    "       tutorix-course results DATADIR [--format csv|json] [--exercise N]\n"
+    "       tutorix-course icons OUTDIR NAME\n"
+    "       tutorix-course --help | --version";
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     QFile existing(path);
@@ -120,6 +132,29 @@ int runTool(const QStringList &args) {
     QTextStream err(stderr);
     QTextStream out(stdout);
     const QString cmd = args.value(1);
+    if (cmd == QLatin1String("--help") || cmd == QLatin1String("-h")) {
+        out << kUsage << "\n\nBuilds, checks and scrambles a Tutorix Lingvana 1 course; prints worksheets;\n"
+                         "lists the pupils' results of a data folder in UTF-8 (CSV or JSON)."
+            << Qt::endl;
+        return 0;
+    }
+    if (cmd == QLatin1String("--version") || cmd == QLatin1String("-v")) {
+        out << "tutorix-course " << TUTORIX_VERSION << Qt::endl;
+        return 0;
+    }
+    if (cmd.startsWith(QLatin1Char('-'))) {
+        err << "tutorix-course: unknown option '" << cmd << "'\nTry 'tutorix-course --help'." << Qt::endl;
+        return 2;
+    }
+    if (cmd == QLatin1String("results")) return runResultsCommand(args.mid(2), err);
+    if (cmd == QLatin1String("icons") && args.size() == 4) {
+        QString error;
+        if (!writeIcons(args[2], args[3], &error)) {
+            err << "tutorix-course: " << error << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
     if (cmd == QLatin1String("build") && args.size() == 4) {
         QString error;
         if (!buildCourse(args[2], args[3], &error)) {
@@ -151,12 +186,7 @@ int runTool(const QStringList &args) {
         const int rc = print::runPrintCommand(args.mid(2), err);
         if (rc != 2) return rc;
     }
-    err << "usage: tutorix-course build SRC OUT\n"
-           "       tutorix-course check DATADIR\n"
-           "       tutorix-course scramble IN OUT\n"
-           "       tutorix-course unscramble IN OUT\n"
-           "       tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]"
-        << Qt::endl;
+    err << kUsage << Qt::endl;
     return 2;
 }
 

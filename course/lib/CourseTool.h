@@ -8,7 +8,9 @@
 namespace course {
 
 // Command line: build SRC OUT | check DIR | scramble IN OUT | unscramble IN OUT |
-// print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES] (worksheets as PDF).
+// print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES] (worksheets as PDF) |
+// results DATADIR [--format csv|json] [--exercise N] | icons OUTDIR NAME |
+// --help | --version.
 int runTool(const QStringList &args);
 
 // Writes OUT/data (content files and Texty.dat scrambled, Znamky.dat plain,

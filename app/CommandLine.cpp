@@ -1,0 +1,70 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+const QString kProgram = QStringLiteral("tutorix");
+}
+
+CommandLineResult parseCommandLine(const QStringList &args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tutorix Lingvana 1 - kurz angličtiny (English course).\n"
+                                                    "Reads Tutorix.ini from $TUTORIX_WINDOWS_DIR, "
+                                                    "~/.config/tutorix, /etc/xdg/tutorix\n"
+                                                    "or the installed course (../share/tutorix/course)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own options ("-platform offscreen", "-style fusion", ...) are taken
+    // by the application object later; here they are only let through.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "display", "style", "stylesheet",
+                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "session", "reverse"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        if (qstrcmp(name, "reverse") != 0) qtOption.setValueName(QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+
+    CommandLineResult r;
+    if (!parser.parse(args)) {
+        r.exitCode = 2;
+        r.err = QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(kProgram, parser.errorText());
+        return r;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser cannot know the program's name.
+        r.out = parser.helpText().replace(QStringLiteral("<executable_name>"), kProgram);
+        return r;
+    }
+    if (parser.isSet(version)) {
+        r.out = QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(TUTORIX_VERSION));
+        return r;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        r.exitCode = 2;
+        r.err = QStringLiteral("%1: unexpected argument '%2'\nTry '%1 --help'.\n")
+                    .arg(kProgram, parser.positionalArguments().constFirst());
+        return r;
+    }
+    r.options = ProgramOptions{};
+    return r;
+}
+
+std::optional<int> handleCommandLine(int argc, char *argv[], ProgramOptions *options) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const CommandLineResult r = parseCommandLine(args);
+    std::fputs(r.out.toUtf8().constData(), stdout);
+    std::fputs(r.err.toUtf8().constData(), stderr);
+    if (r.options) {
+        *options = *r.options;
+        return std::nullopt;
+    }
+    return r.exitCode;
+}
+
+}  // namespace app

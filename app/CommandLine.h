@@ -1,0 +1,35 @@
+// The program's command line: --help, --version and the program's options.
+//
+// Parsed before the application object exists, so --help and --version work
+// without a display. Options are added in parseCommandLine() and their values
+// handed on in ProgramOptions.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+// Values of the program's options (none besides --help and --version yet).
+struct ProgramOptions {};
+
+// What parsing decided: go on with options, or end at once with exitCode
+// after printing text to stdout (help, version: code 0) or stderr (an error:
+// code 2).
+struct CommandLineResult {
+    std::optional<ProgramOptions> options;
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
+
+// Parses args (args[0] is the program). Pure: prints nothing itself.
+CommandLineResult parseCommandLine(const QStringList &args);
+
+// Parses the process arguments; prints help, version or an error and returns
+// the exit code when the program should end, otherwise nothing.
+std::optional<int> handleCommandLine(int argc, char *argv[], ProgramOptions *options);
+
+}  // namespace app

@@ -1,0 +1,66 @@
+# Installing the program, the bundled course and its desktop integration, and
+# packaging all of it as a .deb (cpack -G DEB).
+#
+#   bin/tutorix, bin/tutorix-course
+#   share/tutorix/course/{Tutorix.ini,data/,media/}   the course; its INI names
+#                                                      media\ and data\ relative
+#                                                      to its own folder
+#   share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml
+#   share/icons/hicolor/{NxN,scalable}/apps/<id>.{png,svg}
+include(GNUInstallDirs)
+# Installing and packaging take what the build made; they never start a build
+# themselves (a test packages while other tests run).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
+set(dist_out ${CMAKE_BINARY_DIR}/dist)
+
+# Icons drawn by the program's own icon drawing.
+add_custom_target(icons ALL
+  COMMAND tutorix-course icons ${dist_out}/icons ${TUTORIX_APP_ID}
+  DEPENDS tutorix-course
+  COMMENT "Drawing the icons"
+  VERBATIM)
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/tutorix.desktop.in ${dist_out}/${TUTORIX_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/tutorix.metainfo.xml.in ${dist_out}/${TUTORIX_APP_ID}.metainfo.xml @ONLY)
+
+# The installed course's INI and empty results files. The build's own course
+# folder may hold results of trial runs, which are not shipped.
+file(WRITE ${dist_out}/course/Tutorix.ini "[LING1]\r\nCD=media\\\r\nHD=data\\\r\n")
+file(MAKE_DIRECTORY ${dist_out}/course/data)
+foreach(n RANGE 1 24)
+  file(TOUCH ${dist_out}/course/data/${n}.res)
+endforeach()
+file(TOUCH ${dist_out}/course/data/Vysledky.dat)
+
+install(TARGETS tutorix tutorix-course RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(course_dest ${CMAKE_INSTALL_DATADIR}/tutorix/course)
+install(FILES ${dist_out}/course/Tutorix.ini DESTINATION ${course_dest})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/course/media DESTINATION ${course_dest})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/course/data DESTINATION ${course_dest}
+  FILES_MATCHING PATTERN "*.dat" PATTERN "Vysledky.dat" EXCLUDE)
+install(DIRECTORY ${dist_out}/course/data DESTINATION ${course_dest})
+install(FILES ${dist_out}/${TUTORIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${dist_out}/${TUTORIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${dist_out}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+set(CPACK_PACKAGE_NAME tutorix)
+set(CPACK_PACKAGE_VENDOR "Tutorix")
+set(CPACK_PACKAGE_CONTACT "Tutorix developers <dev@tutorix.local>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "English course for Czech pupils (Tutorix Lingvana 1)")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Tutorix Lingvana 1 is an English course for Czech-speaking pupils:\n24 kinds of exercises with school grades, a results table per exercise,\nlistening exercises and printable worksheets. The bundled course is\ninstalled under /usr/share/tutorix/course.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# Shared libraries (Qt 6 Core, Gui, Widgets, Multimedia, PrintSupport, X11)
+# come from dpkg-shlibdeps; the fonts and the sound back end are not linked.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Most of the package is bitmaps and sounds: gzip packs them nearly as well
+# as xz in a fraction of the time.
+set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
+set(CPACK_GENERATOR DEB)
+include(CPack)

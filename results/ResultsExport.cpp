@@ -1,0 +1,148 @@
+#include "results/ResultsExport.h"
+
+#include "platform/codec.h"
+#include "platform/paths.h"
+#include "results/ResultsRules.h"
+#include "screens/ExerciseGroups.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace results {
+
+namespace {
+
+QString trimmedRight(const QString &s) {
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1).isSpace()) --n;
+    return s.left(n);
+}
+
+// The text between `after` and `before` in line (the last `before` after
+// `after`); nothing when either is missing.
+bool between(const QString &line, const QString &after, const QString &before, QString *out) {
+    const qsizetype from = line.indexOf(after);
+    if (from < 0) return false;
+    const qsizetype start = from + after.size();
+    const qsizetype to = before.isEmpty() ? line.size() : line.lastIndexOf(before);
+    if (to < start) return false;
+    *out = line.mid(start, to - start).trimmed();
+    return true;
+}
+
+QString csvField(const QString &s) {
+    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
+        !s.contains(QLatin1Char('\r')) && s.trimmed() == s)
+        return s;
+    return QLatin1Char('"') + QString(s).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+}  // namespace
+
+std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::function<QString(int)> &label) {
+    std::vector<LoggedResult> out;
+    const QString c = QStringLiteral(": ");
+    const QString c2 = QStringLiteral(":  ");
+    for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
+        const QString &l1 = lines.at(i), &l2 = lines.at(i + 1), &l3 = lines.at(i + 2);
+        if (!l1.startsWith(label(35) + c) || !l2.startsWith(label(38) + c) || !l3.startsWith(label(40) + c2))
+            continue;
+        LoggedResult r;
+        QString date, time, right, wrong, grade;
+        // The name is padded to 35 characters and may itself hold spaces.
+        const qsizetype nameEnd = l1.lastIndexOf(QStringLiteral("   ") + label(36) + c);
+        if (nameEnd < 0) continue;
+        r.name = trimmedRight(l1.mid(label(35).size() + c.size(), nameEnd - label(35).size() - c.size()));
+        if (!between(l1, QStringLiteral("   ") + label(36) + c, QStringLiteral("   ") + label(37) + c, &date) ||
+            !between(l1, QStringLiteral("   ") + label(37) + c, {}, &time))
+            continue;
+        const qsizetype titleAt = l2.lastIndexOf(QLatin1Char(' ') + label(39) + c);
+        if (titleAt < 0) continue;
+        r.exercise = trimmedRight(l2.mid(titleAt + 1 + label(39).size() + c.size()));
+        if (!between(l3, QStringLiteral("   ") + label(41) + c2, QStringLiteral("    ") + label(42) + c2, &right) ||
+            !between(l3, QStringLiteral("    ") + label(42) + c2, QStringLiteral("    ") + label(43) + c2, &wrong) ||
+            !between(l3, QStringLiteral("    ") + label(43) + c2, {}, &grade))
+            continue;
+        const auto rr = ParseCount(right), ww = ParseCount(wrong), gg = ParseCount(grade);
+        if (!rr || !ww || !gg) continue;
+        r.right = *rr;
+        r.wrong = *ww;
+        r.grade = *gg;
+        r.when = QDateTime(QDate::fromString(date, QStringLiteral("d.M.yyyy")),
+                           QTime::fromString(time, QStringLiteral("hh:mm")));
+        out.push_back(r);
+        i += 2;
+    }
+    return out;
+}
+
+void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log) {
+    std::vector<bool> used(log.size(), false);
+    for (ExportRow &row : rows) {
+        for (std::size_t k = 0; k < log.size(); ++k) {
+            const LoggedResult &e = log[k];
+            if (used[k] || e.exercise != row.title || StorableName(e.name) != trimmedRight(row.name) ||
+                e.right != row.right || e.wrong != row.wrong || e.grade != row.grade)
+                continue;
+            used[k] = true;
+            row.when = e.when;
+            break;
+        }
+    }
+}
+
+QByteArray FormatCsv(const std::vector<ExportRow> &rows) {
+    QString text = QStringLiteral("Cvičení,Název cvičení,Jméno,Správně,Špatně,Známka,Datum a čas\r\n");
+    for (const ExportRow &r : rows) {
+        text += QStringList{QString::number(r.exercise), csvField(r.title), csvField(r.name),
+                            QString::number(r.right), QString::number(r.wrong), QString::number(r.grade),
+                            r.when.isValid() ? r.when.toString(QStringLiteral("yyyy-MM-dd hh:mm")) : QString()}
+                    .join(QLatin1Char(','));
+        text += QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray FormatJson(const std::vector<ExportRow> &rows) {
+    QJsonArray array;
+    for (const ExportRow &r : rows) {
+        QJsonObject o;
+        o.insert(QStringLiteral("exercise"), r.exercise);
+        o.insert(QStringLiteral("title"), r.title);
+        o.insert(QStringLiteral("name"), r.name);
+        o.insert(QStringLiteral("right"), r.right);
+        o.insert(QStringLiteral("wrong"), r.wrong);
+        o.insert(QStringLiteral("grade"), r.grade);
+        o.insert(QStringLiteral("date"), r.when.isValid()
+                                             ? QJsonValue(r.when.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")))
+                                             : QJsonValue(QJsonValue::Null));
+        array.append(o);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList &texts, int only,
+                                      QStringList *warnings) {
+    const auto text = [&](int k) { return k >= 1 && k <= texts.size() ? texts.at(k - 1) : QString(); };
+    std::vector<ExportRow> rows;
+    for (int n = 1; n <= 24; ++n) {
+        if (only != 0 && n != only) continue;
+        const QString file = platform::nativePath(dataDir + QStringLiteral("/%1.res").arg(n));
+        int skipped = 0;
+        for (const ResultRecord &rec : ReadResultsFile(file, &skipped))
+            rows.push_back({n, text(screens::nameTextOfExercise(n)), rec.name, rec.right, rec.wrong, rec.grade, {}});
+        if (skipped > 0 && warnings)
+            *warnings << QStringLiteral("%1: %2 line(s) could not be read and are not listed").arg(file).arg(skipped);
+    }
+    if (text(35).isEmpty() || text(43).isEmpty()) {
+        if (warnings) *warnings << QStringLiteral("no Texty.dat: titles and dates from the results log are missing");
+        return rows;
+    }
+    bool ok = false;
+    const QStringList log = platform::readTextLines(platform::nativePath(dataDir + QStringLiteral("/Vysledky.dat")), &ok);
+    if (ok) MatchLogDates(rows, ParseLogEntries(log, text));
+    return rows;
+}
+
+}  // namespace results

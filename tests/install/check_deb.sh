@@ -1,0 +1,57 @@
+#!/bin/sh
+# Builds the .deb, checks its dependencies, unpacks it with dpkg-deb -x into a
+# temporary root and starts the unpacked program with a fresh HOME and no
+# TUTORIX_* variables on a 640 x 480 virtual X display. The program must find
+# its course beside itself and reach the title screen (its "tutorix.intro"
+# log line). With SCREENSHOT=file.png it also photographs the title screen.
+# Usage: check_deb.sh BUILD_DIR
+set -eu
+build=$(cd "$1" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/tutorix-deb.XXXXXX")
+pid=""
+xpid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/pkg/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 fonts-liberation2; do
+  echo "$depends" | grep -q "$d" || { echo "missing dependency: $d"; exit 1; }
+done
+
+dpkg-deb -x "$deb" "$work/root"
+mkdir -p "$work/home"
+
+# A virtual display of 640 x 480, on a free display number.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xpid=$!
+i=0
+while [ ! -s "$work/display" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+display=":$(head -n1 "$work/display")"
+
+env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 DISPLAY="$display" \
+    XDG_CONFIG_DIRS="$work/no-system-config" QT_LOGGING_RULES="tutorix.*=true" \
+    "$work/root/usr/bin/tutorix" >"$work/run.log" 2>&1 &
+pid=$!
+i=0
+until grep -q "tutorix.intro.*title screen shown" "$work/run.log"; do
+  if ! kill -0 "$pid" 2>/dev/null || [ $i -ge 300 ]; then
+    echo "the unpacked program did not reach the title screen:"; cat "$work/run.log"; exit 1
+  fi
+  sleep 0.1; i=$((i + 1))
+done
+# It found the course inside the unpacked root, through the relative INI.
+grep -q "data \"$work/root/usr/share/tutorix/course/data" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+if [ -n "${SCREENSHOT:-}" ]; then
+  sleep 1
+  DISPLAY="$display" import -window root "$SCREENSHOT"
+  echo "screenshot: $SCREENSHOT"
+fi
+echo "title screen reached from $deb"
