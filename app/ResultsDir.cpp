@@ -1,11 +1,13 @@
 #include "app/ResultsDir.h"
 
 #include "app/Misc.h"
+#include "platform/configfile.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
@@ -57,7 +59,8 @@ void ChooseResultsDir(const QString &iniPath) {
                                                             QString(), iniPath)
                               .trimmed();
     if (!named.isEmpty()) {
-        const QString dir = withBackslash(named);
+        // A relative folder is taken relative to the INI, like CD and HD.
+        const QString dir = withBackslash(platform::resolveConfigDir(named, QFileInfo(iniPath).path()));
         const QString native = platform::nativePath(dir);
         QDir().mkpath(native);
         if (FolderTakesResults(native)) {
