@@ -60,6 +60,8 @@ private slots:
     void topicTileMovedOrTakenBackLeavesRowEmpty();
     void clockDecoyIsWrong();
     void newPageClearsPlacedWords();
+    void twinTilesKeepTheirRows_data();
+    void twinTilesKeepTheirRows();
 
 private:
     frm_Game01 &open(int exercise, int count);
@@ -324,6 +326,36 @@ void TestTiles::newPageClearsPlacedWords() {
     QVERIFY(!g.TVstup(6)->Tag.isEmpty());
     g.FillPage();
     for (int r = 1; r <= 10; ++r) QCOMPARE(g.TVstup(r)->Tag, QString());
+}
+
+void TestTiles::twinTilesKeepTheirRows_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::newRow("clocks sharing a time phrase") << 19;
+    QTest::newRow("a word of two topics") << 21;
+}
+
+void TestTiles::twinTilesKeepTheirRows() {
+    // Tiles 1 and 2 carry the same word: each row keeps the tile dropped on
+    // it, and taking one tile away empties only its own row.
+    QFETCH(int, exercise);
+    frm_Game01 &f = open(exercise, 10);
+    QVERIFY(!f.LoadAborted());
+    f.LDown(2)->setCaption(f.LDown(1)->Caption());
+    auto carrier = [&](int r) { return exercise == 19 ? f.TextPred(r)->Tag : f.TVstup(r)->Tag; };
+    auto target = [&](int r) { return exercise == 19 ? f.TextPred(r)->pos() : f.TVstup(r)->pos(); };
+    const QString word = f.LDown(1)->Caption();
+    dragTile(f, 1, target(1));
+    dragTile(f, 2, target(2));
+    QCOMPARE(carrier(1), word);
+    QCOMPARE(carrier(2), word);
+    QVERIFY(f.picDown(1)->pos() != tileStart(1));
+    dragTile(f, 3, target(1));  // tile 1 goes back, tile 2 stays
+    QCOMPARE(f.picDown(1)->pos(), tileStart(1));
+    QVERIFY(f.picDown(2)->pos() != tileStart(2));
+    QCOMPARE(carrier(2), word);
+    f.LDown_DblClick(2);
+    QCOMPARE(carrier(2), QString());
+    QCOMPARE(carrier(1), f.LDown(3)->Caption());
 }
 
 QTEST_MAIN(TestTiles)
