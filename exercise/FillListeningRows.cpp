@@ -8,6 +8,7 @@
 #include "exercise/frm_Game01.h"
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 
 using namespace Misc;
 
@@ -41,6 +42,9 @@ void frm_Game01::FillListeningRows() {
             pred->move(origin + place.before);
             box->move(origin + place.box);
             TextZa(r)->move(origin + place.after);
+            // A line that the text after the gap begins starts at its first word.
+            if (place.after.x() == 0 && place.after.y() == exercise::kListeningSecondLine)
+                sizeToText(TextZa(r), QString(rec[2]).remove(QRegularExpression(QStringLiteral("^ +"))));
         }
     }
 }
