@@ -60,6 +60,8 @@ private slots:
     void topicTileMovedOrTakenBackLeavesRowEmpty();
     void clockDecoyIsWrong();
     void newPageClearsPlacedWords();
+    void gapBoxShowsEveryTileWord_data();
+    void gapBoxShowsEveryTileWord();
     void twinTilesKeepTheirRows_data();
     void twinTilesKeepTheirRows();
 
@@ -326,6 +328,35 @@ void TestTiles::newPageClearsPlacedWords() {
     QVERIFY(!g.TVstup(6)->Tag.isEmpty());
     g.FillPage();
     for (int r = 1; r <= 10; ++r) QCOMPARE(g.TVstup(r)->Tag, QString());
+}
+
+void TestTiles::gapBoxShowsEveryTileWord_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::newRow("1: a, an, the") << 1;
+    QTest::newRow("5: pronouns") << 5;
+    QTest::newRow("6: possessives") << 6;
+}
+
+void TestTiles::gapBoxShowsEveryTileWord() {
+    // Each word a tile can leave in a gap, capitalised too, shows whole: the
+    // box need not scroll it to show its end.
+    QFETCH(int, exercise);
+    frm_Game01 &f = open(exercise, 10);
+    ui::TextBox *box = f.TVstup(2);
+    auto cursorX = [box] { return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+    for (int k = 1; k <= 12; ++k) {
+        const QString word = exercise::fixedTileWord(exercise, k);
+        for (const QString &shown : {word, exercise::withCapital(word)}) {
+            if (shown.isEmpty()) continue;
+            box->setText(shown);
+            box->setCursorPosition(0);
+            const int start = cursorX();
+            box->setCursorPosition(int(shown.size()));
+            const int end = cursorX();
+            QVERIFY2(end - start == box->fontMetrics().horizontalAdvance(shown), qPrintable(shown));
+            QVERIFY2(end < box->width(), qPrintable(shown));
+        }
+    }
 }
 
 void TestTiles::twinTilesKeepTheirRows_data() {
