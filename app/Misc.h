@@ -97,6 +97,8 @@ inline std::vector<ContentRecord> TopicRecords(kMaxRecords + 1);
 inline int TopicRecordCount = 0;
 
 inline std::array<int, 61> DrawnItems{};  // 0 ... 60
+// Record numbers of the run's checked pages: they count, so never come again.
+inline std::vector<int> CheckedItems;
 inline int ItemsOnPage = 0;
 inline int ItemsRemaining = 0;
 inline int CorrectCount = 0;

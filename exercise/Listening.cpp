@@ -23,7 +23,8 @@ void frm_Game01::Klakson_MouseDown(int r) {
     // A row without a sound name has nothing to play (the folder itself is
     // no sound).
     if (!speaker->Tag.isEmpty())
-        platform::Sounds::play(MediaPath(QStringLiteral("Sound\\%1\\%2").arg(ExerciseNumber, speaker->Tag)));
+        platform::Sounds::play(MediaPath(QStringLiteral("Sound\\%1\\%2").arg(ExerciseNumber, speaker->Tag)),
+                               platform::Sounds::Channel::Recording);
     if (ui::TextBox *box = TVstup(r)) box->setFocus();
 }
 

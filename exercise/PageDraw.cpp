@@ -11,7 +11,7 @@
 namespace exercise {
 
 bool DrawPageItems(std::array<int, 61> &drawn, int recordCount, int itemsOnPage, bool firstPage,
-                   const RandomSource &random) {
+                   const RandomSource &random, const std::vector<int> &checked) {
     if (firstPage) {
         std::fill(drawn.begin() + 1, drawn.end(), 0);
     } else {
@@ -21,21 +21,28 @@ bool DrawPageItems(std::array<int, 61> &drawn, int recordCount, int itemsOnPage,
         }
     }
     itemsOnPage = std::clamp(itemsOnPage, 0, 10);
+    auto isChecked = [&](int n) { return std::find(checked.begin(), checked.end(), n) != checked.end(); };
     for (int row = 1; row <= itemsOnPage; ++row) {
-        auto used = [&](int n) { return std::find(drawn.begin() + 1, drawn.end(), n) != drawn.end(); };
+        auto inHistory = [&](int n) { return std::find(drawn.begin() + 1, drawn.end(), n) != drawn.end(); };
+        auto onPage = [&](int n) { return std::find(drawn.begin() + 1, drawn.begin() + row, n) != drawn.begin() + row; };
         // Count the records still free first, so an exhausted file cannot
-        // keep the loop below drawing for ever.
-        int free = 0;
-        for (int n = 1; n <= recordCount; ++n)
-            if (!used(n)) ++free;
-        if (free == 0) return false;
+        // keep the loop below drawing for ever. Unseen records come first;
+        // after them, any record not checked and not on this page.
+        int unseen = 0, unchecked = 0;
+        for (int n = 1; n <= recordCount; ++n) {
+            if (isChecked(n) || onPage(n)) continue;
+            ++unchecked;
+            if (!inHistory(n)) ++unseen;
+        }
+        if (unchecked == 0) return false;
+        auto taken = [&](int n) { return isChecked(n) || onPage(n) || (unseen > 0 && inHistory(n)); };
         int n = 0;
         do {
             // Int(recordCount * r + 1) in single precision; a value of r that
             // rounds up to 1.0 in float would give recordCount + 1.
             const float r = float(random());
             n = std::min(int(float(recordCount) * r) + 1, recordCount);
-        } while (used(n));
+        } while (taken(n));
         drawn[std::size_t(row)] = n;
     }
     return true;
@@ -50,7 +57,14 @@ RandomSource clockSeededRandom() {
 
 namespace Misc {
 bool DrawPageItems(int recordCount) {
-    return exercise::DrawPageItems(DrawnItems, recordCount, ItemsOnPage, ItemsRemaining == QuestionCount,
-                                   exercise::clockSeededRandom());
+    const bool firstPage = ItemsRemaining == QuestionCount;
+    if (firstPage) CheckedItems.clear();
+    return exercise::DrawPageItems(DrawnItems, recordCount, ItemsOnPage, firstPage, exercise::clockSeededRandom(),
+                                   CheckedItems);
+}
+
+void NoteCheckedPage() {
+    for (int r = 1; r <= std::clamp(ItemsOnPage, 0, 10); ++r)
+        if (DrawnItems[std::size_t(r)] != 0) CheckedItems.push_back(DrawnItems[std::size_t(r)]);
 }
 }  // namespace Misc

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace exercise {
 
@@ -13,11 +14,14 @@ using RandomSource = std::function<double()>;
 // itemsOnPage). drawn holds the run's history: on the first page it is
 // cleared; otherwise the earlier pages move up by ten (entries 11 ... 60) and
 // entries 1 ... 10 are cleared. A number is redrawn while it equals any of
-// entries 1 ... 60, so no record comes twice within the last sixty. When no
-// unused record is left the remaining rows stay 0 and the result is false
-// (the draw never loops without end).
+// entries 1 ... 60 or a record of checked, so no record comes twice within
+// the last sixty. Once every record is used, records shown on pages that
+// were never checked may come again (never a checked one, never twice on the
+// page), so skipping pages cannot end a run. When even those are used up the
+// remaining rows stay 0 and the result is false (the draw never loops
+// without end).
 bool DrawPageItems(std::array<int, 61> &drawn, int recordCount, int itemsOnPage, bool firstPage,
-                   const RandomSource &random);
+                   const RandomSource &random, const std::vector<int> &checked = {});
 
 // The program's generator, seeded from the clock on every call.
 RandomSource clockSeededRandom();
@@ -25,7 +29,10 @@ RandomSource clockSeededRandom();
 }  // namespace exercise
 
 namespace Misc {
-// DrawPageItems on the run state: DrawnItems, ItemsOnPage, and the first page
-// when ItemsRemaining equals QuestionCount.
+// DrawPageItems on the run state: DrawnItems, CheckedItems, ItemsOnPage, and
+// the first page when ItemsRemaining equals QuestionCount (which also
+// forgets the checked records of an earlier run).
 bool DrawPageItems(int recordCount);
+// Notes the records of the page just checked (DrawnItems 1 ... ItemsOnPage).
+void NoteCheckedPage();
 }  // namespace Misc

@@ -5,6 +5,7 @@
 #include "app/Services.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
+#include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
@@ -120,6 +121,7 @@ void frm_Game01::CheckPage() {
         if (correct) ++CorrectCount;
         else ++WrongCount;
     }
+    NoteCheckedPage();
 
     // The hint window is drawn once off screen, so the first press on a mark
     // shows it at once.

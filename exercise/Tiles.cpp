@@ -204,24 +204,18 @@ void frm_Game01::LDown_MouseUp(int k, Qt::MouseButton, int x, int y) {
     const QPoint place = m_exercise == 19 ? QPoint(target->Left() + 4, target->Top() + 3)
                                           : QPoint(target->Left(), target->Top());
     QString &carrier = answerCarrier(r);
-    if (!carrier.isEmpty()) {
-        int previous = 0;
-        for (int j = 1; j <= tilesOnPage(); ++j) {
-            if (j == k || LDown(j)->Caption() != carrier) continue;
-            if (!previous || picDown(j)->pos() == place) previous = j;
-        }
-        if (previous) returnTile(previous);
-    }
+    const int previous = m_rowTile[std::size_t(r)];
+    if (previous && previous != k) returnTile(previous);
     tile->move(place);
     carrier = LDown(k)->Caption();
+    m_rowTile[std::size_t(r)] = k;
 }
 
 void frm_Game01::clearCarriersOf(int k) {
-    const QString word = LDown(k)->Caption();
-    for (int r = 1; r <= ItemsOnPage; ++r) {
-        if (!dropTarget(r)) break;
-        QString &carrier = answerCarrier(r);
-        if (!carrier.isEmpty() && carrier == word) carrier.clear();
+    for (int r = 1; r <= 10; ++r) {
+        if (m_rowTile[std::size_t(r)] != k) continue;
+        m_rowTile[std::size_t(r)] = 0;
+        if (dropTarget(r)) answerCarrier(r).clear();
     }
 }
 
@@ -243,6 +237,7 @@ void frm_Game01::ClearPlacedTiles() {
         if (m_exercise == 19 && TextPred(r)) TextPred(r)->Tag.clear();
         if (m_exercise == 21 && TVstup(r)) TVstup(r)->Tag.clear();
     }
+    m_rowTile.fill(0);
     DragActive = false;
     m_dragTile = 0;
 }

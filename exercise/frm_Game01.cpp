@@ -6,6 +6,7 @@
 #include "content/Records.h"
 #include "exercise/Catalogue.h"
 #include "exercise/GameKeys.h"
+#include "exercise/TextFit.h"
 #include "exercise/Toolbar.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -242,6 +243,7 @@ void frm_Game01::setUpExerciseControls() {
     case 1:
         hideSwitches();
         IHodnoceni(1)->move(570, 90);
+        TVstup(1)->setWidth(tileGapBoxWidth());
         createRows(TextPred, rows, 33);
         createRows(TextZa, rows, 33);
         createRows(TVstup, rows, 33);
@@ -291,7 +293,7 @@ void frm_Game01::setUpExerciseControls() {
         IHodnoceni(1)->move(595, 85);
         TextPred(1)->setLeft(63);
         setTop3(91);
-        TVstup(1)->setWidth(50);
+        TVstup(1)->setWidth(tileGapBoxWidth());
         createRows(TextPred, rows, 33);
         createRows(TextZa, rows, 33);
         createRows(TVstup, rows, 33);
@@ -696,6 +698,12 @@ void frm_Game01::RevealContinueButton() {
         if (!self || !isFormLoaded()) return;
     }
     picPokracuj->QWidget::setEnabled(true);
+}
+
+int frm_Game01::tileGapBoxWidth() {
+    const QFontMetrics metrics(TVstup(1)->font());
+    return exercise::tileGapBoxWidth(m_exercise,
+                                     [&metrics](const QString &t) { return metrics.horizontalAdvance(t); });
 }
 
 void frm_Game01::sizeToText(ui::Label *label, const QString &text) {

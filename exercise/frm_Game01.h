@@ -170,9 +170,14 @@ private:
     QString &answerCarrier(int r);
     int tilesOnPage() const;
     void clearCarriersOf(int k);
+    // The gap box of 1, 5 and 6, wide enough for every word of the tiles.
+    int tileGapBoxWidth();
     int switchPictureBase(int r) const;
     void DrawSwitchFromPicMain(int r);
     int m_dragTile = 0;  // the tile being dragged (0: none)
+    // Exercises 19 and 21: the tile lying on row r (1 ... 10; 0: none). Two
+    // tiles may carry the same word, so a row knows its tile, not only the word.
+    std::array<int, 11> m_rowTile{};
 
 public:
 

@@ -1,7 +1,9 @@
-// Asynchronous playing of WAV files.
+// Asynchronous playing of WAV files on two channels.
 //
-// A new sound cuts off the one still playing; a missing file gives the
-// system beep; without an audio device the program stays silent.
+// Effects (hover and click sounds) cut off only an effect still playing; a
+// recording (a listening sentence) is cut off only by the next recording, so
+// moving the mouse while a sentence plays never silences it. A missing file
+// gives the system beep; without an audio device the program stays silent.
 #pragma once
 
 #include <QString>
@@ -11,10 +13,18 @@ namespace platform {
 
 class Sounds {
 public:
-    // Starts playing the file at the data path and returns at once.
-    static void play(const QString &dataPath);
-    // Stops whatever is playing.
+    enum class Channel { Effect, Recording };
+
+    // Starts playing the file at the data path on its channel and returns at
+    // once.
+    static void play(const QString &dataPath, Channel channel = Channel::Effect);
+    // Stops whatever is playing on both channels.
     static void stop();
+    // The native path of the recording started last, until another one
+    // replaces it or stop() ends it ("" when none); effects leave it alone.
+    static QString recording();
+    // A short beep for a refused key (logged as "beep").
+    static void beep();
 
     // Every play request in order (native paths, "beep" for a missing file);
     // tests read it to see which sounds a screen asked for.

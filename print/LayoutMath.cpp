@@ -38,6 +38,27 @@ InstructionLines wrapInstructions(const QString &text, double maxWidth,
     return lines;
 }
 
+QString elideToWidth(const QString &text, double maxWidth, const std::function<double(const QString &)> &measure) {
+    if (measure(text) <= maxWidth) return text;
+    const QString ellipsis(QChar(0x2026));
+    // The widths of the beginnings grow with their length: search the
+    // longest one that still fits.
+    int lo = 0, hi = int(text.size()) - 1;
+    auto candidate = [&](int n) {
+        QString head = text.left(n);
+        while (head.endsWith(QLatin1Char(' '))) head.chop(1);
+        // Never split a surrogate pair.
+        if (!head.isEmpty() && head.back().isHighSurrogate()) head.chop(1);
+        return head + ellipsis;
+    };
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (measure(candidate(mid)) <= maxWidth) lo = mid;
+        else hi = mid - 1;
+    }
+    return candidate(lo);
+}
+
 double instructionLineY(int k) { return 25.0 + 5.0 * k; }
 
 int itemAreaTop(const InstructionLines &lines) {

@@ -33,6 +33,11 @@ using InstructionLines = std::array<QString, 5>;
 InstructionLines wrapInstructions(const QString &text, double maxWidth,
                                   const std::function<double(const QString &)> &measure);
 
+// The text as it fits maxWidth (measured by measure, in the same units): whole
+// when it fits, else its longest beginning that fits with "…" after it
+// (spaces before the "…" dropped); just "…" when nothing more fits.
+QString elideToWidth(const QString &text, double maxWidth, const std::function<double(const QString &)> &measure);
+
 // Line k (1 ... 5) of the instructions is printed at this y (mm).
 double instructionLineY(int k);
 // The top of the item area (mm): 7 mm below the last non-empty line

@@ -31,11 +31,15 @@ void PrintPageFrame(const QString &title, const QString &subtitle, const QString
     job->textAt(4, 4, title);
     job->setFont(12, true, false);
     job->textAt(4, 17, subtitle);
-    job->textAt(116, 17, QStringLiteral("Jméno: ") + QString(56, QLatin1Char('.')));
+    const QString nameLine = QStringLiteral("Jméno: ") + QString(56, QLatin1Char('.'));
+    job->textAt(116, 17, nameLine);
+    // The name stands over the dotted line and ends where it ends.
+    const double nameLineEnd = job->x(116) + job->textWidth(nameLine);
     job->textAt(167, 285, QStringLiteral("Tutorix Lingvana 1"));
     setColour(*job, Qt::black);
     job->setFont(12, false, false);
-    job->textAt(136, 14, name);
+    job->textAt(136, 14, elideToWidth(name, nameLineEnd - job->x(136),
+                                      [job](const QString &t) { return job->textWidth(t); }));
     job->setLineWidth(1);
     ruleAt(*job, 25);
     ruleAt(*job, 282);

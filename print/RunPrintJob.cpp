@@ -22,22 +22,38 @@ void reportFailure(const QString &why) {
 
 }  // namespace
 
-void RunPrintJob() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, Misc::CurrentScreen);
+void SetUpPrintDialog(QPrintDialog &dialog) {
     dialog.setWindowTitle(Misc::Text(34));
     // Users without a printer print to a PDF file, so that stays offered.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() != QDialog::Accepted) return;  // cancelled: nothing printed, nothing said
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+}
 
+int SettlePrinter(QPrinter &printer) {
     // Every copy is its own worksheet with its own random items, so the
     // program draws the copies itself and the driver prints each sheet once
     // (letting the driver repeat them too would multiply the sheets).
     const int copies = printer.copyCount();
     printer.setCopyCount(1);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    return copies;
+}
+
+void RunPrintJob() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, Misc::CurrentScreen);
+    SetUpPrintDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted) return;  // cancelled: nothing printed, nothing said
+
+    const int copies = SettlePrinter(printer);
     printer.setDocName(Misc::Text(34));
 
     PrintJob job(&printer, copies);

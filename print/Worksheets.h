@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QPrintDialog;
 class QPrinter;
 
 namespace print {
@@ -14,6 +15,15 @@ namespace print {
 // (ExerciseNumber, QuestionCount, PupilName) through the exercise form
 // loaded in print mode.
 void RunPrintJob();
+
+// The print dialog offers only what a worksheet honours: no page range, no
+// current page or selection (every sheet is printed whole); printing to a
+// file stays.
+void SetUpPrintDialog(QPrintDialog &dialog);
+// After the dialog: A4 portrait whatever was chosen (the layout is portrait),
+// all pages, and one copy for the driver. Returns the copies asked for, which
+// the program prints as worksheets of their own.
+int SettlePrinter(QPrinter &printer);
 
 // Prints the worksheets of the current exercise from ContentRecords onto the
 // printer of the running job (one per copy). The exercise form calls it from

@@ -8,6 +8,7 @@
 #include "screens/frm_Setup.h"
 
 #include <QLoggingCategory>
+#include <QPainter>
 
 #include <cerrno>
 #include <functional>
@@ -31,6 +32,9 @@ constexpr Column kWrong{464, 70};
 constexpr Column kGrade{544, 70};
 
 int rowTop(int row) { return 135 + 30 * row; }
+
+// Medals of places 1 ... 3: gold, silver, bronze.
+const QColor kMedal[3] = {QColor(0xF4, 0xB9, 0x41), QColor(0xC9, 0xCF, 0xD3), QColor(0xDB, 0xA8, 0x7A)};
 
 ui::Label *makeRowLabel(QWidget *parent, Column c) {
     auto *l = new ui::Label(parent);
@@ -82,8 +86,23 @@ frm_Tabulka::frm_Tabulka() {
     picKonec->setGeometry(546, 5, 91, 75);
     picKonec->events.Click = [this](int) { picKonec_Click(); };
     picKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picKonec_MouseMove(); };
+
+    auto ownLabel = [this](Column c) {
+        ui::Label *l = makeRowLabel(this, c);
+        l->setTop(kOwnRowTop);
+        l->setForeColor(kNewRecordColour);
+        l->hide();
+        return l;
+    };
+    LVlastniPoradi = ownLabel(kRank);
+    LVlastniJmeno = ownLabel(kName);
+    LVlastniSpravne = ownLabel(kRight);
+    LVlastniSpatne = ownLabel(kWrong);
+    LVlastniZnamka = ownLabel(kGrade);
     screens::setUpResultsKeys(*this);
 }
+
+QRect frm_Tabulka::medalRect(int place) { return QRect(64, rowTop(place) + 2, 16, 16); }
 
 QString frm_Tabulka::ResultsFilePath() { return ResultsPath(ExerciseNumber + QStringLiteral(".res")); }
 
@@ -97,7 +116,8 @@ void frm_Tabulka::Form_Load() {
     PrepareScreenWindow(this, 640, 480);
     RestoreKeyboardLayout();
 
-    setPicture(LoadPicture(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(ExerciseNumber2())));
+    Background = LoadPicture(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(ExerciseNumber2()));
+    setPicture(Background);
     CloseButtonNormal = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_0.bmp"));
     CloseButtonHover = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_1.bmp"));
     picKonec->setPicture(CloseButtonNormal);
@@ -116,6 +136,10 @@ void frm_Tabulka::Form_Load() {
         }
     }
     for (int i = 1; i <= kRowsShown; ++i) LPoradi(i)->setCaption(QString::number(i) + QLatin1Char('.'));
+    for (ui::Label *l : {LVlastniPoradi, LVlastniJmeno, LVlastniSpravne, LVlastniSpatne, LVlastniZnamka}) {
+        l->setFontPoints(12.0);
+        l->hide();
+    }
 
     LoadResultsFile(ResultsFilePath());
     showRows(false);
@@ -158,6 +182,28 @@ void frm_Tabulka::showRows(bool highlightMarked) {
         LSpatne(i)->setCaption(QString::number(r.wrong));
         LZnamka(i)->setCaption(QString::number(r.grade));
     }
+    // A medal stands only beside a place that holds a result.
+    QPixmap picture = Background;
+    if (!picture.isNull()) {
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        for (int i = 1; i <= qMin(shown, 3); ++i) {
+            p.setBrush(kMedal[i - 1]);
+            p.drawEllipse(medalRect(i));
+        }
+    }
+    setPicture(picture);
+}
+
+void frm_Tabulka::showOwnResult(int place, const QString &jmeno, const QString &spravne, const QString &spatne,
+                                const QString &Znamka) {
+    LVlastniPoradi->setCaption(place > 0 ? QString::number(place) + QLatin1Char('.') : QString());
+    LVlastniJmeno->setCaption(jmeno);
+    LVlastniSpravne->setCaption(spravne);
+    LVlastniSpatne->setCaption(spatne);
+    LVlastniZnamka->setCaption(Znamka);
+    for (ui::Label *l : {LVlastniPoradi, LVlastniJmeno, LVlastniSpravne, LVlastniSpatne, LVlastniZnamka}) l->show();
 }
 
 QString frm_Tabulka::Vlozeni_znamky(std::uint8_t spravne, std::uint8_t celkove) {
@@ -186,6 +232,10 @@ void frm_Tabulka::Vloz_novy_zaznam(const QString &jmeno, const QString &spravne,
         for (auto &rec : Results) rec.mark = 0;
     }
     showRows(true);
+    int place = 0;
+    for (int i = 0; i < ResultCount() && !place; ++i)
+        if (Results[std::size_t(i)].mark == ID && ID != 0) place = i + 1;
+    showOwnResult(place, jmeno, spravne, spatne, Znamka);
 }
 
 void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, const QString &uloha,

@@ -46,6 +46,16 @@ public:
     ui::ControlArray<ui::Label> LSpatne;   // wrong count
     ui::ControlArray<ui::Label> LZnamka;   // grade
     ui::PictureBox *picKonec = nullptr;    // back
+    // Below the table, after a finished run: that run's place, name, right,
+    // wrong and grade, shown even when it is not among the ten best.
+    ui::Label *LVlastniPoradi = nullptr;
+    ui::Label *LVlastniJmeno = nullptr;
+    ui::Label *LVlastniSpravne = nullptr;
+    ui::Label *LVlastniSpatne = nullptr;
+    ui::Label *LVlastniZnamka = nullptr;
+    // Top of the own result's row and the medal of place 1 ... 3.
+    static constexpr int kOwnRowTop = 457;
+    static QRect medalRect(int place);
 
     // ---- Table -------------------------------------------------------------
     std::vector<results::ResultRecord> Results;  // every record, ranked
@@ -74,6 +84,12 @@ private:
     // highlightMarked, all others black.
     void showRows(bool highlightMarked);
 
+    // Shows the run just finished below the table; place 0 when it was not
+    // entered.
+    void showOwnResult(int place, const QString &jmeno, const QString &spravne, const QString &spatne,
+                       const QString &Znamka);
+
+    QPixmap Background;  // the exercise's background without medals
     QPixmap CloseButtonNormal;
     QPixmap CloseButtonHover;
 };

@@ -22,7 +22,7 @@ class QTimer;
 namespace screens {
 
 inline constexpr int kTopicGridButtons = 20;  // buttons 1 ... 20 name topics
-inline constexpr int kAllTopicsButton = 22;   // "Všetky témy"
+inline constexpr int kAllTopicsButton = 22;   // "Všechna témata"
 
 // Where topic button i (1 ... 20, or 22) stands, as an offset from button 1:
 // three columns 205 apart and seven rows 42 apart, i = (row - 1) * 3 +

@@ -154,7 +154,7 @@ bool frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
         button->setBackStyle(ui::BackStyle::Transparent);
         button->Tag = kNotChosen;
         const bool used = i == screens::kAllTopicsButton ? m_topicCount > 0 : i <= m_topicCount;
-        if (i == screens::kAllTopicsButton) button->setCaption(QStringLiteral("Všetky témy"));
+        if (i == screens::kAllTopicsButton) button->setCaption(QStringLiteral("Všechna témata"));
         else button->setCaption(used ? captions.at(i - 1) : QString());
         if (used) BlitToForm(this, at.x() + kPatchLeft, at.y() + kPatchTop, normal.width(), normal.height(), normal);
         button->QWidget::setVisible(used);

@@ -3,6 +3,8 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/frm_Game01.h"
+#include "platform/codec.h"
+#include "platform/sound.h"
 #include "print/Worksheets.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
@@ -15,17 +17,20 @@ using namespace Misc;
 
 namespace screens {
 
-QString cleanPupilName(const QString &text, int *cursor) {
+QString cleanPupilName(const QString &text, int *cursor, bool pasted, bool *refused) {
     QString out;
     out.reserve(text.size());
     int newCursor = cursor ? *cursor : 0;
     bool leading = true;
+    if (refused) *refused = false;
     for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool drop = c == QLatin1Char('|') || c.category() == QChar::Other_Control ||
-                          c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
-                          (leading && c == QLatin1Char(' '));
+        QChar c = text.at(i);
+        if (c == QLatin1Char('|') && pasted) c = QLatin1Char(' ');
+        const bool refuse = c == QLatin1Char('|') || !platform::representableIn1250(QString(c));
+        const bool drop = refuse || c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                          c == QChar::ParagraphSeparator || (leading && c == QLatin1Char(' '));
         if (drop) {
+            if (refuse && refused) *refused = true;
             if (cursor && i < *cursor) --newCursor;
             continue;
         }
@@ -163,13 +168,18 @@ void frm_Setup::Form_Activate() { TJmeno->setFocus(Qt::OtherFocusReason); }
 void frm_Setup::TJmeno_Change() {
     if (m_cleaningName) return;
     int cursor = TJmeno->cursorPosition();
-    const QString clean = screens::cleanPupilName(TJmeno->text(), &cursor);
+    // More than one character arriving at once is a paste.
+    const bool pasted = TJmeno->text().size() - m_lastName.size() > 1;
+    bool refused = false;
+    const QString clean = screens::cleanPupilName(TJmeno->text(), &cursor, pasted, &refused);
     if (clean != TJmeno->text()) {
         m_cleaningName = true;
         TJmeno->setText(clean);
         TJmeno->setCursorPosition(cursor);
         m_cleaningName = false;
     }
+    m_lastName = clean;
+    if (refused) platform::Sounds::beep();
     UpdateContinueButton();
 }
 

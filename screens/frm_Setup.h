@@ -18,11 +18,13 @@
 
 namespace screens {
 
-// The name box's text as it may stand: every "|" and control character
-// removed (the name is a field of "|"-separated result records, one record
-// per line), then the leading spaces. When cursor is given it is moved left
-// by the characters removed in front of it.
-QString cleanPupilName(const QString &text, int *cursor = nullptr);
+// The name box's text as it may stand: every control character removed (the
+// name is a field of "|"-separated result records, one record per line, in
+// Windows-1250), every character Windows-1250 cannot store and every typed
+// "|" refused (refused is set), a pasted "|" turned into a space so pasted
+// words stay apart, then the leading spaces removed. When cursor is given it
+// is moved left by the characters removed in front of it.
+QString cleanPupilName(const QString &text, int *cursor = nullptr, bool pasted = false, bool *refused = nullptr);
 
 // Number of items of count button k (1 ... 5): 10, 15, 20, 25, 30.
 int countOfButton(int k);
@@ -94,4 +96,5 @@ private:
     bool m_continueShown = false;
     bool m_printShown = false;
     bool m_cleaningName = false;
+    QString m_lastName;  // the name box's text after the last change
 };

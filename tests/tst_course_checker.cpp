@@ -313,6 +313,20 @@ void TestCourseChecker::brokenCourse_data() {
     QTest::newRow("answer with trailing space") << "16.txt" << 1 << "Look! The baby is _. (sleep)#sleeping " << "16.dat:1:"
                                                 << "ends with a space";
     QTest::newRow("answer not typeable") << "3.txt" << 3 << "kůň#kůň" << "3.dat:3:" << "US English keyboard";
+    QTest::newRow("listening sentence wider than its card")
+        << "22.txt" << 2 << "My grandmother's enormous _ sleeps upstairs.#elephant#22-02.wav" << "22.dat:2:" << "its card";
+    QTest::newRow("gap sentence under the mark")
+        << "1.txt" << 2 << "Yesterday my little brother and I saw _ enormous grey elephant at the zoo near our town.#an"
+        << "1.dat:2:" << "under the mark";
+    QTest::newRow("switch row under the mark")
+        << "4.txt" << 2 << "In the old house at the end of our long street there are _ rooms and doors.#many#a#many"
+        << "4.dat:2:" << "under the mark";
+    QTest::newRow("listening column under the mark")
+        << "24.txt" << 2 << "On Saturday morning my whole family usually goes to the big _ in the centre of town.#market#24-02.wav"
+        << "24.dat:2:" << "under the mark";
+    QTest::newRow("hint wider than its window")
+        << "3.txt" << 2 << "dlouhá věta#my grandmother's very old black and white cat sleeps under the table"
+        << "3.dat:2:" << "hint";
     QTest::newRow("recording missing") << "22.txt" << 2 << "It's a _ car.#red#" << "22.dat:2:" << "recording name";
     QTest::newRow("recording used twice") << "23.txt" << 2 << "She _ milk.#drinks#23-01.wav" << "23.dat:2:" << "line 1";
     QTest::newRow("bar breaks a result") << "3.res" << 0 << "Jan|Novák|8|2|2|0" << "3.res:1:" << "five fields";

@@ -53,6 +53,8 @@ private slots:
     void viewingDuringRunReturnsToParent();
     void hoverCodesAndSounds();
     void fullDiskNotShownAsSaved();
+    void ownResultBelowTable_data();
+    void ownResultBelowTable();
 
 private:
     QString dataFile(const QString &name) const { return m_course->dataDir() + QLatin1Char('/') + name; }
@@ -261,6 +263,51 @@ void TestResultsScreen::fullDiskNotShownAsSaved() {
     QCOMPARE(shownNames(t).mid(0, 3), (QStringList{"Eva", "Tom", ""}));
     QCOMPARE(t.ResultCount(), 2);
     for (int i = 1; i <= 2; ++i) QCOMPARE(t.LJmeno(i)->ForeColor(), QColor(Qt::black));
+}
+
+void TestResultsScreen::ownResultBelowTable_data() {
+    QTest::addColumn<int>("stored");  // older results, each 9 right, 1 wrong, grade 1
+    QTest::addColumn<QStringList>("run");  // name, right, wrong, grade
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<int>("redRow");  // 0: not among the ten shown
+    QTest::addColumn<int>("medals");
+    QTest::newRow("first result of the table")
+        << 0 << QStringList{"Eva", "9", "1", "1"} << "1." << 1 << 1;
+    QTest::newRow("second place") << 1 << QStringList{"Jan", "8", "2", "1"} << "2." << 2 << 2;
+    QTest::newRow("twelfth, below the ten shown")
+        << 11 << QStringList{"Nový", "9", "1", "1"} << "12." << 0 << 3;
+    QTest::newRow("no grade band: shown, not entered") << 2 << QStringList{"Ola", "0", "10", ""} << "" << 0 << 2;
+}
+
+void TestResultsScreen::ownResultBelowTable() {
+    QFETCH(int, stored);
+    QFETCH(QStringList, run);
+    QFETCH(QString, place);
+    QFETCH(int, redRow);
+    QFETCH(int, medals);
+    QByteArray bytes;
+    for (int i = 1; i <= stored; ++i) bytes += QStringLiteral("Žák %1|9|1|1|0\r\n").arg(i).toUtf8();
+    writeBytes(dataFile("3.res"), platform::encode1250(QString::fromUtf8(bytes)));
+    frm_Tabulka &t = load();
+    QVERIFY(!t.LVlastniJmeno->isVisibleTo(&t));  // only a finished run has one
+    t.Vloz_novy_zaznam(run[0], run[1], run[2], run[3], 1);
+    const QList<ui::Label *> own{t.LVlastniPoradi, t.LVlastniJmeno, t.LVlastniSpravne, t.LVlastniSpatne,
+                                 t.LVlastniZnamka};
+    const QStringList shown{place, run[0], run[1], run[2], run[3]};
+    for (int c = 0; c < 5; ++c) {
+        QVERIFY(own[c]->isVisibleTo(&t));
+        QCOMPARE(own[c]->Caption(), shown[c]);
+        QVERIFY(own[c]->y() >= t.LJmeno(10)->y() + t.LJmeno(10)->height());
+        QVERIFY(own[c]->y() + own[c]->height() <= 480);
+    }
+    for (int i = 1; i <= 10; ++i) QCOMPARE(t.LJmeno(i)->ForeColor(), i == redRow ? kRed : QColor(Qt::black));
+    const QImage picture = t.picture().toImage();
+    const QImage plain = QImage(m_course->mediaDir() + QStringLiteral("/Bitmap/Tab/03.bmp"));
+    QVERIFY(!plain.isNull());
+    for (int i = 1; i <= 10; ++i) {
+        const QPoint centre = frm_Tabulka::medalRect(i).center();
+        QCOMPARE(picture.pixel(centre) != plain.pixel(centre), i <= medals);
+    }
 }
 
 QTEST_MAIN(TestResultsScreen)

@@ -4,6 +4,7 @@
 #include "screens_fixture.h"
 
 #include "exercise/frm_Game01.h"
+#include "platform/sound.h"
 #include "screens/frm_Setup.h"
 
 using namespace screentest;
@@ -73,14 +74,22 @@ void SetupTest::nameRule_data() {
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("cursorAfter");
-    QTest::newRow("one space") << " " << 1 << "" << 0;
-    QTest::newRow("two leading spaces") << "  Jan" << 5 << "Jan" << 3;
-    QTest::newRow("inner and trailing spaces stay") << "Jan Novák " << 10 << "Jan Novák " << 10;
-    QTest::newRow("bar refused") << "Jan|ek" << 4 << "Janek" << 3;
-    QTest::newRow("bar before spaces") << "| Žofie" << 2 << "Žofie" << 0;
-    QTest::newRow("line break from a paste") << "Eva\r\nNová" << 9 << "EvaNová" << 7;
-    QTest::newRow("tab") << "\tEma" << 4 << "Ema" << 3;
-    QTest::newRow("only bars and spaces") << " | |" << 4 << "" << 0;
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<bool>("refused");  // a beep
+    QTest::newRow("one space") << " " << 1 << "" << 0 << false << false;
+    QTest::newRow("two leading spaces") << "  Jan" << 5 << "Jan" << 3 << false << false;
+    QTest::newRow("inner and trailing spaces stay") << "Jan Novák " << 10 << "Jan Novák " << 10 << false << false;
+    QTest::newRow("bar refused") << "Jan|ek" << 4 << "Janek" << 3 << false << true;
+    QTest::newRow("bar before spaces") << "| Žofie" << 2 << "Žofie" << 0 << false << true;
+    QTest::newRow("line break from a paste") << "Eva\r\nNová" << 9 << "EvaNová" << 7 << true << false;
+    QTest::newRow("tab") << "\tEma" << 4 << "Ema" << 3 << false << false;
+    QTest::newRow("only bars and spaces") << " | |" << 4 << "" << 0 << false << true;
+    QTest::newRow("pasted bar parts the words") << "Anna|Bě" << 7 << "Anna Bě" << 7 << true << false;
+    QTest::newRow("pasted bar first") << "|Eva" << 4 << "Eva" << 3 << true << false;
+    QTest::newRow("letter without a 1250 form") << "Øystein" << 1 << "ystein" << 0 << false << true;
+    QTest::newRow("pasted emoji") << QStringLiteral("Ema \U0001F600") << 6 << "Ema " << 4 << true << true;
+    QTest::newRow("Czech, Slovak and German letters") << "Ďuriš Ľubomír Ŕíß" << 3 << "Ďuriš Ľubomír Ŕíß" << 3
+                                                        << false << false;
 }
 
 void SetupTest::nameRule() {
@@ -88,9 +97,13 @@ void SetupTest::nameRule() {
     QFETCH(int, cursor);
     QFETCH(QString, kept);
     QFETCH(int, cursorAfter);
+    QFETCH(bool, pasted);
+    QFETCH(bool, refused);
     int c = cursor;
-    QCOMPARE(screens::cleanPupilName(typed, &c), kept);
+    bool beep = !refused;
+    QCOMPARE(screens::cleanPupilName(typed, &c, pasted, &beep), kept);
     QCOMPARE(c, cursorAfter);
+    QCOMPARE(beep, refused);
     QCOMPARE(screens::cleanPupilName(kept), kept);  // a clean name stays as it is
 }
 
@@ -141,7 +154,11 @@ void SetupTest::nameBox() {
     QCOMPARE(s.TJmeno->Text(), QStringLiteral("Jiří"));
     s.TJmeno->clear();
     s.TJmeno->insert(QStringLiteral("  Anna|Bě"));  // a paste
-    QCOMPARE(s.TJmeno->Text(), QStringLiteral("AnnaBě"));
+    QCOMPARE(s.TJmeno->Text(), QStringLiteral("Anna Bě"));
+    const int beeps = int(platform::Sounds::log().count(QStringLiteral("beep")));
+    type(s.TJmeno, QStringLiteral("Ø"));
+    QCOMPARE(s.TJmeno->Text(), QStringLiteral("Anna Bě"));
+    QCOMPARE(int(platform::Sounds::log().count(QStringLiteral("beep"))), beeps + 1);
     platform::Sounds::log().clear();
     click(s.TJmeno);
     QCOMPARE(clickSounds(), 1);

@@ -60,6 +60,10 @@ private slots:
     void topicTileMovedOrTakenBackLeavesRowEmpty();
     void clockDecoyIsWrong();
     void newPageClearsPlacedWords();
+    void gapBoxShowsEveryTileWord_data();
+    void gapBoxShowsEveryTileWord();
+    void twinTilesKeepTheirRows_data();
+    void twinTilesKeepTheirRows();
 
 private:
     frm_Game01 &open(int exercise, int count);
@@ -324,6 +328,65 @@ void TestTiles::newPageClearsPlacedWords() {
     QVERIFY(!g.TVstup(6)->Tag.isEmpty());
     g.FillPage();
     for (int r = 1; r <= 10; ++r) QCOMPARE(g.TVstup(r)->Tag, QString());
+}
+
+void TestTiles::gapBoxShowsEveryTileWord_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::newRow("1: a, an, the") << 1;
+    QTest::newRow("5: pronouns") << 5;
+    QTest::newRow("6: possessives") << 6;
+}
+
+void TestTiles::gapBoxShowsEveryTileWord() {
+    // Each word a tile can leave in a gap, capitalised too, shows whole: the
+    // box need not scroll it to show its end.
+    QFETCH(int, exercise);
+    frm_Game01 &f = open(exercise, 10);
+    ui::TextBox *box = f.TVstup(2);
+    auto cursorX = [box] { return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+    for (int k = 1; k <= 12; ++k) {
+        const QString word = exercise::fixedTileWord(exercise, k);
+        for (const QString &shown : {word, exercise::withCapital(word)}) {
+            if (shown.isEmpty()) continue;
+            box->setText(shown);
+            box->setCursorPosition(0);
+            const int start = cursorX();
+            box->setCursorPosition(int(shown.size()));
+            const int end = cursorX();
+            QVERIFY2(end - start == box->fontMetrics().horizontalAdvance(shown), qPrintable(shown));
+            QVERIFY2(end < box->width(), qPrintable(shown));
+        }
+    }
+}
+
+void TestTiles::twinTilesKeepTheirRows_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::newRow("clocks sharing a time phrase") << 19;
+    QTest::newRow("a word of two topics") << 21;
+}
+
+void TestTiles::twinTilesKeepTheirRows() {
+    // Tiles 1 and 2 carry the same word: each row keeps the tile dropped on
+    // it, and taking one tile away empties only its own row.
+    QFETCH(int, exercise);
+    frm_Game01 &f = open(exercise, 10);
+    QVERIFY(!f.LoadAborted());
+    f.LDown(2)->setCaption(f.LDown(1)->Caption());
+    auto carrier = [&](int r) { return exercise == 19 ? f.TextPred(r)->Tag : f.TVstup(r)->Tag; };
+    auto target = [&](int r) { return exercise == 19 ? f.TextPred(r)->pos() : f.TVstup(r)->pos(); };
+    const QString word = f.LDown(1)->Caption();
+    dragTile(f, 1, target(1));
+    dragTile(f, 2, target(2));
+    QCOMPARE(carrier(1), word);
+    QCOMPARE(carrier(2), word);
+    QVERIFY(f.picDown(1)->pos() != tileStart(1));
+    dragTile(f, 3, target(1));  // tile 1 goes back, tile 2 stays
+    QCOMPARE(f.picDown(1)->pos(), tileStart(1));
+    QVERIFY(f.picDown(2)->pos() != tileStart(2));
+    QCOMPARE(carrier(2), word);
+    f.LDown_DblClick(2);
+    QCOMPARE(carrier(2), QString());
+    QCOMPARE(carrier(1), f.LDown(3)->Caption());
 }
 
 QTEST_MAIN(TestTiles)

@@ -210,7 +210,7 @@ void TopicScreenTest::bundledCourseCaptions() {
     QVERIFY(!intro.TlacitkoTema(21));
     QCOMPARE(QPoint(intro.TlacitkoTema(20)->Left(), intro.TlacitkoTema(20)->Top()), QPoint(32 + 410, 105 + 252));
     ui::Label *all = intro.TlacitkoTema(22);
-    QCOMPARE(all->Caption(), QStringLiteral("Všetky témy"));
+    QCOMPARE(all->Caption(), QStringLiteral("Všechna témata"));
     QVERIFY(all->Visible() && patchShows(intro, 22, m_topicNormal));
     QVERIFY(intro.IKonec->Visible());
     QVERIFY(buttonsHidden(intro));

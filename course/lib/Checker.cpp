@@ -5,6 +5,7 @@
 #include "course/lib/CheckerRules.h"
 #include "course/lib/LanguageRules.h"
 #include "course/lib/MediaCheck.h"
+#include "exercise/TextFit.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "ui/fonts.h"
@@ -359,6 +360,8 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
     QHash<QString, int> seenLines;
     QHash<QString, std::pair<int, QString>> seenPrompts;  // exercises 3 and 21
     QHash<QString, int> seenKeys;                         // recordings, clock times and phrases
+    // Texts with a fixed space on the screen are measured in the screen font.
+    const exercise::Measure measure = exercise::screenMeasure();
     for (int i = 0; i < lines.size() && i < kMaxLines; ++i) {
         const int n = i + 1;
         const QString &line = lines[i];
@@ -380,6 +383,7 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
         }
         const Misc::ContentRecord rec = content::parseContentLine(line, layout, e);
         checkRecord(r, e, n, rec);
+        for (const QString &fault : exercise::widthFaults(e, rec, measure)) r.at(n, fault);
 
         if (e == 3 || e == 21) {
             const QString prompt = rec.field[e == 3 ? 3 : 6].trimmed();

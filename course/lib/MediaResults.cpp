@@ -1,6 +1,7 @@
 // The results screen: one background per exercise with the table of the
-// ten best results (column headings over the label columns) and the close
-// button.
+// ten best results (column headings over the label columns), a row below it
+// for the run just finished, and the close button. The program draws the
+// medals beside the places that hold a result.
 #include "course/lib/MediaParts.h"
 
 namespace course::media {
@@ -14,7 +15,7 @@ QImage resultsBackground(int n, const QStringList &texts) {
     banner(p, QStringLiteral("Nejlepší výsledky"), QStringLiteral("Cvičení %1: %2").arg(n).arg(exerciseName(texts, n)),
            false);
     cornerTray(p);
-    panel(p, QRectF(16, 96, 608, 372), colour::panel, colour::panelLine, 16, true);
+    panel(p, QRectF(16, 96, 608, 380), colour::panel, colour::panelLine, 16, true);
     // Heading row over the columns: rank (32), name (91), right (376),
     // wrong (464), grade (544).
     p.save();
@@ -33,14 +34,10 @@ QImage resultsBackground(int n, const QStringList &texts) {
     for (int i = 1; i <= 10; ++i) {
         const int top = 135 + 30 * i;
         if (i % 2 == 1) panel(p, QRectF(24, top - 5, 592, 30), colour::page, QColor(), 6, false);
-        if (i <= 3) {
-            // A small medal for the first three places.
-            const QColor medal[3] = {colour::accent, QColor(0xC9, 0xCF, 0xD3), QColor(0xDB, 0xA8, 0x7A)};
-            p.setPen(Qt::NoPen);
-            p.setBrush(medal[i - 1]);
-            p.drawEllipse(QRectF(64, top + 2, 16, 16));
-        }
     }
+    // The run just finished, labels at top 457, set off from the table.
+    p.setPen(QPen(colour::panelLine, 1));
+    p.drawLine(QPointF(24, 454.5), QPointF(616, 454.5));
     return img;
 }
 

@@ -1,0 +1,119 @@
+#include "exercise/TextFit.h"
+
+#include "exercise/AnswerRules.h"
+#include "exercise/TileRules.h"
+#include "screens/frm_Chybovy.h"
+#include "ui/fonts.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace exercise {
+
+namespace {
+
+// A one-line row: where its text starts, where the space ends (4 pixels
+// before the mark) and how wide the gap box is.
+struct RowSpace {
+    int left = 0;
+    int right = 0;
+    int box = 0;
+};
+
+RowSpace rowSpace(int e, const Misc::ContentRecord &rec, const Measure &measure) {
+    const QString &answer = rec.field[1];
+    switch (e) {
+    case 1: return {88, 566, tileGapBoxWidth(1, measure)};
+    case 5: case 6: return {63, 591, tileGapBoxWidth(e, measure)};
+    case 15: return {62, 596, measure(answer) + 20};
+    case 16: case 17: return {62, 596, measure(answer) + 25};
+    case 2: case 11: return {88, 566, 32};
+    case 4: return {88, 566, 48};
+    case 24: return {83, 591, measure(answer) + 6};
+    default: return {};
+    }
+}
+
+QString quoted(const QString &s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+
+}  // namespace
+
+Measure screenMeasure() {
+    const QFontMetrics metrics(ui::screenFont(12.0));
+    return [metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+}
+
+int boxWidthFor(const QString &text, const Measure &measure) { return measure(text) + kBoxChrome; }
+
+int tileGapBoxWidth(int e, const Measure &measure) {
+    int width = e == 1 ? 27 : 50;
+    for (int k = 1; k <= 12; ++k) {
+        const QString word = fixedTileWord(e, k);
+        if (word.isEmpty()) continue;
+        width = std::max({width, boxWidthFor(word, measure), boxWidthFor(withCapital(word), measure)});
+    }
+    return width;
+}
+
+ListeningPlacement placeListeningSentence(const QString &before, const QString &answer, const QString &after,
+                                          const Measure &measure) {
+    ListeningPlacement p;
+    p.boxWidth = measure(answer) + 6;
+    const int wb = measure(before);
+    const int wa = measure(after);
+    const int w = kListeningTextWidth;
+    if (wb + p.boxWidth + wa <= w) {
+        p.fits = true;
+        p.box = {wb, 0};
+        p.after = {wb + p.boxWidth, 0};
+        return p;
+    }
+    p.lines = 2;
+    p.before = {0, kListeningFirstLine};
+    if (wb <= w && p.boxWidth + wa <= w) {
+        p.fits = true;
+        p.box = {0, kListeningSecondLine};
+        p.after = {p.boxWidth, kListeningSecondLine};
+    } else {
+        // Box on the first line, the text after it on the second; also the
+        // place shown when nothing fits (the checker reports it).
+        p.fits = wb + p.boxWidth <= w && wa <= w;
+        p.box = {wb, kListeningFirstLine};
+        p.after = {0, kListeningSecondLine};
+    }
+    return p;
+}
+
+QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &measure) {
+    QStringList faults;
+    const auto &f = rec.field;
+    if (e == 22 || e == 23) {
+        if (!placeListeningSentence(f[0], f[1], f[2], measure).fits)
+            faults << QStringLiteral("the sentence %1 does not fit its card in the listening grid, not even on two "
+                                     "lines (%2 pixels a line).")
+                          .arg(quoted(f[0] + f[1] + f[2]))
+                          .arg(kListeningTextWidth);
+    } else if (const RowSpace row = rowSpace(e, rec, measure); row.right > 0) {
+        const int width = measure(f[0]) + row.box + measure(f[2]);
+        if (row.left + width > row.right)
+            faults << QStringLiteral("the sentence %1 is %2 pixels wide with its box and runs under the mark (%3 "
+                                     "pixels fit).")
+                          .arg(quoted(f[0] + f[1] + f[2]))
+                          .arg(width)
+                          .arg(row.right - row.left);
+    }
+    if (e != 18) {
+        const answers::HintText hintText = answers::AnswerHint(e, rec, e == 19 ? f[8] : f[6], f[7]);
+        const hint::Layout layout = hint::LayoutFor(e);
+        for (const QString &line : {hintText.line1, hintText.line2})
+            if (hintText.shown && hint::NeededWidth(line, 8.25) > layout.lineWidth)
+                faults << QStringLiteral("the hint %1 is wider than the hint window (%2 pixels) even in its smallest "
+                                         "font.")
+                              .arg(quoted(line))
+                              .arg(layout.lineWidth);
+    }
+    return faults;
+}
+
+}  // namespace exercise
