@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/SceneMode.h"
 #include "app/Services.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
@@ -127,10 +128,8 @@ void SetDisplayMode() {
     platform::DisplayMode now;
     if (platform::DisplayModes::current(now))
         SavedDisplayMode = {now.width, now.height, now.bitsPerPixel, now.refreshRate};
-    if (!platform::DisplayModes::change(640, 480, 16)) {
-        platform::msgBox(Text(44), Text(45), platform::MsgIcon::None, platform::MsgButtons::Ok);
-        frm_Pozadi::get().Show();
-    }
+    // The switch, or the scene scaled over the background form (SceneMode).
+    if (!SwitchDisplayOrScale(ReadSceneSettings())) frm_Pozadi::get().Show();
 }
 
 void RestoreDisplayMode() {
