@@ -51,6 +51,7 @@ void frm_Select::Form_Load() {
     intro.Load();
     SetDisplayMode();
     intro.Show();
+    intro.drawNow();  // the title is on the screen before the rest is prepared
     buildScreen();
     Hide();
 }

@@ -5,6 +5,9 @@
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWindow>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,6 +42,28 @@ void Form::Show() {
     raise();
     activateWindow();
     activated();
+}
+
+void Form::drawNow(int ms) {
+    if (!isVisible()) return;
+    QWindow *window = windowHandle();
+    if (window && !window->isExposed()) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        // The expose event itself is what ends the wait.
+        struct ExposeWatch : QObject {
+            QEventLoop *loop;
+            bool eventFilter(QObject *, QEvent *e) override {
+                if (e->type() == QEvent::Expose) QTimer::singleShot(0, loop, &QEventLoop::quit);
+                return false;
+            }
+        } watch;
+        watch.loop = &loop;
+        window->installEventFilter(&watch);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        window->removeEventFilter(&watch);
+    }
+    repaint();
 }
 
 void Form::Hide() {
