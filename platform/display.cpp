@@ -26,7 +26,10 @@ bool g_changed = false;  // the program switched the display
 template <class F>
 bool withScreenConfig(F f) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
-    Display *dpy = XOpenDisplay(nullptr);
+    // Qt's own connection when there is one: a new one costs start-up time.
+    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display *shared = x11 ? x11->display() : nullptr;
+    Display *dpy = shared ? shared : XOpenDisplay(nullptr);
     if (!dpy) return false;
     int eventBase = 0, errorBase = 0;
     bool ok = false;
@@ -39,7 +42,7 @@ bool withScreenConfig(F f) {
         }
     }
     XSync(dpy, False);
-    XCloseDisplay(dpy);
+    if (dpy != shared) XCloseDisplay(dpy);
     return ok;
 }
 
