@@ -42,6 +42,7 @@ private slots:
     void clicksAndDrawingAtScaleTwo();
     void closeAsksTheExitQuestion_data();
     void closeAsksTheExitQuestion();
+    void fatalErrorPutsTheLayoutBack();
     void minimisedScreenComesBack();
     void firstKeyAlreadyInUsLayout();
     void signalEndsTheProgramWithABoxOpen_data();
@@ -225,6 +226,19 @@ void TestScreensDesktop::closeAsksTheExitQuestion() {
     setup.Hide();
     platform::KeyboardLayouts::setSystem(nullptr);
     platform::DisplayModes::setFake(nullptr);
+}
+
+void TestScreensDesktop::fatalErrorPutsTheLayoutBack() {
+    platform::InProcessKeyboardLayouts kb({QStringLiteral("00000405"), QStringLiteral("00000409")}, 0);
+    platform::KeyboardLayouts::setSystem(&kb);
+    SaveKeyboardLayout();
+    kb.setActive(1);
+    testsupport::recordMessageBoxes(platform::MsgResult::Ok);
+    testsupport::endRequests();
+    FatalError(QStringLiteral("Nelze načíst obrázek."));
+    QCOMPARE(testsupport::endRequests(), 1);
+    QCOMPARE(kb.activeName(), QStringLiteral("00000405"));
+    platform::KeyboardLayouts::setSystem(nullptr);
 }
 
 void TestScreensDesktop::minimisedScreenComesBack() {

@@ -5,13 +5,15 @@
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
-#include <QWindow>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QThread>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace ui {
 
@@ -47,21 +49,13 @@ void Form::Show() {
 void Form::drawNow(int ms) {
     if (!isVisible()) return;
     QWindow *window = windowHandle();
-    if (window && !window->isExposed()) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        // The expose event itself is what ends the wait.
-        struct ExposeWatch : QObject {
-            QEventLoop *loop;
-            bool eventFilter(QObject *, QEvent *e) override {
-                if (e->type() == QEvent::Expose) QTimer::singleShot(0, loop, &QEventLoop::quit);
-                return false;
-            }
-        } watch;
-        watch.loop = &loop;
-        window->installEventFilter(&watch);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        window->removeEventFilter(&watch);
+    // Only the window system's own events are handled while waiting: no
+    // timer or posted event of a screen runs inside the handler that calls.
+    QElapsedTimer waited;
+    waited.start();
+    while (window && !window->isExposed() && waited.elapsed() < ms) {
+        QWindowSystemInterface::flushWindowSystemEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!window->isExposed()) QThread::msleep(1);
     }
     repaint();
 }
