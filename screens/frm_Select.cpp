@@ -51,7 +51,6 @@ void frm_Select::Form_Load() {
     intro.Load();
     SetDisplayMode();
     intro.Show();
-    intro.drawNow();  // the title is on the screen before the rest is prepared
     buildScreen();
     Hide();
 }

@@ -5,15 +5,10 @@
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QThread>
-#include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 namespace ui {
 
@@ -44,20 +39,6 @@ void Form::Show() {
     raise();
     activateWindow();
     activated();
-}
-
-void Form::drawNow(int ms) {
-    if (!isVisible()) return;
-    QWindow *window = windowHandle();
-    // Only the window system's own events are handled while waiting: no
-    // timer or posted event of a screen runs inside the handler that calls.
-    QElapsedTimer waited;
-    waited.start();
-    while (window && !window->isExposed() && waited.elapsed() < ms) {
-        QWindowSystemInterface::flushWindowSystemEvents(QEventLoop::ExcludeUserInputEvents);
-        if (!window->isExposed()) QThread::msleep(1);
-    }
-    repaint();
 }
 
 void Form::Hide() {

@@ -38,11 +38,6 @@ public:
     // Runs Form_Unload (used by SingleForm::Unload).
     void runUnload();
 
-    // Waits (at most ms milliseconds, handling only the window system's own
-    // events) until the window is shown, then draws it at once: the first
-    // picture does not wait for work that follows in the same handler.
-    void drawNow(int ms = 200);
-
     // A screen of the scene: frameless, and every Show() puts it at the
     // scene's place (centred on the screen, or (0, 0) on a 640 x 480 one).
     void setSceneScreen(bool on);
