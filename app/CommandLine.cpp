@@ -18,6 +18,11 @@ CommandLineResult parseCommandLine(const QStringList &args) {
                                                     "or the installed course (../share/tutorix/course)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Show the screens N times larger (1-16) instead of switching the "
+                                                  "display to 640 x 480."),
+                                   QStringLiteral("N"));
+    parser.addOption(scale);
     // Qt's own options ("-platform offscreen", "-style fusion", ...) are taken
     // by the application object later; here they are only let through.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -50,7 +55,17 @@ CommandLineResult parseCommandLine(const QStringList &args) {
                     .arg(kProgram, parser.positionalArguments().constFirst());
         return r;
     }
-    r.options = ProgramOptions{};
+    ProgramOptions options;
+    if (parser.isSet(scale)) {
+        bool ok = false;
+        options.scale = parser.value(scale).toInt(&ok);
+        if (!ok || options.scale < 1 || options.scale > 16) {
+            r.exitCode = 2;
+            r.err = QStringLiteral("%1: --scale takes a whole number from 1 to 16\nTry '%1 --help'.\n").arg(kProgram);
+            return r;
+        }
+    }
+    r.options = options;
     return r;
 }
 

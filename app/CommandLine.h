@@ -12,8 +12,10 @@
 
 namespace app {
 
-// Values of the program's options (none besides --help and --version yet).
-struct ProgramOptions {};
+// Values of the program's options.
+struct ProgramOptions {
+    int scale = 0;  // --scale N: show the scene at N (1 ... 16) times; 0 = choose
+};
 
 // What parsing decided: go on with options, or end at once with exitCode
 // after printing text to stdout (help, version: code 0) or stderr (an error:

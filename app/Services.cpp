@@ -8,12 +8,15 @@
 #include "platform/sound.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Scene.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeySequence>
 #include <QLoggingCategory>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdlib>
@@ -26,6 +29,13 @@ void PrepareScreenWindow(ui::Form *form, int width, int height) {
     form->setWindowTitle(QStringLiteral("Tutorix Lingvana 1"));
     form->setWindowIcon(ui::programIcon());
     form->setFixedSize(width, height);
+    if (QSize(width, height) == ui::kSceneSize && !form->isSceneScreen()) {
+        form->setSceneScreen(true);
+        // Alt+F4 asks the exit question also where no window manager closes
+        // the window (a window manager that binds the key sends a close).
+        auto *altF4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), form);
+        QObject::connect(altF4, &QShortcut::activated, form, [form] { form->close(); });
+    }
 }
 
 void ScaleScreenControls(QWidget *form) {
@@ -140,9 +150,19 @@ void RestoreKeyboardLayout() {
     } while (CurrentKeyboardLayout != InitialKeyboardLayout && steps < bound);
 }
 
+void RestoreKeyboardLayoutIfChanged() {
+    if (InitialKeyboardLayout.isEmpty()) return;  // start-up has not saved it yet
+    if (platform::KeyboardLayouts::system().activeName() != InitialKeyboardLayout) RestoreKeyboardLayout();
+}
+
 void SwitchToUsLayout() {
     static const QString us = QStringLiteral("00000409");
     auto &layouts = platform::KeyboardLayouts::system();
+    if (layouts.activeName() == us) {  // already active: no stepping through the list
+        CurrentKeyboardLayout = us;
+        UsLayoutActive = true;
+        return;
+    }
     // At most one full cycle (the list is short; 100 tries were the old bound).
     const int bound = qMin(100, layouts.count());
     for (int i = 0; i < bound; ++i) {
@@ -184,6 +204,7 @@ void EndProgram(int exitCode) {
 void FatalError(const QString &text) {
     qCCritical(lcServices) << text;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+    RestoreKeyboardLayoutIfChanged();
     platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,
                                 SavedDisplayMode.refreshRate};
     if (saved.width > 0) platform::DisplayModes::restore(saved);

@@ -18,7 +18,9 @@ class PictureBox;
 
 namespace Misc {
 
-// Caption "Tutorix Lingvana 1", the shared icon and a fixed client size.
+// Caption "Tutorix Lingvana 1", the shared icon and a fixed client size. A
+// 640 x 480 form becomes a screen of the scene: frameless, always at the
+// scene's place, Alt+F4 and the close button ask the exit question.
 void PrepareScreenWindow(ui::Form *form, int width, int height);
 // Gives every control of the form the 12-point screen font and takes it out
 // of the tab order. Qt already lays widgets out in device-independent
@@ -61,7 +63,10 @@ void SaveKeyboardLayout();
 // Steps back through the installed layouts until the start-up layout is
 // active again; at least one step, at most one full cycle.
 void RestoreKeyboardLayout();
-// Makes US English ("00000409") the active layout.
+// RestoreKeyboardLayout when another layout than the start-up one is active
+// (the way out of the program from any screen, a signal or a fatal error).
+void RestoreKeyboardLayoutIfChanged();
+// Makes US English ("00000409") the active layout; nothing when it already is.
 void SwitchToUsLayout();
 
 // Reports a fault that the program cannot work past and ends the program.

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/ResultsDir.h"
+#include "app/SceneMode.h"
 #include "app/Services.h"
 #include "app/StartupTables.h"
 #include "content/scramble.h"
@@ -161,10 +162,8 @@ void SetDisplayMode() {
     platform::DisplayMode now;
     if (platform::DisplayModes::current(now))
         SavedDisplayMode = {now.width, now.height, now.bitsPerPixel, now.refreshRate};
-    if (!platform::DisplayModes::change(640, 480, 16)) {
-        platform::msgBox(Text(44), Text(45), platform::MsgIcon::None, platform::MsgButtons::Ok);
-        frm_Pozadi::get().Show();
-    }
+    // The switch, or the scene scaled over the background form (SceneMode).
+    if (!SwitchDisplayOrScale(ReadSceneSettings())) frm_Pozadi::get().Show();
 }
 
 void RestoreDisplayMode() {

@@ -1,10 +1,12 @@
 // Tutorix Lingvana 1: the program starts with its selection screen, whose
 // load runs the start-up and shows the title screen.
 #include "app/CommandLine.h"
+#include "app/QtCzech.h"
+#include "app/SceneMode.h"
 #include "app/Services.h"
 #include "app/Startup.h"
-#include "platform/display.h"
 #include "screens/frm_Select.h"
+#include "ui/Scene.h"
 
 #include <QApplication>
 
@@ -18,12 +20,18 @@ int main(int argc, char *argv[]) {
     // Ties the windows to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral(TUTORIX_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    Misc::InstallCzechQtTranslations();
 
-    // Ctrl+C or a kill puts the display mode back before the program ends.
-    platform::installTerminationHandler([] {
-        Misc::RestoreDisplayMode();
-        QCoreApplication::exit(130);
-    });
+    // "--scale N" shows the scene at scale N instead of switching the display.
+    Misc::SetCommandLineScale(options.scale);
+    // Until start-up decides, every window (also a start-up failure's box)
+    // fits the screen whatever QT_SCALE_FACTOR says.
+    ui::applySceneScale(ui::chooseScale(ui::primaryScreenPixels(), Misc::CommandLineScale()));
+
+    // The close button and Alt+F4 of every screen ask the exit question;
+    // Ctrl+C or a kill puts the display and the keyboard layout back and
+    // ends the program, also while a message box is open.
+    Misc::InstallWaysOut();
 
     frm_Select::get().Load();
     int code = 0;

@@ -51,6 +51,15 @@ void frm_Game01::connectRunHandlers() {
 
     ui::TextBox *box = TVstup(1);
     box->KeyDown = [this](int i, int &code, Qt::KeyboardModifiers shift) { TVstup_KeyDown(i, code, shift); };
+    {
+        // The layout must be US English before the first key reaches the box
+        // (a key is translated before any key handler sees it).
+        auto before = box->GotFocus;
+        box->GotFocus = [before](int i) {
+            SwitchToUsLayout();
+            if (before) before(i);
+        };
+    }
     chainDown(box->events, [this](int i) { TVstup_MouseDown(i); });
     chainMove(box->events, [this](int i) { TVstup_MouseMove(i); });
     chainDown(TextPred(1)->events, [this](int i) { RowText_MouseDown(i); });

@@ -26,7 +26,10 @@ bool g_changed = false;  // the program switched the display
 template <class F>
 bool withScreenConfig(F f) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
-    Display *dpy = XOpenDisplay(nullptr);
+    // Qt's own connection when there is one: a new one costs start-up time.
+    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display *shared = x11 ? x11->display() : nullptr;
+    Display *dpy = shared ? shared : XOpenDisplay(nullptr);
     if (!dpy) return false;
     int eventBase = 0, errorBase = 0;
     bool ok = false;
@@ -39,7 +42,7 @@ bool withScreenConfig(F f) {
         }
     }
     XSync(dpy, False);
-    XCloseDisplay(dpy);
+    if (dpy != shared) XCloseDisplay(dpy);
     return ok;
 }
 
@@ -124,15 +127,15 @@ bool DisplayModes::restore(const DisplayMode &mode) {
 
 namespace {
 int g_signalPipe[2] = {-1, -1};
-std::function<void()> g_onSignal;
+std::function<void(int)> g_onSignal;
 
-void signalHandler(int) {
-    const char c = 1;
+void signalHandler(int signalNumber) {
+    const char c = char(signalNumber);
     [[maybe_unused]] auto n = ::write(g_signalPipe[0], &c, 1);
 }
 }  // namespace
 
-void installTerminationHandler(std::function<void()> onSignal) {
+void installTerminationHandler(std::function<void(int)> onSignal) {
     if (g_signalPipe[0] >= 0) {
         g_onSignal = std::move(onSignal);
         return;
@@ -141,9 +144,9 @@ void installTerminationHandler(std::function<void()> onSignal) {
     g_onSignal = std::move(onSignal);
     auto *notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
-        char c;
+        char c = 0;
         [[maybe_unused]] auto n = ::read(g_signalPipe[1], &c, 1);
-        if (g_onSignal) g_onSignal();
+        if (g_onSignal) g_onSignal(int(c));
     });
     struct sigaction sa {};
     sa.sa_handler = signalHandler;

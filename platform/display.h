@@ -37,9 +37,9 @@ public:
     static void setFake(Fake *fake);
 };
 
-// Makes SIGINT and SIGTERM end the program through the event loop so that
-// the display mode is restored on the way out. onSignal runs on the main
-// thread.
-void installTerminationHandler(std::function<void()> onSignal);
+// Hands SIGINT and SIGTERM to onSignal (with the signal's number) on the main
+// thread, from whatever event loop is running, so that the program can put
+// the display back before it ends.
+void installTerminationHandler(std::function<void(int)> onSignal);
 
 }  // namespace platform

@@ -72,8 +72,10 @@ namespace {
 // _XKB_RULES_NAMES property ("us,cz").
 class X11KeyboardLayouts : public KeyboardLayouts {
 public:
-    explicit X11KeyboardLayouts(Display *dpy) : m_dpy(dpy) { readNames(); }
-    ~X11KeyboardLayouts() override { XCloseDisplay(m_dpy); }
+    X11KeyboardLayouts(Display *dpy, bool owned) : m_dpy(dpy), m_owned(owned) { readNames(); }
+    ~X11KeyboardLayouts() override {
+        if (m_owned) XCloseDisplay(m_dpy);
+    }
 
     QString activeName() override {
         XkbStateRec state{};
@@ -120,15 +122,22 @@ private:
     }
 
     Display *m_dpy;
+    bool m_owned;
     QStringList m_names;
 };
 
 std::unique_ptr<KeyboardLayouts> makeX11Layouts() {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-    int major = XkbMajorVersion, minor = XkbMinorVersion, event = 0, error = 0, reason = 0;
+    int major = XkbMajorVersion, minor = XkbMinorVersion, event = 0, error = 0, reason = 0, opcode = 0;
+    // Qt's own connection when there is one: a new one costs start-up time.
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (Display *shared = x11 ? x11->display() : nullptr) {
+        if (!XkbQueryExtension(shared, &opcode, &event, &error, &major, &minor)) return nullptr;
+        return std::make_unique<X11KeyboardLayouts>(shared, false);
+    }
     Display *dpy = XkbOpenDisplay(nullptr, &event, &error, &major, &minor, &reason);
     if (!dpy) return nullptr;
-    return std::make_unique<X11KeyboardLayouts>(dpy);
+    return std::make_unique<X11KeyboardLayouts>(dpy, true);
 }
 
 }  // namespace

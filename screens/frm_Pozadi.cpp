@@ -18,11 +18,18 @@ void frm_Pozadi::Form_Load() {
 
 void frm_Pozadi::Form_Activate() {
     // A click beside the screen window brings the current screen back in
-    // front; deferred so the activation of this window has finished first.
+    // front (also from minimised); deferred so the activation of this window
+    // has finished first.
     QTimer::singleShot(0, this, [] {
         if (Misc::CurrentScreen && Misc::CurrentScreen != existing()) Misc::CurrentScreen->Show();
         Misc::WaitWithEvents(100);
     });
+}
+
+void frm_Pozadi::Form_MouseDown(Qt::MouseButton, int, int) {
+    // The background may still be the active window (the screen was
+    // minimised), so a click does not activate it again.
+    if (Misc::CurrentScreen && Misc::CurrentScreen != existing()) Misc::CurrentScreen->Show();
 }
 
 void frm_Pozadi::paintEvent(QPaintEvent *) {

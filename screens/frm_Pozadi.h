@@ -12,5 +12,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_MouseDown(Qt::MouseButton, int, int) override;
     void paintEvent(QPaintEvent *) override;
 };

@@ -186,6 +186,8 @@ void TestInstall::commandLine_data() {
     QTest::newRow("short help") << "tutorix" << QStringList{"-h"} << 0 << "--version" << "";
     QTest::newRow("version") << "tutorix" << QStringList{"--version"} << 0 << "tutorix 1." << "";
     QTest::newRow("unknown option") << "tutorix" << QStringList{"--bogus"} << 2 << "" << "Unknown option 'bogus'";
+    QTest::newRow("scale not a number") << "tutorix" << QStringList{"--scale", "x"} << 2 << "" << "--scale takes";
+    QTest::newRow("scale out of range") << "tutorix" << QStringList{"--scale=0"} << 2 << "" << "--scale takes";
     QTest::newRow("argument") << "tutorix" << QStringList{"file"} << 2 << "" << "unexpected argument 'file'";
     QTest::newRow("tool help") << "tutorix-course" << QStringList{"--help"} << 0 << "tutorix-course results DATADIR"
                                << "";

@@ -2,6 +2,7 @@
 
 #include "app/Misc.h"
 #include "ui/Keyboard.h"
+#include "ui/Scene.h"
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,9 @@ void Form::Load() {
 
 void Form::Show() {
     Load();
+    if (m_sceneScreen) move(sceneOrigin());
+    // A minimised screen comes back when it is shown again.
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -86,6 +90,21 @@ void Form::mouseReleaseEvent(QMouseEvent *e) {
 
 void Form::mouseMoveEvent(QMouseEvent *e) {
     Form_MouseMove(e->buttons(), int(e->position().x()), int(e->position().y()));
+}
+
+namespace {
+std::function<void()> g_closeRequest;
+}
+
+void Form::setCloseRequestHandler(std::function<void()> handler) { g_closeRequest = std::move(handler); }
+
+void Form::Form_QueryClose() {
+    if (g_closeRequest) g_closeRequest();
+}
+
+void Form::setSceneScreen(bool on) {
+    m_sceneScreen = on;
+    setWindowFlag(Qt::FramelessWindowHint, on || windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 void Form::closeEvent(QCloseEvent *e) {

@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace ui {
 
 class FocusChain;
@@ -40,6 +42,14 @@ public:
     // The screen's keyboard focus chain (Tab, Enter, Space, Esc).
     FocusChain *keys() const { return m_keys; }
 
+    // A screen of the scene: frameless, and every Show() puts it at the
+    // scene's place (centred on the screen, or (0, 0) on a 640 x 480 one).
+    void setSceneScreen(bool on);
+    bool isSceneScreen() const { return m_sceneScreen; }
+    // What the window's close button (or Alt+F4) does on every form that does
+    // not override Form_QueryClose: the program's exit question.
+    static void setCloseRequestHandler(std::function<void()> handler);
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -47,8 +57,8 @@ protected:
     virtual void Form_MouseDown(Qt::MouseButton, int, int) {}
     virtual void Form_MouseUp(Qt::MouseButton, int, int) {}
     virtual void Form_MouseMove(Qt::MouseButtons, int, int) {}
-    // The window's close button: screens are left through their own buttons.
-    virtual void Form_QueryClose() {}
+    // The window's close button and Alt+F4; the window itself never closes.
+    virtual void Form_QueryClose();
 
     void paintEvent(QPaintEvent *) override;
     void resizeEvent(QResizeEvent *) override;
@@ -65,6 +75,7 @@ private:
     FocusChain *m_keys = nullptr;
     bool m_loaded = false;
     bool m_active = false;
+    bool m_sceneScreen = false;
 };
 
 template <class T>

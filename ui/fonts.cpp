@@ -20,7 +20,11 @@ QString screenFontFamily() {
 int pixelsForPoints(double points) { return int(std::lround(points * 96.0 / 72.0)); }
 
 QFont screenFont(double points) {
-    QFont f(screenFontFamily());
+    // The same choice as screenFontFamily, left to Qt's font matching so that
+    // a screen without text (the title) does not wait for the font list.
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("Arial")});
     f.setPixelSize(pixelsForPoints(points));
     f.setStyleHint(QFont::SansSerif);
     return f;

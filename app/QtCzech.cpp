@@ -1,0 +1,29 @@
+#include "app/QtCzech.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLoggingCategory>
+#include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcQtCzech, "tutorix.translations")
+
+namespace Misc {
+
+bool InstallCzechQtTranslations() {
+    static QTranslator *installed = nullptr;
+    if (installed) return true;
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    for (const char *name : {"qtbase_cs", "qt_cs"}) {
+        if (translator->load(QLatin1String(name), folder)) {
+            QCoreApplication::installTranslator(translator);
+            installed = translator;
+            return true;
+        }
+    }
+    qCWarning(lcQtCzech) << "no Czech translations of Qt in" << folder;
+    delete translator;
+    return false;
+}
+
+}  // namespace Misc
