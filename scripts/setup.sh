@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="build-essential cmake ccache pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev libx11-dev libxrandr-dev \
-xvfb xauth xdotool imagemagick espeak-ng poppler-utils fonts-liberation2 fonts-dejavu-core"
+xvfb xauth xdotool imagemagick espeak-ng poppler-utils fonts-liberation2 fonts-dejavu-core \
+clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do
