@@ -180,8 +180,10 @@ void TestPlatform::damagedCursor_data() {
     b[24] = char(0xFF);
     QTest::newRow("bytes 23-24 set to ff: DIB header beyond the data") << b;
     b = good;
-    putLe32(b, 14, 0xFFFFFFF0u);  // size
-    putLe32(b, 18, 0x30u);        // offset: offset + size wraps to 0x20
+    // The image starts 4 bytes before the end; its size makes offset + size
+    // wrap around to 22 in 32 bits.
+    putLe32(b, 18, quint32(b.size() - 4));
+    putLe32(b, 14, quint32(0x100000000LL - (b.size() - 4) + 22));
     QTest::newRow("offset plus size wraps in 32 bits") << b;
     b = good;
     putLe32(b, 18, 0);
