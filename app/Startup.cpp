@@ -46,36 +46,7 @@ void startupFailure(int number) {
     platform::msgBox(StartupMessage(number), QStringLiteral("Chyba"), platform::MsgIcon::Critical,
                      platform::MsgButtons::Ok);
 }
-
-int leadingNumber(const QString &field) {
-    // The leading decimal number of the field (like Val): blanks skipped,
-    // optional sign, digits, optional fraction.
-    const QString t = field.trimmed();
-    int i = 0;
-    QString num;
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) num += t[i++];
-    while (i < t.size() && (t[i].isDigit() || t[i] == QLatin1Char('.'))) {
-        if (t[i] == QLatin1Char('.') && num.contains(QLatin1Char('.'))) break;
-        num += t[i++];
-    }
-    bool ok = false;
-    const double v = num.toDouble(&ok);
-    if (!ok) return 0;
-    const long r = std::lround(v);
-    return int(((r % 256) + 256) % 256);  // a byte keeps the low eight bits
-}
 }  // namespace
-
-GradeBand ParseGradeLine(const QString &line) {
-    QString fields[3];
-    int counter = 1;
-    for (QChar c : line) {
-        if (c == QLatin1Char('|')) ++counter;
-        else if (counter <= 3) fields[counter - 1] += c;
-    }
-    return GradeBand{std::uint8_t(leadingNumber(fields[0])), std::uint8_t(leadingNumber(fields[1])),
-                     std::uint8_t(leadingNumber(fields[2]))};
-}
 
 void LoadGradeTable(const QString &path) {
     const QStringList lines = platform::readTextLines(platform::nativePath(path));
@@ -148,9 +119,15 @@ bool LoadConfiguration() {
         startupFailure(3);
         return false;
     }
-    CursorArrow = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Arrow.cur"));
-    CursorHand = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Hand.cur"));
-    CursorHelp = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Help.cur"));
+    // A damaged cursor file is a damaged media file like any other.
+    bool cursorOk[3] = {};
+    CursorArrow = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Arrow.cur"), &cursorOk[0]);
+    CursorHand = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Hand.cur"), &cursorOk[1]);
+    CursorHelp = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Help.cur"), &cursorOk[2]);
+    if (!cursorOk[0] || !cursorOk[1] || !cursorOk[2]) {
+        startupFailure(3);
+        return false;
+    }
     SaveKeyboardLayout();
     if (!LoadCheckedTables()) return false;
     ChooseResultsDir(ini);

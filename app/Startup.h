@@ -1,6 +1,7 @@
 // Start-up, configuration and the exit sequence.
 #pragma once
 
+#include "app/GradeBands.h"
 #include "app/Misc.h"
 
 #include <QString>
@@ -19,9 +20,6 @@ bool LoadConfiguration();
 // The directory rule of the INI values: "\" appended when missing.
 QString WithTrailingBackslash(const QString &dir);
 
-// One Znamky.dat line: up to three "|"-separated fields, each taken by its
-// leading decimal number (rounded, 0 ... 255; empty or non-numeric gives 0).
-GradeBand ParseGradeLine(const QString &line);
 void LoadGradeTable(const QString &path);
 // Fills the text table from the scrambled Texty.dat (at most 1000 lines).
 void LoadTextTable(const QString &path);

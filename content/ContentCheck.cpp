@@ -6,16 +6,6 @@ namespace content {
 
 namespace {
 
-bool continuation(unsigned char b) { return b >= 0x80 && b <= 0xBF; }
-
-// Characters a UTF-8 course text brings in above ASCII: Latin letters with
-// accents (Czech among them), typographic punctuation, the euro and trade
-// marks. Windows-1250 bytes that happen to form a valid UTF-8 sequence
-// ("déšť" is E9 9A 9D, a CJK character) decode to something else.
-bool plausibleTextChar(char32_t c) {
-    return (c >= 0x80 && c <= 0x2FF) || (c >= 0x2000 && c <= 0x206F) || c == 0x20AC || c == 0x2122;
-}
-
 // "část" after a number: 1 část, 2 ... 4 části, otherwise částí.
 QString partsWord(int n) {
     if (n == 1) return QStringLiteral("část");
@@ -25,51 +15,10 @@ QString partsWord(int n) {
 
 }  // namespace
 
-bool LooksLikeUtf8(const QByteArray &bytes) {
-    int sequences = 0;
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-        char32_t value = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            more = 1;
-            value = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            more = 2;
-            value = b & 0x0F;
-            if (b == 0xE0) low = 0xA0;   // no overlong forms
-            if (b == 0xED) high = 0x9F;  // no surrogates
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            more = 3;
-            value = b & 0x07;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + more >= n) return false;  // the sequence is cut off
-        if (p[i + 1] < low || p[i + 1] > high) return false;
-        for (int k = 2; k <= more; ++k)
-            if (!continuation(p[i + k])) return false;
-        for (int k = 1; k <= more; ++k) value = (value << 6) | (p[i + k] & 0x3F);
-        if (!plausibleTextChar(value)) return false;
-        ++sequences;
-        i += more + 1;
-    }
-    return sequences > 0;
-}
-
 QString EncodingFault(const QString &line) {
     // UTF-8 first: its byte pairs may also hold bytes that Windows-1250
     // leaves undefined, and the encoding is what the author needs to fix.
-    if (LooksLikeUtf8(platform::encode1250(line)))
+    if (platform::looksLikeUtf8(platform::encode1250(line)))
         return QStringLiteral("je uložený v kódování UTF-8 místo ve Windows-1250 (místo písmen s háčky a čárkami "
                               "by se ukázaly nesmysly)");
     for (QChar c : line) {

@@ -34,14 +34,6 @@ struct LineFault {
 // saved in UTF-8). Empty when the line is plain Windows-1250 text.
 QString EncodingFault(const QString &line);
 
-// True when the bytes hold at least one UTF-8 multi-byte sequence, are
-// valid UTF-8 throughout, and every sequence is a character a course text
-// would hold (accented Latin letters, typographic punctuation). Windows-1250
-// Czech text practically never is: its accented small letters are mostly
-// lone bytes above 0x7F, and where a few happen to form a valid sequence
-// ("déšť") it decodes to a character from far outside those ranges.
-bool LooksLikeUtf8(const QByteArray &bytes);
-
 // The parts a line of the layout has: one more than its separators ("#",
 // and "_" where the layout splits at it).
 int PartsOf(const QString &line, Layout layout);

@@ -58,6 +58,28 @@ Misc::ContentRecord parseContentLine(const QString &line, Layout layout, int exe
     return rec;
 }
 
+QString formatContentLine(const Misc::ContentRecord &rec, Layout layout, int exercise) {
+    const auto fields = fieldsOfParts(layout, exercise);
+    std::size_t parts = 0;
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        if (fields[k] >= 0) parts = k + 1;
+    QString line;
+    for (std::size_t k = 0; k < parts; ++k) {
+        if (k > 0) line += QLatin1Char('#');
+        if (fields[k] >= 0) line += rec.field[std::size_t(fields[k])];
+    }
+    return line;
+}
+
+std::vector<Misc::ContentRecord> parseContentText(const QByteArray &plain, Layout layout, int exercise) {
+    std::vector<Misc::ContentRecord> records;
+    for (const QString &line : linesOfPlainText(plain)) {
+        if (int(records.size()) >= Misc::kMaxRecords) break;
+        records.push_back(parseContentLine(line, layout, exercise));
+    }
+    return records;
+}
+
 bool LoadContentFile(const QString &path, Layout layout, int exercise) {
     bool ok = false;
     const QStringList lines = readScrambledLines(path, &ok);

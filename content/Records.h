@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 namespace content {
 
@@ -42,6 +43,15 @@ bool underscoreSeparates(Layout layout);
 
 // Splits one line into a record.
 Misc::ContentRecord parseContentLine(const QString &line, Layout layout, int exercise);
+
+// The line that parseContentLine reads back as rec: the fields of the
+// layout's parts joined by "#". Round trips when the fields hold no
+// separator of the layout and no line break.
+QString formatContentLine(const Misc::ContentRecord &rec, Layout layout, int exercise);
+
+// Every line of an unscrambled content file held in memory (Windows-1250,
+// CR LF), parsed; at most kMaxRecords records, as the table holds.
+std::vector<Misc::ContentRecord> parseContentText(const QByteArray &plain, Layout layout, int exercise);
 
 // Loads a scrambled content file into ContentRecords and RecordCount: the
 // fields of the layout are cleared in every row first, then each line fills

@@ -64,6 +64,35 @@ bool representableIn1250(const QString &text) {
     return true;
 }
 
+bool looksLikeUtf8(const QByteArray &bytes) {
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    bool textual = false;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        int len = 0;
+        char32_t cp = 0;
+        char32_t min = 0;
+        if (b >= 0xC2 && b <= 0xDF) len = 2, cp = b & 0x1F, min = 0x80;
+        else if (b >= 0xE0 && b <= 0xEF) len = 3, cp = b & 0x0F, min = 0x800;
+        else if (b >= 0xF0 && b <= 0xF4) len = 4, cp = b & 0x07, min = 0x10000;
+        else return false;  // a continuation byte or a byte UTF-8 never uses
+        if (n - i < len) return false;
+        for (int k = 1; k < len; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        textual |= (cp >= 0xA0 && cp <= 0x17F) || (cp >= 0x2000 && cp <= 0x206F) || cp == 0x20AC;
+        i += len;
+    }
+    return textual;
+}
+
 QStringList splitLines(const QString &text) {
     QStringList lines;
     qsizetype start = 0;

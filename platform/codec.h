@@ -22,6 +22,18 @@ QByteArray encode1250(const QString &text);
 // True when every character of text has a Windows-1250 form.
 bool representableIn1250(const QString &text);
 
+// True when bytes that should be Windows-1250 are UTF-8 text instead (a
+// course file saved by an editor in the wrong encoding). The sign is that
+// every byte above 0x7F belongs to a well-formed UTF-8 sequence and at least
+// one sequence spells a letter or punctuation mark of Czech or English text
+// (U+00A0 ... U+017F, U+2000 ... U+206F, the euro sign). Czech text in
+// Windows-1250 practically never passes: its lower-case accented letters
+// are not followed by continuation bytes, and its rare pairs that do form
+// UTF-8 (an accented capital before "š" or "ž") decode to other scripts.
+// Pure ASCII gives false: it reads the same in both encodings. Loaders and
+// the course checker both use this test.
+bool looksLikeUtf8(const QByteArray &bytes);
+
 // Splits decoded text into lines the way a sequential text read does: a line
 // ends at CR LF (or a lone LF); a final line without a line end is read too;
 // a file ending in a line end has no empty last line.

@@ -2,7 +2,6 @@
 
 #include "platform/paths.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPixmap>
 #include <QtEndian>
@@ -14,52 +13,70 @@ quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.c
 quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
 void put16(QByteArray &b, quint16 v) { char c[2]; qToLittleEndian(v, c); b.append(c, 2); }
 void put32(QByteArray &b, quint32 v) { char c[4]; qToLittleEndian(v, c); b.append(c, 4); }
+
+constexpr qint64 kDirectoryEnd = 6 + 16;  // file header and one directory entry
+constexpr qint64 kInfoHeaderSize = 40;    // BITMAPINFOHEADER
 }  // namespace
 
 CursorImage parseCursorFile(const QByteArray &bytes) {
     CursorImage out;
-    if (bytes.size() < 6 + 16 || u16(bytes, 0) != 0 || u16(bytes, 2) != 2 || u16(bytes, 4) < 1) return out;
+    // All sizes and offsets are taken as 64-bit numbers and checked against
+    // the buffer before anything is read: a damaged file gives an invalid
+    // cursor, never a read outside the data.
+    const qint64 total = bytes.size();
+    if (total < kDirectoryEnd || u16(bytes, 0) != 0 || u16(bytes, 2) != 2 || u16(bytes, 4) < 1) return out;
     const int w = quint8(bytes[6]) ? quint8(bytes[6]) : 256;
     const int h = quint8(bytes[7]) ? quint8(bytes[7]) : 256;
     out.hotSpot = QPoint(u16(bytes, 10), u16(bytes, 12));
-    const quint32 size = u32(bytes, 14), offset = u32(bytes, 18);
-    if (offset + size > quint32(bytes.size()) || size < 40) return out;
-    const QByteArray dib = bytes.mid(int(offset), int(size));
+    const qint64 size = u32(bytes, 14), offset = u32(bytes, 18);
+    if (size < kInfoHeaderSize || offset < kDirectoryEnd || offset + size > total) return out;
+    const QByteArray dib = bytes.mid(offset, size);
     if (dib.startsWith("\x89PNG")) {
         out.image = QImage::fromData(dib, "PNG");
-    } else {
-        const quint32 headerSize = u32(dib, 0);
-        const int dibW = int(u32(dib, 4));
-        const int dibH2 = int(u32(dib, 8));
-        const quint16 bpp = u16(dib, 14);
-        if (bpp != 32 || headerSize < 40 || dibW != w || dibH2 != 2 * h) {
-            // Other depths: let Qt's icon reader decode it as an icon.
-            QByteArray ico = bytes;
-            ico[2] = 1;
-            ico[3] = 0;
-            out.image = QImage::fromData(ico, "ICO");
-        } else {
-            out.image = QImage(w, h, QImage::Format_ARGB32);
-            const int colourBytes = w * h * 4;
-            const int maskStride = ((w + 31) / 32) * 4;
-            const char *colour = dib.constData() + headerSize;
-            const char *mask = colour + colourBytes;
-            const bool haveMask = int(headerSize) + colourBytes + maskStride * h <= dib.size();
-            bool anyAlpha = false;
-            for (int i = 0; i < w * h; ++i) anyAlpha |= quint8(colour[i * 4 + 3]) != 0;
-            for (int y = 0; y < h; ++y) {
-                const int srcRow = h - 1 - y;
-                for (int x = 0; x < w; ++x) {
-                    const char *p = colour + (srcRow * w + x) * 4;
-                    int a = quint8(p[3]);
-                    if (!anyAlpha) {
-                        const bool transparent =
-                            haveMask && (quint8(mask[srcRow * maskStride + x / 8]) >> (7 - x % 8)) & 1;
-                        a = transparent ? 0 : 255;
-                    }
-                    out.image.setPixel(x, y, qRgba(quint8(p[2]), quint8(p[1]), quint8(p[0]), a));
-                }
+        out.valid = !out.image.isNull();
+        return out;
+    }
+    const qint64 headerSize = u32(dib, 0);
+    const qint64 dibW = qint32(u32(dib, 4));
+    const qint64 dibH2 = qint32(u32(dib, 8));
+    const quint16 bpp = u16(dib, 14);
+    const qint64 coloursUsed = u32(dib, 32);
+    if (headerSize < kInfoHeaderSize || headerSize > size) return out;
+    if (dibW < 1 || dibW > 256 || dibH2 < 2 || dibH2 > 512 || dibH2 % 2 != 0) return out;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return out;
+    const qint64 dibH = dibH2 / 2;
+    const qint64 palette = bpp <= 8 ? (coloursUsed > 0 && coloursUsed < (1 << bpp) ? coloursUsed : (1 << bpp)) * 4 : 0;
+    const qint64 colourStride = (dibW * bpp + 31) / 32 * 4;
+    const qint64 maskStride = (dibW + 31) / 32 * 4;
+    // The header promises a colour image and an AND mask of dibH rows each.
+    if (headerSize + palette + colourStride * dibH + maskStride * dibH > size) return out;
+
+    if (bpp != 32 || dibW != w || dibH != h) {
+        // Other depths: let Qt's icon reader decode it as an icon.
+        QByteArray ico = bytes;
+        ico[2] = 1;
+        ico[3] = 0;
+        ico[4] = 1;  // only the entry checked above
+        ico[5] = 0;
+        out.image = QImage::fromData(ico, "ICO");
+        out.valid = !out.image.isNull();
+        return out;
+    }
+    out.image = QImage(w, h, QImage::Format_ARGB32);
+    const char *colour = dib.constData() + headerSize;
+    const char *mask = colour + colourStride * h;
+    bool anyAlpha = false;
+    for (qint64 i = 0; i < qint64(w) * h; ++i) anyAlpha |= quint8(colour[i * 4 + 3]) != 0;
+    for (int y = 0; y < h; ++y) {
+        const int srcRow = h - 1 - y;
+        for (int x = 0; x < w; ++x) {
+            const char *p = colour + (qint64(srcRow) * w + x) * 4;
+            int a = quint8(p[3]);
+            if (!anyAlpha) {
+                const bool transparent = (quint8(mask[srcRow * maskStride + x / 8]) >> (7 - x % 8)) & 1;
+                a = transparent ? 0 : 255;
             }
+            out.image.setPixel(x, y, qRgba(quint8(p[2]), quint8(p[1]), quint8(p[0]), a));
         }
     }
     out.valid = !out.image.isNull();

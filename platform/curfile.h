@@ -16,7 +16,9 @@ struct CursorImage {
     bool valid = false;
 };
 
-// Parses the first image of a .cur file.
+// Parses the first image of a .cur file held in memory. Every size and
+// offset is checked against the data: a damaged or truncated file gives
+// valid = false and nothing outside bytes is ever read.
 CursorImage parseCursorFile(const QByteArray &bytes);
 // Loads a cursor from a data path; an unreadable file gives the arrow cursor
 // and ok = false.

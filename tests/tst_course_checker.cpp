@@ -329,6 +329,10 @@ void TestCourseChecker::brokenCourse_data() {
         << "3.dat:2:" << "hint";
     QTest::newRow("recording missing") << "22.txt" << 2 << "It's a _ car.#red#" << "22.dat:2:" << "recording name";
     QTest::newRow("recording used twice") << "23.txt" << 2 << "She _ milk.#drinks#23-01.wav" << "23.dat:2:" << "line 1";
+    // line -2: the built file written from its source in UTF-8 instead of Windows-1250.
+    QTest::newRow("content file in UTF-8") << "3.dat" << -2 << "" << "3.dat:" << "UTF-8";
+    QTest::newRow("texts in UTF-8") << "Texty.dat" << -2 << "" << "Texty.dat:" << "UTF-8";
+    QTest::newRow("results file in UTF-8") << "3.res" << 0 << "Jiří Dvořák|8|2|2|0" << "3.res:1:" << "UTF-8";
     QTest::newRow("bar breaks a result") << "3.res" << 0 << "Jan|Novák|8|2|2|0" << "3.res:1:" << "five fields";
     QTest::newRow("result count not a number") << "3.res" << 0 << "Jan|osm|2|2|0" << "3.res:1:" << "whole number";
     QTest::newRow("grade bands leave a gap") << "Znamky.txt" << 2 << "35|50|4" << "Znamky.dat:0:" << "5 of 15";
@@ -357,7 +361,14 @@ void TestCourseChecker::brokenCourse() {
     const bool source = file.endsWith(QLatin1String(".txt"));
     if (source) QVERIFY(mutate(src + QLatin1Char('/') + file, line, text));
     QVERIFY(buildData(src, data));
-    if (!source) QVERIFY(mutate(data + QLatin1Char('/') + file, line, text));
+    if (line == -2) {
+        const QString stem = file.section(QLatin1Char('.'), 0, 0);
+        const QStringList lines = course::readSourceLines(src + QLatin1Char('/') + stem + QStringLiteral(".txt"));
+        const QByteArray utf8 = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+        QVERIFY(writeBytes(data + QLatin1Char('/') + file, content::scrambleBytes(utf8)));
+    } else if (!source) {
+        QVERIFY(mutate(data + QLatin1Char('/') + file, line, text));
+    }
 
     const QStringList problems = course::checkCourse(data);
     const QString prefix = data + QLatin1Char('/') + where;

@@ -240,7 +240,8 @@ private slots:
     }
 
     // The media check: a sound tree passes; a missing picture, a picture of
-    // the wrong size and a missing recording are each reported.
+    // the wrong size, a missing recording and a damaged cursor are each
+    // reported.
     void checkFindsMissingAndWrongFiles() {
         QTemporaryDir work;
         const QString media = work.path() + QStringLiteral("/media");
@@ -258,8 +259,15 @@ private slots:
         QVERIFY(QFile::remove(media + QStringLiteral("/Bitmap/Games/Check_ok.bmp")));
         QVERIFY(QImage(600, 40, QImage::Format_RGB32).save(media + QStringLiteral("/Bitmap/Games/Hint_3.bmp"), "BMP"));
         QVERIFY(QFile::remove(media + QStringLiteral("/Sound/24/24-03.wav")));
+        {
+            // Two bytes of the DIB header size set to ff.
+            QFile cur(media + QStringLiteral("/Cur/Arrow.cur"));
+            QVERIFY(cur.open(QIODevice::ReadWrite) && cur.seek(23));
+            QCOMPARE(cur.write("\xff\xff", 2), qint64(2));
+        }
         const QStringList problems = course::checkMedia(media, data);
-        QCOMPARE(problems.size(), 3);
+        QCOMPARE(problems.size(), 4);
+        QVERIFY(problems.filter(QStringLiteral("Arrow.cur: not a readable cursor")).size() == 1);
         QVERIFY(problems.filter(QStringLiteral("Check_ok.bmp: missing")).size() == 1);
         QVERIFY(problems.filter(QStringLiteral("Hint_3.bmp: is 600 x 40 pixels, the screen needs 531 x 37")).size() == 1);
         QVERIFY(problems.filter(QStringLiteral("24-03.wav")).size() == 1);

@@ -24,6 +24,10 @@ private slots:
     void splitLines_data();
     void splitLines();
     void cursorRoundTrip();
+    void damagedCursor_data();
+    void damagedCursor();
+    void wrongEncoding_data();
+    void wrongEncoding();
     void keyboardCycle();
 };
 
@@ -153,6 +157,76 @@ void TestPlatform::cursorRoundTrip() {
     QCOMPARE(qAlpha(parsed.image.pixel(30, 2)), 0);
     QVERIFY(!platform::parseCursorFile(QByteArray("garbage")).valid);
     QVERIFY(!platform::parseCursorFile(cur.left(30)).valid);  // truncated
+}
+
+namespace {
+QByteArray validCursor() {
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(qRgba(0, 0, 0, 255));
+    return platform::encodeCursorFile(img, QPoint(1, 1));
+}
+void putLe32(QByteArray &b, int at, quint32 v) {
+    for (int k = 0; k < 4; ++k) b[at + k] = char((v >> (8 * k)) & 0xFF);
+}
+}  // namespace
+
+void TestPlatform::damagedCursor_data() {
+    // A valid 32 x 32 cursor: 22 bytes of header and directory, then a
+    // 40-byte DIB header, 4096 bytes of colour and 128 bytes of mask.
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = validCursor();
+    QByteArray b = good;
+    b[23] = char(0xFF);
+    b[24] = char(0xFF);
+    QTest::newRow("bytes 23-24 set to ff: DIB header beyond the data") << b;
+    b = good;
+    // The image starts 4 bytes before the end; its size makes offset + size
+    // wrap around to 22 in 32 bits.
+    putLe32(b, 18, quint32(b.size() - 4));
+    putLe32(b, 14, quint32(0x100000000LL - (b.size() - 4) + 22));
+    QTest::newRow("offset plus size wraps in 32 bits") << b;
+    b = good;
+    putLe32(b, 18, 0);
+    QTest::newRow("image offset inside the directory") << b;
+    b = good.left(22 + 40 + 100);
+    putLe32(b, 14, quint32(b.size() - 22));
+    QTest::newRow("pixel data shorter than the header claims") << b;
+    b = good.left(22 + 40 + 4096);
+    putLe32(b, 14, quint32(b.size() - 22));
+    QTest::newRow("mask missing") << b;
+    b = good;
+    putLe32(b, 22 + 4, 0x7FFFFFFF);
+    QTest::newRow("DIB width beyond any cursor") << b;
+    b = good;
+    putLe32(b, 22 + 8, 0xFFFFFFC0u);
+    QTest::newRow("negative DIB height") << b;
+}
+
+void TestPlatform::damagedCursor() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!platform::parseCursorFile(bytes).valid);
+}
+
+void TestPlatform::wrongEncoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+    const QString czech = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.");
+    QTest::newRow("Czech in UTF-8") << czech.toUtf8() << true;
+    QTest::newRow("Czech in Windows-1250") << platform::encode1250(czech) << false;
+    QTest::newRow("typography in UTF-8") << QStringLiteral("„Ahoj“ – řekl").toUtf8() << true;
+    // Ú followed by ž is a well-formed UTF-8 pair, but it spells U+069E.
+    QTest::newRow("accented capital before ž in Windows-1250") << platform::encode1250(QStringLiteral("Úžas!")) << false;
+    QTest::newRow("plain ASCII") << QByteArray("The cat is on the mat.#on") << false;
+    QTest::newRow("overlong form") << QByteArray("a\xC0\xAF") << false;
+    QTest::newRow("sequence cut at the end") << QByteArray("\xC5") << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+    QTest::newRow("UTF-8 and Windows-1250 mixed") << czech.toUtf8() + platform::encode1250(czech) << false;
+}
+
+void TestPlatform::wrongEncoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    QCOMPARE(platform::looksLikeUtf8(bytes), utf8);
 }
 
 void TestPlatform::keyboardCycle() {

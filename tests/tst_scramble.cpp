@@ -21,7 +21,9 @@ private slots:
     void unscrambleFile();
     void emptyFileWritesNoCopy();
     void tempPathChoice();
-    void copyIsPrivateAndNeverFollowsLinks();
+    void copyIsPrivateAndUnique();
+    void plantedLeftoverIsNeverUsed_data();
+    void plantedLeftoverIsNeverUsed();
     void readerProtocolDeletesCopy();
 
 private:
@@ -93,9 +95,11 @@ void TestScramble::unscrambleFile() {
     if (length > content::kChunkSize) QCOMPARE(stored.at(content::kChunkSize), plain.at(content::kChunkSize));
     else if (length > 1) QVERIFY(stored.at(1) != plain.at(1));
     // Applying it to its own output restores the input.
+    platform::deleteFileForced(Misc::TempFilePath);
     writeFile(src, plain);
     QVERIFY(content::UnscrambleContentFile(src));
     writeFile(src, readFile(platform::nativePath(Misc::TempFilePath)));
+    platform::deleteFileForced(Misc::TempFilePath);
     QVERIFY(content::UnscrambleContentFile(src));
     QVERIFY(readFile(platform::nativePath(Misc::TempFilePath)) == plain);
     platform::deleteFileForced(Misc::TempFilePath);
@@ -106,7 +110,7 @@ void TestScramble::emptyFileWritesNoCopy() {
     writeFile(src, {});
     QFile::remove(m_tmp.path() + QStringLiteral("/Dat.tmp"));
     QVERIFY(!content::UnscrambleContentFile(src));
-    QVERIFY(!QFile::exists(m_tmp.path() + QStringLiteral("/Dat.tmp")));
+    QCOMPARE(QDir(m_tmp.path()).entryList({QStringLiteral("Dat*")}, QDir::AllEntries | QDir::System), QStringList());
     QVERIFY(!content::UnscrambleContentFile(m_tmp.path() + QStringLiteral("/missing.dat")));
 }
 
@@ -122,21 +126,65 @@ void TestScramble::tempPathChoice() {
     QCOMPARE(platform::nativePath(content::chooseTempFilePath()), QDir::tempPath() + QStringLiteral("/Dat.tmp"));
 }
 
-void TestScramble::copyIsPrivateAndNeverFollowsLinks() {
-    const QString victim = m_tmp.path() + QStringLiteral("/victim.txt");
-    writeFile(victim, "keep me");
-    const QString tmpCopy = m_tmp.path() + QStringLiteral("/Dat.tmp");
-    QFile::remove(tmpCopy);
-    QVERIFY(QFile::link(victim, tmpCopy));
+void TestScramble::copyIsPrivateAndUnique() {
     const QString src = m_tmp.path() + QStringLiteral("/y.dat");
     writeFile(src, content::scrambleBytes("secret answers"));
     QVERIFY(content::UnscrambleContentFile(src));
-    QCOMPARE(readFile(victim), QByteArray("keep me"));  // the link was not followed
-    QVERIFY(!QFileInfo(tmpCopy).isSymLink());
-    QCOMPARE(readFile(tmpCopy), QByteArray("secret answers"));
-    struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(tmpCopy).constData(), &st), 0);
-    QCOMPARE(int(st.st_mode & 0777), 0600);
+    const QString first = Misc::TempFilePath;
+    QVERIFY(content::UnscrambleContentFile(src));
+    const QString second = Misc::TempFilePath;
+    QVERIFY(first != second);
+    for (const QString &copy : {first, second}) {
+        // The copy sits in $TMP and is named after Dat.tmp.
+        QVERIFY2(copy.startsWith(m_tmp.path() + QStringLiteral("\\Dat-")) && copy.endsWith(QLatin1String(".tmp")),
+                 qPrintable(copy));
+        const QString native = platform::nativePath(copy);
+        QCOMPARE(readFile(native), QByteArray("secret answers"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(native).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
+        platform::deleteFileForced(copy);
+    }
+}
+
+void TestScramble::plantedLeftoverIsNeverUsed_data() {
+    // What another user (or an older version of the program) left at the
+    // old fixed name Dat.tmp in a shared temporary folder.
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("another user's file") << "file";
+    QTest::newRow("link to a victim file") << "link";
+    QTest::newRow("directory") << "dir";
+}
+
+void TestScramble::plantedLeftoverIsNeverUsed() {
+    QFETCH(QString, kind);
+    QTemporaryDir shared;
+    qputenv("TMP", shared.path().toLocal8Bit());
+    const QString planted = shared.path() + QStringLiteral("/Dat.tmp");
+    const QString victim = m_tmp.path() + QStringLiteral("/victim.txt");
+    writeFile(victim, "keep me");
+    if (kind == QLatin1String("file")) {
+        writeFile(planted, "planted\r\nlines\r\n");
+        QVERIFY(QFile::setPermissions(planted, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        if (::geteuid() == 0) QCOMPARE(::chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, planted));
+    } else {
+        QVERIFY(QDir().mkdir(planted));
+    }
+    const QString src = m_tmp.path() + QStringLiteral("/w.dat");
+    writeFile(src, content::scrambleBytes("right\r\nlines\r\n"));
+    bool ok = false;
+    QCOMPARE(content::readScrambledLines(src, &ok), (QStringList{QStringLiteral("right"), QStringLiteral("lines")}));
+    QVERIFY(ok);
+    // The leftover was neither read, followed, written nor removed, and no
+    // copy of this run is left behind.
+    QCOMPARE(readFile(victim), QByteArray("keep me"));
+    if (kind == QLatin1String("file")) QCOMPARE(readFile(planted), QByteArray("planted\r\nlines\r\n"));
+    if (kind == QLatin1String("link")) QVERIFY(QFileInfo(planted).isSymLink());
+    if (kind == QLatin1String("dir")) QVERIFY(QFileInfo(planted).isDir());
+    QCOMPARE(QDir(shared.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{QStringLiteral("Dat.tmp")});
 }
 
 void TestScramble::readerProtocolDeletesCopy() {
@@ -146,7 +194,8 @@ void TestScramble::readerProtocolDeletesCopy() {
     const QStringList lines = content::readScrambledLines(src, &ok);
     QVERIFY(ok);
     QCOMPARE(lines, (QStringList{QStringLiteral("first"), QStringLiteral("čaj"), QStringLiteral("last")}));
-    QVERIFY(!QFile::exists(m_tmp.path() + QStringLiteral("/Dat.tmp")));
+    QVERIFY(!QFile::exists(platform::nativePath(Misc::TempFilePath)));
+    QCOMPARE(QDir(m_tmp.path()).entryList({QStringLiteral("Dat*")}, QDir::AllEntries | QDir::System), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestScramble)

@@ -25,6 +25,7 @@ private slots:
     void init();
     void failures_data();
     void failures();
+    void damagedCursorStopsStartUp();
     void directoriesGetOneBackslash();
     void gradeLine_data();
     void gradeLine();
@@ -103,6 +104,30 @@ void TestStartup::failures() {
         QVERIFY(call.text.startsWith(StartupMessage(1) + QStringLiteral("\r\n\r\n")));
     else
         QCOMPARE(call.text, StartupMessage(message));
+}
+
+void TestStartup::damagedCursorStopsStartUp() {
+    testsupport::CourseCopy course;
+    QVERIFY(course.isValid());
+    // A media folder like the built one whose Arrow.cur has bytes 23-24 set
+    // to ff (the DIB header's size then points far beyond the file).
+    const QString media = course.root() + QStringLiteral("/media");
+    QVERIFY(QDir().mkpath(media + QStringLiteral("/Cur")));
+    for (const char *sub : {"Bitmap", "Sound"})
+        QVERIFY(QFile::link(course.mediaDir() + QLatin1Char('/') + QLatin1String(sub), media + QLatin1Char('/') + QLatin1String(sub)));
+    for (const char *c : {"Arrow", "Hand", "Help"}) {
+        const QString name = QStringLiteral("/Cur/%1.cur").arg(QLatin1String(c));
+        QVERIFY(QFile::copy(course.mediaDir() + name, media + name));
+    }
+    QFile cur(media + QStringLiteral("/Cur/Arrow.cur"));
+    QVERIFY(cur.open(QIODevice::ReadWrite) && cur.seek(23));
+    QCOMPARE(cur.write("\xff\xff", 2), qint64(2));
+    cur.close();
+    writeIni(course.root(), QStringLiteral("[LING1]\nCD=%1\nHD=%2\n").arg(media, course.dataDir()));
+    course.activate();
+    QVERIFY(!testsupport::loadConfiguration());
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    QCOMPARE(testsupport::messageBoxes().first().text, StartupMessage(3));
 }
 
 void TestStartup::directoriesGetOneBackslash() {

@@ -570,12 +570,52 @@ QStringList checkResultLines(const QStringList &lines, const QString &file) {
     return r.problems();
 }
 
+QStringList checkEncoding(const QByteArray &plain, const QString &file) {
+    Report r(file);
+    const QList<QByteArray> lines = plain.split('\n');
+    int first = 0;
+    int others = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!platform::looksLikeUtf8(lines[i])) continue;
+        if (first == 0) first = i + 1;
+        else ++others;
+    }
+    if (first > 0) {
+        QByteArray line = lines[first - 1];
+        if (line.endsWith('\r')) line.chop(1);
+        r.at(first, QStringLiteral("the text is UTF-8, but the program reads Windows-1250 and would show %1 instead of %2%3; "
+                                   "save the file as Windows-1250.")
+                        .arg(quoted(platform::decode1250(line)), quoted(QString::fromUtf8(line)),
+                             others > 0 ? QStringLiteral(" (%1 more lines like it)").arg(others) : QString()));
+    }
+    return r.problems();
+}
+
+QStringList checkDataFile(const QString &name, const QByteArray &stored, const QString &file) {
+    const QString lower = name.toLower();
+    const bool texts = lower == QLatin1String("texty.dat");
+    const bool grades = lower == QLatin1String("znamky.dat");
+    const bool results = lower.endsWith(QLatin1String(".res"));
+    int exercise = 0;
+    if (!texts && !grades && !results && lower.endsWith(QLatin1String(".dat"))) {
+        exercise = lower.chopped(4).toInt();
+        if (exercise < 1 || exercise > 24) return {};
+    }
+    const QByteArray plain = (texts || exercise > 0) ? content::scrambleBytes(stored) : stored;
+    QStringList problems = checkEncoding(plain, file);
+    const QStringList lines = platform::splitLines(platform::decode1250(plain));
+    if (texts) problems << checkTextLines(lines, file);
+    else if (grades) problems << checkGradeLines(lines, file);
+    else if (results) problems << checkResultLines(lines, file);
+    else if (exercise > 0) problems << checkContentLines(exercise, lines, file);
+    return problems;
+}
+
 namespace {
 
-// Reads a data file as lines: unscrambled first when scrambled, decoded from
-// Windows-1250. The file is looked up without regard to letter case, as the
-// program does.
-QStringList readData(const QString &dataDir, const QString &name, bool scrambled, bool *found, QString *path) {
+// Reads a data file's bytes. The file is looked up without regard to letter
+// case, as the program does.
+QByteArray readData(const QString &dataDir, const QString &name, bool *found, QString *path) {
     *path = platform::nativePath(QDir(dataDir).filePath(name));
     QFile f(*path);
     *found = QFileInfo(*path).isFile() && f.open(QIODevice::ReadOnly);
@@ -583,9 +623,7 @@ QStringList readData(const QString &dataDir, const QString &name, bool scrambled
         *path = QDir(dataDir).filePath(name);
         return {};
     }
-    QByteArray bytes = f.readAll();
-    if (scrambled) bytes = content::scrambleBytes(bytes);
-    return platform::splitLines(platform::decode1250(bytes));
+    return f.readAll();
 }
 
 }  // namespace
@@ -595,24 +633,24 @@ QStringList checkCourse(const QString &dataDir) {
     if (!QFileInfo(dataDir).isDir()) return {QStringLiteral("%1:0: the data directory does not exist.").arg(dataDir)};
     bool found = false;
     QString path;
+    auto check = [&](const QString &name) {
+        const QByteArray bytes = readData(dataDir, name, &found, &path);
+        if (found) problems << checkDataFile(name, bytes, path);
+    };
     for (int e = 1; e <= 24; ++e) {
-        const QStringList lines = readData(dataDir, QStringLiteral("%1.dat").arg(e), true, &found, &path);
+        check(QStringLiteral("%1.dat").arg(e));
         if (!found) problems << QStringLiteral("%1:0: the content file of exercise %2 is missing.").arg(path).arg(e);
-        else problems << checkContentLines(e, lines, path);
-        const QStringList results = readData(dataDir, QStringLiteral("%1.res").arg(e), false, &found, &path);
+        check(QStringLiteral("%1.res").arg(e));
         if (!found)
             problems << QStringLiteral("%1:0: the results file of exercise %2 is missing; the results screen reads it "
                                        "before it writes it (an empty file will do).")
                             .arg(path).arg(e);
-        else problems << checkResultLines(results, path);
     }
-    const QStringList texts = readData(dataDir, QStringLiteral("Texty.dat"), true, &found, &path);
+    check(QStringLiteral("Texty.dat"));
     if (!found) problems << QStringLiteral("%1:0: the screen texts are missing; the program does not start without them.").arg(path);
-    else problems << checkTextLines(texts, path);
-    const QStringList grades = readData(dataDir, QStringLiteral("Znamky.dat"), false, &found, &path);
+    check(QStringLiteral("Znamky.dat"));
     if (!found) problems << QStringLiteral("%1:0: the grade bands are missing; the program does not start without them.").arg(path);
-    else problems << checkGradeLines(grades, path);
-    readData(dataDir, QStringLiteral("Vysledky.dat"), false, &found, &path);
+    readData(dataDir, QStringLiteral("Vysledky.dat"), &found, &path);
     if (!found) problems << QStringLiteral("%1:0: the results log is missing; the program does not start without it (an empty file will do).").arg(path);
 
     const QString media = QFileInfo(dataDir + QStringLiteral("/../media")).absoluteFilePath();

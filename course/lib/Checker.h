@@ -11,6 +11,17 @@ namespace course {
 // concerns the whole file). Empty when the course is sound.
 QStringList checkCourse(const QString &dataDir);
 
+// The checks of one data file given as its stored bytes. name is its name in
+// the data directory ("7.dat", "Texty.dat", "Znamky.dat", "3.res"); file
+// names it in the messages. Content files and texts are unscrambled first;
+// every file is checked for the wrong encoding (checkEncoding), then by the
+// rules of its kind.
+QStringList checkDataFile(const QString &name, const QByteArray &stored, const QString &file);
+
+// Lines of a Windows-1250 file that are UTF-8 text instead (looksLikeUtf8):
+// the first such line is reported with the count of the others.
+QStringList checkEncoding(const QByteArray &plain, const QString &file);
+
 // The checks of one content file, given as its plain lines; file names the
 // file in the messages.
 QStringList checkContentLines(int exercise, const QStringList &lines, const QString &file);

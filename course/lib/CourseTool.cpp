@@ -16,24 +16,6 @@
 
 namespace course {
 
-QStringList readSourceLines(const QString &path, bool *ok) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (ok) *ok = false;
-        return {};
-    }
-    if (ok) *ok = true;
-    QString text = QString::fromUtf8(f.readAll());
-    // Editors on Windows often start a UTF-8 file with a byte order mark; it
-    // is no part of the first line.
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    return platform::splitLines(text);
-}
-
-QByteArray encodeCourseText(const QStringList &lines) {
-    return platform::encode1250(platform::joinLinesCrLf(lines));
-}
-
 namespace {
 
 const char *const kUsage =

@@ -2,6 +2,8 @@
 // data directory, and scrambles or unscrambles single files.
 #pragma once
 
+#include "course/lib/SourceText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +20,5 @@ int runTool(const QStringList &args);
 // OUT/Tutorix.ini. Same sources give byte-identical output. Returns false
 // with a message in error on failure.
 bool buildCourse(const QString &srcDir, const QString &outDir, QString *error);
-
-// Reads a UTF-8 source file as lines (LF or CR LF, no final empty line).
-QStringList readSourceLines(const QString &path, bool *ok = nullptr);
-
-// Encodes lines as Windows-1250 with CR LF after every line.
-QByteArray encodeCourseText(const QStringList &lines);
 
 }  // namespace course

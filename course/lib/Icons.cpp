@@ -1,12 +1,12 @@
 #include "course/lib/Icons.h"
 
+#include "platform/safefile.h"
 #include "ui/Form.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 
 namespace course {
 
@@ -15,12 +15,9 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;  // unchanged
     existing.close();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
-    return true;
+    const platform::WriteResult r = platform::writeFileAtomic(path, bytes);
+    if (!r.ok && error) *error = r.message;
+    return r.ok;
 }
 }  // namespace
 
