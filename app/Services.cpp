@@ -27,7 +27,7 @@ namespace Misc {
 
 void PrepareScreenWindow(ui::Form *form, int width, int height) {
     form->setWindowTitle(QStringLiteral("Tutorix Lingvana 1"));
-    form->setWindowIcon(ui::programIcon());
+    ui::setProgramIcon(form);
     form->setFixedSize(width, height);
     if (QSize(width, height) == ui::kSceneSize && !form->isSceneScreen()) {
         form->setSceneScreen(true);

@@ -12,7 +12,7 @@ frm_Pozadi::frm_Pozadi() { setWindowFlag(Qt::FramelessWindowHint); }
 
 void frm_Pozadi::Form_Load() {
     setWindowTitle(QStringLiteral("Tutorix Lingvana 1"));
-    setWindowIcon(ui::programIcon());
+    ui::setProgramIcon(this);
     if (QScreen *s = QGuiApplication::primaryScreen()) setGeometry(s->geometry());
 }
 

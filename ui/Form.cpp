@@ -5,11 +5,16 @@
 #include "ui/Scene.h"
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QTimer>
+
+#include <vector>
 
 namespace ui {
 
@@ -78,6 +83,7 @@ void Form::resizeEvent(QResizeEvent *) {
 void Form::paintEvent(QPaintEvent *e) {
     QPainter p(this);
     p.drawImage(e->rect(), m_image, e->rect());
+    giveWaitingWindowsTheIcon();
 }
 
 void Form::mousePressEvent(QMouseEvent *e) {
@@ -145,14 +151,48 @@ QImage drawProgramIcon(int size) {
     return img;
 }
 
+namespace {
+bool g_iconDrawn = false;
+bool g_iconScheduled = false;
+std::vector<QPointer<QWidget>> g_waitingForIcon;
+
+void giveIconNow() {
+    g_iconScheduled = false;
+    auto waiting = std::move(g_waitingForIcon);
+    g_waitingForIcon.clear();
+    for (const QPointer<QWidget> &w : waiting)
+        if (w) w->setWindowIcon(programIcon());
+}
+}  // namespace
+
 const QIcon &programIcon() {
     // Drawn once, shared by every window.
     static const QIcon icon = [] {
         QIcon ic;
         for (int size : {16, 32, 48, 64}) ic.addPixmap(QPixmap::fromImage(drawProgramIcon(size)));
+        g_iconDrawn = true;
         return ic;
     }();
     return icon;
+}
+
+void setProgramIcon(QWidget *window) {
+    if (g_iconDrawn) {
+        window->setWindowIcon(programIcon());
+        return;
+    }
+    g_waitingForIcon.emplace_back(window);
+    // Should no window draw soon, the icon comes anyway.
+    QTimer::singleShot(250, window, [] {
+        if (!g_waitingForIcon.empty()) giveIconNow();
+    });
+}
+
+void giveWaitingWindowsTheIcon() {
+    if (g_waitingForIcon.empty() || g_iconScheduled) return;
+    // After this picture has reached the screen.
+    g_iconScheduled = true;
+    QTimer::singleShot(0, qApp, &giveIconNow);
 }
 
 }  // namespace ui

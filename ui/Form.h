@@ -109,6 +109,13 @@ private:
 
 // The icon every window shares.
 const QIcon &programIcon();
+// Gives a window the program's icon. Drawing the icon needs the font list,
+// which costs milliseconds at start-up, so until the icon has been drawn a
+// window gets it right after the first window has drawn its first picture
+// (or a quarter of a second later at most).
+void setProgramIcon(QWidget *window);
+// Called after a window has drawn: hands the icon to the waiting windows.
+void giveWaitingWindowsTheIcon();
 // The program's icon at size x size pixels (also the installed icons).
 QImage drawProgramIcon(int size);
 
