@@ -4,6 +4,7 @@
 
 #include "platform/msgbox.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -36,6 +37,11 @@ private:
 void recordMessageBoxes(platform::MsgResult answer = platform::MsgResult::Yes);
 QList<platform::MsgBoxCall> &messageBoxes();
 void setMessageBoxAnswer(platform::MsgResult answer);
+
+// The bytes of a file, empty when it cannot be read.
+QByteArray readBytes(const QString &path);
+// Replaces a file's bytes; false when it could not be written whole.
+bool writeBytes(const QString &path, const QByteArray &bytes);
 
 // Mutes sound output; every request still lands in platform::Sounds::log().
 void muteSounds();

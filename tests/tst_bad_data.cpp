@@ -2,6 +2,7 @@
 // the grade bands and of content lines, the start-up tables, and content
 // files that are missing, unreadable, garbled or in the wrong encoding,
 // reached through the real start-up, setup and topic screens.
+#include "testsupport.h"
 #include "screens_fixture.h"
 
 #include "app/Startup.h"
@@ -26,18 +27,10 @@ using namespace screentest;
 using content::Layout;
 
 namespace {
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 const QStringList kBundledBands{"0|30|5", "30|50|4", "50|75|3", "75|90|2", "90|100|1"};
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // Bytes that are no text at all (the same every run).
 QByteArray junk(int size) {

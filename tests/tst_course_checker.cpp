@@ -1,5 +1,6 @@
 // The course checker: its single rules, and whole courses with one fault
 // each, which it must name by file and line.
+#include "testsupport.h"
 #include "content/scramble.h"
 #include "course/lib/Checker.h"
 #include "course/lib/CheckerRules.h"
@@ -34,13 +35,9 @@ private slots:
 };
 
 namespace {
+using testsupport::writeBytes;
 
 const QString kSources = QStringLiteral(TUTORIX_SOURCE_DIR "/course/src");
-
-bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // Builds the data directory of a course from sources the way the course tool
 // does (without the media folder, so only the data is checked).

@@ -1,4 +1,5 @@
 // The course tool as a teacher runs it: build, scramble and unscramble.
+#include "testsupport.h"
 #include "course/lib/CourseTool.h"
 #include "platform/codec.h"
 
@@ -30,6 +31,7 @@ private:
 };
 
 namespace {
+using testsupport::writeBytes;
 
 const QString kSources = QStringLiteral(TUTORIX_SOURCE_DIR "/course/src");
 
@@ -44,11 +46,6 @@ int runTool(const QStringList &args, QString *stderrText = nullptr) {
 QByteArray readAll(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // What the program reads from a source: its lines in Windows-1250, CR LF.

@@ -17,11 +17,7 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testsupport::readBytes;
 
 bool writeBytes(const QString &path, const QByteArray &bytes, bool append = false) {
     QFile f(path);

@@ -1,5 +1,6 @@
 // The results rules without a screen: grades, ranking, record lines, the
 // results file and the results log, byte for byte.
+#include "testsupport.h"
 #include "app/Startup.h"
 #include "platform/codec.h"
 #include "results/ResultsRules.h"
@@ -15,6 +16,7 @@
 using results::ResultRecord;
 
 namespace {
+using testsupport::readBytes;
 
 std::array<Misc::GradeBand, 6> bands(const QStringList &lines) {
     std::array<Misc::GradeBand, 6> t{};
@@ -48,11 +50,6 @@ QStringList names(const std::vector<ResultRecord> &records) {
     QStringList out;
     for (const auto &r : records) out << r.name;
     return out;
-}
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes) {

@@ -16,13 +16,9 @@
 #include <sys/resource.h>
 
 namespace {
+using testsupport::readBytes;
 
 const QColor kRed(227, 0, 0);
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);

@@ -5,6 +5,7 @@
 // --child) whose file size is limited (RLIMIT_FSIZE, SIGXFSZ ignored): a
 // write then stops at a chosen byte exactly as on a full disk, with or
 // without root. As root the same saves also run against a real, full tmpfs.
+#include "testsupport.h"
 #include "pupilrights.h"
 
 #include "content/scramble.h"
@@ -27,18 +28,10 @@
 #include <sys/resource.h>
 
 namespace {
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 constexpr int kReported = 3;  // the child's exit code when the save reported failure
-
-QByteArray readBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // A results table of about `size` bytes.
 QByteArray tableOf(int size) {
