@@ -2,7 +2,7 @@
 
 #include "exercise/AnswerRules.h"
 #include "exercise/TileRules.h"
-#include "screens/frm_Chybovy.h"
+#include "screens/HintRules.h"
 #include "ui/fonts.h"
 
 #include <QFontMetrics>

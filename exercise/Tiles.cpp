@@ -1,6 +1,6 @@
 // Word tiles (exercises 1, 5, 6, 19, 21): pressing, dragging with the tile
 // following the mouse, dropping onto a row, and the double-click that takes a
-// word back. Also the widget-free rules the tiles and clocks rest on.
+// word back. The widget-free rules they rest on are in TileRules.cpp.
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/TileRules.h"
@@ -9,78 +9,6 @@
 #include <cmath>
 
 using namespace Misc;
-
-namespace exercise {
-
-QString fixedTileWord(int exercise, int tile) {
-    static const char *const ex1[] = {"a", "an", "the"};
-    static const char *const ex5[] = {"I", "me", "you", "he", "she", "it", "we", "they", "him", "her", "us", "them"};
-    static const char *const ex6[] = {"my",  "mine", "your", "yours", "his",   "her",
-                                      "hers", "its", "our",  "ours",  "their", "theirs"};
-    if (tile < 1) return {};
-    switch (exercise) {
-    case 1: return tile <= 3 ? QString::fromLatin1(ex1[tile - 1]) : QString();
-    case 5: return tile <= 12 ? QString::fromLatin1(ex5[tile - 1]) : QString();
-    case 6: return tile <= 12 ? QString::fromLatin1(ex6[tile - 1]) : QString();
-    default: return {};
-    }
-}
-
-bool startsSentence(const QString &before) {
-    if (before.isEmpty()) return true;
-    const int dot = before.lastIndexOf(QLatin1Char('.'));
-    // (length - 1-based position of the last ".") < 3
-    return dot >= 0 && before.size() - (dot + 1) < 3;
-}
-
-QString withUpperAt(const QString &text, int i) {
-    if (i < 0 || i >= text.size()) return text;
-    QString out = text;
-    out.replace(i, 1, text.mid(i, 1).toUpper());
-    return out;
-}
-
-QString withLowerAt(const QString &text, int i) {
-    if (i < 0 || i >= text.size()) return text;
-    QString out = text;
-    out.replace(i, 1, text.mid(i, 1).toLower());
-    return out;
-}
-
-QString withCapital(const QString &text) { return withUpperAt(text, 0); }
-
-std::array<QPoint, 25> tileSamplePoints(const QRect &tile) {
-    std::array<QPoint, 25> points;
-    int n = 0;
-    for (int a = 1; a <= 5; ++a)
-        for (int b = 1; b <= 5; ++b)
-            points[std::size_t(n++)] = QPoint(int(std::lround(tile.x() + tile.width() * (a - 1) / 4.0)),
-                                              int(std::lround(tile.y() + tile.height() * (b - 1) / 4.0)));
-    return points;
-}
-
-int dropRow(const std::vector<QRect> &targets, const QRect &tile, QPoint drop) {
-    const auto samples = tileSamplePoints(tile);
-    auto inside = [](const QRect &r, QPoint p) {
-        return r.x() <= p.x() && p.x() <= r.x() + r.width() && r.y() <= p.y() && p.y() <= r.y() + r.height();
-    };
-    for (std::size_t r = 0; r < targets.size(); ++r) {
-        if (inside(targets[r], drop)) return int(r) + 1;
-        for (const QPoint &p : samples)
-            if (inside(targets[r], p)) return int(r) + 1;
-    }
-    return 0;
-}
-
-double minuteHandAngle(int minutes) { return 6.0 * minutes + 180.0; }
-double hourHandAngle(int hours, int minutes) { return 30.0 * hours + 0.5 * minutes + 180.0; }
-
-QPointF clockHandEnd(QPointF centre, double degrees, double length) {
-    const double a = degrees * M_PI / 180.0;
-    return {centre.x() - length * std::sin(a), centre.y() + length * std::cos(a)};
-}
-
-}  // namespace exercise
 
 namespace {
 // Mouse icon codes of the tiles (HoverCode).

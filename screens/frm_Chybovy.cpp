@@ -2,65 +2,8 @@
 
 #include "app/Misc.h"
 #include "app/Services.h"
-#include "ui/fonts.h"
-
-#include <QFontMetricsF>
-
-#include <array>
 
 using namespace Misc;
-
-namespace hint {
-
-Layout LayoutFor(int exercise) {
-    switch (exercise) {
-    case 3:
-    case 22:
-    case 23:
-        return {QStringLiteral("Bitmap\\Games\\Hint_2.bmp"), 212, 37, 1, 190};
-    case 14:
-        return {QStringLiteral("Bitmap\\Games\\Hint_4.bmp"), 605, 57, 2, 550};
-    case 18:
-        return {QStringLiteral("Bitmap\\Games\\Hint_5.bmp"), 531, 57, 2, 480};
-    case 19:
-    case 21:
-        return {QStringLiteral("Bitmap\\Games\\Hint_6.bmp"), 250, 37, 1, 225};
-    default:  // 1, 2, 4 ... 13, 15, 16, 17, 20, 24
-        return {QStringLiteral("Bitmap\\Games\\Hint_3.bmp"), 531, 37, 1, 490};
-    }
-}
-
-double SmallerFontSize(double points) {
-    static constexpr std::array<double, 6> kSizes{8.25, 9.75, 12.0, 13.5, 18.0, 24.0};
-    const double wanted = points - 1.0;
-    double best = kSizes.front();
-    for (double s : kSizes)
-        if (s <= wanted + 1e-9) best = s;
-    return best;
-}
-
-int LineTop(double points, int baseTop) {
-    if (qFuzzyCompare(points, 9.75)) return baseTop + 2;
-    if (qFuzzyCompare(points, 8.25)) return baseTop + 3;
-    return baseTop;
-}
-
-Fit FitLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth) {
-    double p = points;
-    while (neededWidth(p) > lineWidth) {
-        const double smaller = SmallerFontSize(p);
-        if (smaller >= p) break;  // already the smallest size the font has
-        p = smaller;
-    }
-    return {p, LineTop(p, baseTop)};
-}
-
-double NeededWidth(const QString &text, double points) {
-    static const QFont measureFont = ui::screenFont(8.0);
-    return points / 8.0 * QFontMetricsF(measureFont).horizontalAdvance(text);
-}
-
-}  // namespace hint
 
 frm_Chybovy::frm_Chybovy() {
     // A bubble over the exercise form: no frame, above it, never focused.
