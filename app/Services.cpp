@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImageReader>
 #include <QEventLoop>
 #include <QKeySequence>
 #include <QLoggingCategory>
@@ -128,7 +129,13 @@ void ApplyWindowShape(ui::Form *form, QRgb key) {
 
 QPixmap LoadPicture(const QString &relative) {
     const QString native = platform::nativePath(MediaPath(relative));
-    QPixmap pm(native);
+    // The course's pictures are BMP files: read as such, Qt need not load
+    // every image format plug-in to guess (milliseconds at start-up). A file
+    // that is not a BMP after all is still read by its contents.
+    QImageReader reader(native, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pm = QPixmap::fromImage(reader.read());
+    if (pm.isNull()) pm = QPixmap(native);
     if (pm.isNull()) FatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(native));
     return pm;
 }

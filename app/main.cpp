@@ -5,7 +5,9 @@
 #include "app/SceneMode.h"
 #include "app/Services.h"
 #include "app/Startup.h"
+#include "platform/sound.h"
 #include "screens/frm_Select.h"
+#include "ui/Form.h"
 #include "ui/Scene.h"
 
 #include <QApplication>
@@ -32,6 +34,9 @@ int main(int argc, char *argv[]) {
     // Ctrl+C or a kill puts the display and the keyboard layout back and
     // ends the program, also while a message box is open.
     Misc::InstallWaysOut();
+
+    // The sound module loads once the title is on the screen.
+    ui::afterFirstPicture(&app, [] { platform::Sounds::prepare(); });
 
     frm_Select::get().Load();
     int code = 0;

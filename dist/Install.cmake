@@ -2,6 +2,8 @@
 # packaging all of it as a .deb (cpack -G DEB).
 #
 #   bin/tutorix, bin/tutorix-course
+#   lib/tutorix/libtutorix_sound.so                   the sound players, loaded
+#                                                      after the first picture
 #   share/tutorix/course/{Tutorix.ini,data/,media/}   the course; its INI names
 #                                                      media\ and data\ relative
 #                                                      to its own folder
@@ -34,6 +36,7 @@ endforeach()
 file(TOUCH ${dist_out}/course/data/Vysledky.dat)
 
 install(TARGETS tutorix tutorix-course RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tutorix_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tutorix)
 set(course_dest ${CMAKE_INSTALL_DATADIR}/tutorix/course)
 install(FILES ${dist_out}/course/Tutorix.ini DESTINATION ${course_dest})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/course/media DESTINATION ${course_dest})

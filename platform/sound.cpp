@@ -1,13 +1,15 @@
 #include "platform/sound.h"
 
 #include "platform/paths.h"
+#include "platform/soundoutput.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QHash>
+#include <QLibrary>
 #include <QLoggingCategory>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <memory>
 
 Q_LOGGING_CATEGORY(lcSound, "tutorix.sound")
 
@@ -15,24 +17,49 @@ namespace platform {
 
 namespace {
 bool g_muted = qEnvironmentVariableIsSet("TUTORIX_MUTE");
-// What plays on each channel (effect 0, recording 1).
-QSoundEffect *g_playing[2] = {nullptr, nullptr};
+bool g_outputTried = false;
+std::unique_ptr<SoundOutput> g_output;
 QString g_recording;
-
-QHash<QString, QSoundEffect *> &cache() {
-    static QHash<QString, QSoundEffect *> effects;
-    return effects;
-}
-
-void stopChannel(int channel) {
-    if (g_playing[channel]) g_playing[channel]->stop();
-    g_playing[channel] = nullptr;
-}
 
 void logRequest(const QString &entry) {
     QStringList &entries = Sounds::log();
     entries.append(entry);
     if (entries.size() > 1000) entries.removeFirst();
+}
+
+// Where the sound module may lie: named by TUTORIX_SOUND_MODULE, installed
+// beside the program's libraries, or beside the program (the build folder).
+QStringList moduleCandidates() {
+    const QString name = QStringLiteral("libtutorix_sound.so");
+    const QString named = qEnvironmentVariable("TUTORIX_SOUND_MODULE");
+    if (!named.isEmpty()) return {named};
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QStringLiteral("/../" TUTORIX_LIBDIR "/tutorix/") + name, dir + QLatin1Char('/') + name};
+}
+
+SoundOutput *output() {
+    if (g_outputTried) return g_output.get();
+    g_outputTried = true;
+    QStringList errors;
+    for (const QString &path : moduleCandidates()) {
+        if (!QFileInfo(path).isFile()) {
+            errors.append(path + QStringLiteral(": not found"));
+            continue;
+        }
+        QLibrary module(path);
+        auto create = reinterpret_cast<TutorixCreateSoundOutput>(module.resolve(TUTORIX_SOUND_OUTPUT_ENTRY));
+        if (!create) {
+            errors.append(module.errorString());
+            continue;
+        }
+        g_output.reset(create());
+        // The players go with the application, as Qt Multimedia expects.
+        qAddPostRoutine([] { g_output.reset(); });
+        qCInfo(lcSound) << "sound module" << QDir::cleanPath(path);
+        return g_output.get();
+    }
+    qCWarning(lcSound) << "no sound module, the program stays silent:" << errors.join(QStringLiteral("; "));
+    return nullptr;
 }
 }  // namespace
 
@@ -43,9 +70,19 @@ QStringList &Sounds::log() {
 
 void Sounds::setMuted(bool muted) { g_muted = muted; }
 
+void Sounds::prepare() {
+    if (g_muted) return;
+    if (!g_output) g_outputTried = false;  // a module that failed is tried again
+    output();
+}
+
+bool Sounds::hasOutput() { return g_output != nullptr; }
+
 void Sounds::stop() {
-    stopChannel(0);
-    stopChannel(1);
+    if (g_output) {
+        g_output->stop(0);
+        g_output->stop(1);
+    }
     g_recording.clear();
 }
 
@@ -63,20 +100,13 @@ void Sounds::play(const QString &dataPath, Channel channel) {
     const int c = channel == Channel::Recording ? 1 : 0;
     if (c == 1) g_recording = exists ? native : QString();
     if (g_muted) return;
-    stopChannel(c);
+    SoundOutput *out = output();
+    if (out) out->stop(c);
     if (!exists) {
         QApplication::beep();
         return;
     }
-    // The same file on the other channel needs its own player, or playing
-    // it as an effect would restart the recording.
-    QSoundEffect *&effect = cache()[QString::number(c) + native];
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(QUrl::fromLocalFile(native));
-    }
-    g_playing[c] = effect;
-    effect->play();  // plays once loaded; a missing device just stays silent
+    if (out) out->play(c, native);
 }
 
 }  // namespace platform

@@ -4,6 +4,10 @@
 // recording (a listening sentence) is cut off only by the next recording, so
 // moving the mouse while a sentence plays never silences it. A missing file
 // gives the system beep; without an audio device the program stays silent.
+//
+// The players live in a module loaded on the first sound or by prepare(), so
+// the sound system is not loaded before the first picture; without the module
+// the program stays silent and says so in its log.
 #pragma once
 
 #include <QString>
@@ -23,6 +27,11 @@ public:
     // The native path of the recording started last, until another one
     // replaces it or stop() ends it ("" when none); effects leave it alone.
     static QString recording();
+    // Loads the sound module now (unless muted), so the first sound starts
+    // without delay; a module that could not be loaded is tried again.
+    static void prepare();
+    // True once the sound module is loaded.
+    static bool hasOutput();
     // A short beep for a refused key (logged as "beep").
     static void beep();
 

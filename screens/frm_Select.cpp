@@ -53,13 +53,24 @@ void frm_Select::Form_Load() {
     intro.Load();
     SetDisplayMode();
     intro.Show();
-    buildScreen();
+    PrepareScreenWindow(this, 640, 480);
+    setMouseIcon(CursorArrow);
+    ExerciseNumber = QStringLiteral("0");
+    HoverCode = 0;
+    // The pupil sees this screen only after the title, so its controls and
+    // pictures come once the title is on the screen (or when shown earlier).
+    ui::afterFirstPicture(this, [this] { buildScreen(); });
     Hide();
 }
 
+void frm_Select::showEvent(QShowEvent *e) {
+    buildScreen();
+    ui::SingleForm<frm_Select>::showEvent(e);
+}
+
 void frm_Select::buildScreen() {
-    PrepareScreenWindow(this, 640, 480);
-    setMouseIcon(CursorArrow);
+    if (m_built || m_startupFailed) return;
+    m_built = true;
     for (int g = 2; g <= 7; ++g) {
         ui::PictureBox *p = LI.Load(g);
         p->setGeometry(LI(1)->x(), LI(1)->y() + (g - 1) * 54, LI(1)->width(), LI(1)->height());
@@ -80,8 +91,6 @@ void frm_Select::buildScreen() {
         LI(g)->setPicture(m_groupNormal[g]);
     }
     IKonec->setPicture(m_exitNormal);
-    ExerciseNumber = QStringLiteral("0");
-    HoverCode = 0;
     PicHelp->resize(238, 80);
 }
 

@@ -40,6 +40,7 @@ protected:
     void Form_Load() override;
     void Form_MouseMove(Qt::MouseButtons, int x, int y) override;
     void Form_QueryClose() override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void buildScreen();
@@ -49,4 +50,5 @@ private:
     std::array<QPixmap, 7> m_exerciseNormal, m_exerciseLit;
     QPixmap m_exitNormal, m_exitLit;
     bool m_startupFailed = false;
+    bool m_built = false;
 };

@@ -1,10 +1,11 @@
 // The platform layers: INI reading, paths, Windows-1250 text, cursor files,
-// keyboard layouts.
+// keyboard layouts, the sound module.
 #include "platform/codec.h"
 #include "platform/curfile.h"
 #include "platform/ini.h"
 #include "platform/keyboard.h"
 #include "platform/paths.h"
+#include "platform/sound.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,8 @@ private slots:
     void wrongEncoding_data();
     void wrongEncoding();
     void keyboardCycle();
+    void soundModule_data();
+    void soundModule();
 };
 
 void TestPlatform::iniValue_data() {
@@ -238,6 +241,40 @@ void TestPlatform::keyboardCycle() {
     QCOMPARE(platform::windowsLayoutIdForXkb(QStringLiteral("cz")), QStringLiteral("00000405"));
     QCOMPARE(platform::windowsLayoutIdForXkb(QStringLiteral("US")), QStringLiteral("00000409"));
     QCOMPARE(platform::windowsLayoutIdForXkb(QStringLiteral("xx")).size(), 8);
+}
+
+void TestPlatform::soundModule_data() {
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<bool>("loads");
+    // In this order: once loaded, the module stays.
+    QTest::newRow("missing") << QStringLiteral("/nonexistent/libtutorix_sound.so") << false;
+    QTest::newRow("not a module") << QStringLiteral(TUTORIX_COURSE_TOOL) << false;
+    QTest::newRow("the built module") << QStringLiteral(TUTORIX_SOUND_MODULE_FILE) << true;
+}
+
+void TestPlatform::soundModule() {
+    QFETCH(QString, module);
+    QFETCH(bool, loads);
+    qputenv("TUTORIX_SOUND_MODULE", module.toLocal8Bit());
+    platform::Sounds::setMuted(false);
+    platform::Sounds::prepare();
+    QCOMPARE(platform::Sounds::hasOutput(), loads);
+    // With or without the module, sounds are asked for and ended safely.
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("a.wav"));
+    QFile f(wav);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x40\x1f\0\0\x80\x3e\0\0\2\0\x10\0data\0\0\0\0", 44));
+    f.close();
+    platform::Sounds::log().clear();
+    platform::Sounds::play(wav, platform::Sounds::Channel::Recording);
+    platform::Sounds::play(wav, platform::Sounds::Channel::Effect);
+    QTest::qWait(50);
+    QCOMPARE(platform::Sounds::recording(), QDir::toNativeSeparators(wav));
+    platform::Sounds::stop();
+    QCOMPARE(platform::Sounds::log().size(), 2);
+    QVERIFY(platform::Sounds::recording().isEmpty());
+    platform::Sounds::setMuted(true);
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

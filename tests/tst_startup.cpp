@@ -348,6 +348,9 @@ void TestStartup::wholeStartUp() {
     QVERIFY(!select.startupFailed());
     QVERIFY(!select.isVisible());                         // hidden until the title ends
     QVERIFY(frm_Intro::existing() && frm_Intro::existing()->isVisible());
+    // The selection screen's controls come once the title has been drawn.
+    QVERIFY(!select.LI(7));
+    QTRY_VERIFY_WITH_TIMEOUT(select.LI(7), 1000);
     QCOMPARE(ExerciseNumber, QStringLiteral("0"));
     QCOMPARE(select.openGroup(), 0);
     for (int k = 1; k <= 6; ++k) QVERIFY(!select.RI(k)->isVisibleTo(&select));

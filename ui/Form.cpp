@@ -83,7 +83,7 @@ void Form::resizeEvent(QResizeEvent *) {
 void Form::paintEvent(QPaintEvent *e) {
     QPainter p(this);
     p.drawImage(e->rect(), m_image, e->rect());
-    giveWaitingWindowsTheIcon();
+    firstPictureDrawn();
 }
 
 void Form::mousePressEvent(QMouseEvent *e) {
@@ -153,15 +153,17 @@ QImage drawProgramIcon(int size) {
 
 namespace {
 bool g_iconDrawn = false;
-bool g_iconScheduled = false;
-std::vector<QPointer<QWidget>> g_waitingForIcon;
+bool g_firstPictureShown = false;
+bool g_workScheduled = false;
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> g_waitingWork;
 
-void giveIconNow() {
-    g_iconScheduled = false;
-    auto waiting = std::move(g_waitingForIcon);
-    g_waitingForIcon.clear();
-    for (const QPointer<QWidget> &w : waiting)
-        if (w) w->setWindowIcon(programIcon());
+void runWaitingWork() {
+    g_workScheduled = false;
+    g_firstPictureShown = true;
+    auto waiting = std::move(g_waitingWork);
+    g_waitingWork.clear();
+    for (auto &[context, work] : waiting)
+        if (context) work();
 }
 }  // namespace
 
@@ -176,23 +178,31 @@ const QIcon &programIcon() {
     return icon;
 }
 
+void afterFirstPicture(QObject *context, std::function<void()> work) {
+    if (g_firstPictureShown) {
+        QTimer::singleShot(0, context, std::move(work));
+        return;
+    }
+    g_waitingWork.emplace_back(context, std::move(work));
+    // Should no window draw soon, the work is done anyway.
+    QTimer::singleShot(250, context, [] {
+        if (!g_waitingWork.empty()) runWaitingWork();
+    });
+}
+
 void setProgramIcon(QWidget *window) {
     if (g_iconDrawn) {
         window->setWindowIcon(programIcon());
         return;
     }
-    g_waitingForIcon.emplace_back(window);
-    // Should no window draw soon, the icon comes anyway.
-    QTimer::singleShot(250, window, [] {
-        if (!g_waitingForIcon.empty()) giveIconNow();
-    });
+    afterFirstPicture(window, [window] { window->setWindowIcon(programIcon()); });
 }
 
-void giveWaitingWindowsTheIcon() {
-    if (g_waitingForIcon.empty() || g_iconScheduled) return;
+void firstPictureDrawn() {
+    if (g_firstPictureShown || g_workScheduled) return;
     // After this picture has reached the screen.
-    g_iconScheduled = true;
-    QTimer::singleShot(0, qApp, &giveIconNow);
+    g_workScheduled = true;
+    QTimer::singleShot(0, qApp, &runWaitingWork);
 }
 
 }  // namespace ui

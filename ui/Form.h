@@ -109,13 +109,17 @@ private:
 
 // The icon every window shares.
 const QIcon &programIcon();
+// Runs work (while context lives) once the first window has drawn its first
+// picture, or a quarter of a second after the call at most; afterwards soon
+// after the call. Start-up work the title does not need waits for it, so the
+// title reaches the screen sooner.
+void afterFirstPicture(QObject *context, std::function<void()> work);
+// Called after a window has drawn.
+void firstPictureDrawn();
 // Gives a window the program's icon. Drawing the icon needs the font list,
 // which costs milliseconds at start-up, so until the icon has been drawn a
-// window gets it right after the first window has drawn its first picture
-// (or a quarter of a second later at most).
+// window gets it after the first picture.
 void setProgramIcon(QWidget *window);
-// Called after a window has drawn: hands the icon to the waiting windows.
-void giveWaitingWindowsTheIcon();
 // The program's icon at size x size pixels (also the installed icons).
 QImage drawProgramIcon(int size);
 

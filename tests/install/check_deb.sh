@@ -49,6 +49,12 @@ until grep -q "tutorix.intro.*title screen shown" "$work/run.log"; do
 done
 # It found the course inside the unpacked root, through the relative INI.
 grep -q "data \"$work/root/usr/share/tutorix/course/data" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+# Once the title is shown, the sound module loads from the unpacked root.
+i=0
+until grep -q "tutorix.sound.*sound module \"$work/root/usr/lib" "$work/run.log"; do
+  if [ $i -ge 50 ]; then echo "the sound module did not load:"; cat "$work/run.log"; exit 1; fi
+  sleep 0.1; i=$((i + 1))
+done
 if [ -n "${SCREENSHOT:-}" ]; then
   sleep 1
   DISPLAY="$display" import -window root "$SCREENSHOT"
