@@ -11,7 +11,9 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -23,6 +25,13 @@ namespace {
 
 QString withBackslash(const QString &dir) { return dir.endsWith(QLatin1Char('\\')) ? dir : dir + QLatin1Char('\\'); }
 
+// A native folder path without a trailing "/" (but "/" itself).
+QString plainFolder(const QString &native) {
+    QString out = native;
+    while (out.size() > 1 && out.endsWith(QLatin1Char('/'))) out.chop(1);
+    return out;
+}
+
 // Opens for writing without changing the file.
 bool writable(const QString &nativeFile) {
     const int fd = ::open(QFile::encodeName(nativeFile).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
@@ -31,10 +40,13 @@ bool writable(const QString &nativeFile) {
     return true;
 }
 
-bool canCreateIn(const QString &nativeDir) {
+bool canCreateIn(const QString &nativeDir, int *err) {
     QByteArray probe = QFile::encodeName(nativeDir + QStringLiteral("/.tutorix-write-test-XXXXXX"));
     const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        *err = errno;
+        return false;
+    }
     ::close(fd);
     ::unlink(probe.constData());
     return true;
@@ -42,8 +54,10 @@ bool canCreateIn(const QString &nativeDir) {
 
 }  // namespace
 
-bool FolderTakesResults(const QString &nativeDir) {
-    if (canCreateIn(nativeDir)) return true;
+bool FolderTakesResults(const QString &nativeDir, QString *why) {
+    int err = 0;
+    if (canCreateIn(nativeDir, &err)) return true;
+    if (why) *why = QString::fromLocal8Bit(std::strerror(err));
     // A read-only folder whose results files were made writable on purpose.
     const QDir dir(nativeDir);
     const QStringList logs = dir.entryList({QStringLiteral("Vysledky.dat")}, QDir::Files);
@@ -51,35 +65,45 @@ bool FolderTakesResults(const QString &nativeDir) {
     const QStringList tables = dir.entryList({QStringLiteral("*.res")}, QDir::Files);
     for (const QString &t : tables)
         if (!writable(dir.filePath(t))) return false;
+    if (why) why->clear();
     return true;
 }
 
-void ChooseResultsDir(const QString &iniPath) {
+ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir) {
+    ResultsDirChoice c;
     const QString named = platform::getPrivateProfileString(QStringLiteral("LING1"), QLatin1String(kResultsDirKey),
                                                             QString(), iniPath)
                               .trimmed();
     if (!named.isEmpty()) {
         // A relative folder is taken relative to the INI, like CD and HD.
-        const QString dir = withBackslash(platform::resolveConfigDir(named, QFileInfo(iniPath).path()));
-        const QString native = platform::nativePath(dir);
-        QDir().mkpath(native);
-        if (FolderTakesResults(native)) {
-            ResultsDir = dir;
-            qCInfo(lcResultsDir) << "results in the configured folder" << native;
-            return;
+        c.configured = plainFolder(platform::nativePath(platform::resolveConfigDir(named, QFileInfo(iniPath).path())));
+        if (!QDir().mkpath(c.configured) && !QFileInfo(c.configured).isDir()) {
+            c.whyNot = QString::fromLocal8Bit(std::strerror(errno ? errno : ENOENT));
+        } else if (FolderTakesResults(c.configured, &c.whyNot)) {
+            c.dir = c.configured;
+            return c;
         }
-        qCWarning(lcResultsDir) << "the configured results folder" << native << "cannot be written";
+        if (c.whyNot.isEmpty()) c.whyNot = QString::fromLocal8Bit(std::strerror(EACCES));
     }
-    if (FolderTakesResults(platform::nativePath(DataDir))) {
-        ResultsDir = DataDir;
-        qCInfo(lcResultsDir) << "results in the data folder" << DataDir;
-        return;
+    if (FolderTakesResults(platform::nativePath(dataDir))) {
+        c.dir = plainFolder(platform::nativePath(dataDir));
+        return c;
     }
-    const QString own =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tutorix");
-    if (!QDir().mkpath(own)) qCWarning(lcResultsDir) << "cannot create" << own;
-    ResultsDir = withBackslash(own);
-    qCInfo(lcResultsDir) << "the data folder is read-only: results in" << own;
+    c.dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tutorix");
+    c.ownFolder = true;
+    QDir().mkpath(c.dir);
+    return c;
+}
+
+ResultsDirChoice ChooseResultsDir(const QString &iniPath) {
+    const ResultsDirChoice c = DecideResultsDir(iniPath, DataDir);
+    if (!c.whyNot.isEmpty())
+        qCWarning(lcResultsDir) << "the configured results folder" << c.configured << "cannot be written:" << c.whyNot
+                                << "- results go to" << c.dir;
+    else
+        qCInfo(lcResultsDir) << "results in" << c.dir;
+    ResultsDir = c.dir == plainFolder(platform::nativePath(DataDir)) ? DataDir : withBackslash(c.dir);
+    return c;
 }
 
 }  // namespace Misc

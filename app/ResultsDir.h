@@ -17,12 +17,26 @@ namespace Misc {
 // The INI key that names a results folder explicitly.
 inline constexpr char kResultsDirKey[] = "Vysledky";
 
-// Sets ResultsDir (ending in "\"). DataDir must be set; iniPath is the
-// configuration file that was read.
-void ChooseResultsDir(const QString &iniPath);
+// The decision, for the program and for the course tool alike.
+struct ResultsDirChoice {
+    QString dir;            // native path of the folder results go to
+    QString configured;     // native path named by Vysledky, "" when not set
+    QString whyNot;         // why the configured folder is not used ("" when it is, or none is set)
+    bool ownFolder = false; // dir is the pupil's own $XDG_DATA_HOME/tutorix
+};
+
+// Decides the results folder for the INI that was read and its data folder
+// (as in the INI, "\"-separated). Creates the configured folder and the
+// pupil's own folder when missing; changes no state of the program.
+ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir);
+
+// Sets ResultsDir (ending in "\") from DecideResultsDir. DataDir must be set;
+// iniPath is the configuration file that was read.
+ResultsDirChoice ChooseResultsDir(const QString &iniPath);
 
 // True when results can be written in the folder (a native path): a new file
 // can be made there, or the log and every results table in it are writable.
-bool FolderTakesResults(const QString &nativeDir);
+// *why (optional) gets the reason when not.
+bool FolderTakesResults(const QString &nativeDir, QString *why = nullptr);
 
 }  // namespace Misc

@@ -3,6 +3,10 @@
 #include "testsupport.h"
 #include "app/Startup.h"
 #include "platform/codec.h"
+#include "content/Records.h"
+#include "exercise/CheckedRow.h"
+#include "results/AnswersLog.h"
+#include "results/PupilKey.h"
 #include "results/ResultsRules.h"
 
 #include <QFile>
@@ -90,6 +94,12 @@ private slots:
     void logEntryLines();
     void logAppendBytes();
     void heldLockWritesNothing();
+    void pupilKey_data();
+    void pupilKey();
+    void answerLine_data();
+    void answerLine();
+    void itemKey_data();
+    void itemKey();
 };
 
 void TestResultsRules::grade_data() {
@@ -328,5 +338,90 @@ void TestResultsRules::heldLockWritesNothing() {
     QCOMPARE(readBytes(log), QByteArray("old\r\nx\r\n"));
 }
 
+
+void TestResultsRules::pupilKey_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("case, spaces, diacritics") << "jana mala" << "  Jana   Malá " << true;
+    QTest::newRow("háček and čárka") << "Šťěpán Říha" << "stepan riha" << true;
+    QTest::newRow("tab is a space") << "Eva\tNová" << "eva nova" << true;
+    QTest::newRow("other pupil") << "Jana Malá" << "Jan Malý" << false;
+    QTest::newRow("word boundary kept") << "Ja Na" << "Jana" << false;
+}
+
+void TestResultsRules::pupilKey() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    QCOMPARE(results::PupilKey(a) == results::PupilKey(b), same);
+    QCOMPARE(results::PupilKey(results::PupilKey(a)), results::PupilKey(a));  // idempotent
+}
+
+// Every entry reads back as written once its text fields are storable; a
+// line that is not a whole entry reads as nothing.
+void TestResultsRules::answerLine_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("plain") << "am" << "am";
+    QTest::newRow("empty answer") << "" << "";
+    QTest::newRow("bar is a space") << "a|b" << "a b";
+    QTest::newRow("line ends are spaces") << "a\r\nb" << "a  b";
+    QTest::newRow("Czech") << "kůň žluťoučký" << "kůň žluťoučký";
+}
+
+void TestResultsRules::answerLine() {
+    QFETCH(QString, answer);
+    QFETCH(QString, stored);
+    results::AnswerEntry e{QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)), QStringLiteral("Jana|Malá"), 7,
+                           QStringLiteral("I _ ten years old."), answer, QStringLiteral("am"), false};
+    const QString line = results::FormatAnswerLine(e);
+    QCOMPARE(line.count(QLatin1Char('|')), 7);
+    const auto back = results::ParseAnswerLine(line);
+    QVERIFY(back);
+    QCOMPARE(back->answer, stored);
+    QCOMPARE(back->name, QStringLiteral("Jana Malá"));
+    e.answer = stored;
+    e.name = back->name;
+    QCOMPARE(*back, e);
+    // Cut or damaged lines are not entries.
+    QVERIFY(!results::ParseAnswerLine(line.left(line.lastIndexOf(QLatin1Char('|')))));
+    QVERIFY(!results::ParseAnswerLine(QString(line).replace(QStringLiteral("|7|"), QStringLiteral("|25|"))));
+    QVERIFY(!results::ParseAnswerLine(line.chopped(1) + QStringLiteral("2")));
+    // Appended in one piece, Windows-1250 with CR LF.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QLatin1String(results::kAnswersFileName));
+    QVERIFY(results::AppendAnswers(path, {e, e}));
+    QCOMPARE(readBytes(path), platform::encode1250(results::FormatAnswerLine(e) + "\r\n").repeated(2));
+}
+
+// The key names the row's prompt, never its answer, and is the same for a
+// record wherever it stands in the file.
+void TestResultsRules::itemKey_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("gap sentence") << 1 << "There is _ apple on the table.#an" << "There is _ apple on the table.";
+    QTest::newRow("switch") << 2 << "My brother plays _ football.##the#" << "My brother plays _ football.";
+    QTest::newRow("list") << 7 << "I _ ten years old.#am#is#are" << "I _ ten years old.";
+    QTest::newRow("model") << 9 << "She _ at my joke yesterday.#laugh#laughed" << "She _ at my joke yesterday. (laugh)";
+    QTest::newRow("whole sentence") << 13 << "We like fish.#zápor (n't)#We don't like fish."
+                                    << "We like fish. (zápor (n't))";
+    QTest::newRow("two lines") << 14 << "I was ten last year.#How old # last year?#were you"
+                               << "I was ten last year. / How old _ last year?";
+    QTest::newRow("clock") << 19 << "1#5#five past one" << "five past one";
+    QTest::newRow("lists") << 18 << "Which one is a fruit?#banana#bread#cheese#carrot" << "Which one is a fruit?";
+    QTest::newRow("translation") << 3 << "kůň#horse" << "kůň";
+    QTest::newRow("topic item") << 21 << "pes#dog#1#Zvířata" << "pes";
+    QTest::newRow("listening") << 22 << "It's a _ car.#red#22-02.wav" << "It's a _ car.";
+}
+
+void TestResultsRules::itemKey() {
+    QFETCH(int, exercise);
+    QFETCH(QString, line);
+    QFETCH(QString, key);
+    const auto rec = content::parseContentLine(line, content::layoutOfExercise(exercise), exercise);
+    QCOMPARE(exercise::ItemKey(exercise, rec), key);
+}
 QTEST_GUILESS_MAIN(TestResultsRules)
 #include "tst_results_rules.moc"

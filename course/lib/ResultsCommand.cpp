@@ -1,9 +1,6 @@
 #include "course/lib/ResultsCommand.h"
 
-#include "content/scramble.h"
-#include "platform/configfile.h"
-#include "platform/ini.h"
-#include "platform/paths.h"
+#include "course/lib/CourseLookup.h"
 #include "results/ResultsExport.h"
 
 #include <QCommandLineParser>
@@ -13,24 +10,6 @@
 #include <cstdio>
 
 namespace course {
-
-namespace {
-
-// Texty.dat of the results folder; a per-user results folder has none, so
-// then the one of the course the program itself would start with.
-QStringList courseTexts(const QString &dataDir) {
-    if (platform::fileExists(dataDir + QStringLiteral("/Texty.dat")))
-        return content::readScrambledLines(dataDir + QStringLiteral("/Texty.dat"));
-    const QString ini = platform::findConfigFile(platform::configSearchOfProcess());
-    if (ini.isEmpty()) return {};
-    const QString hd = platform::getPrivateProfileString(QStringLiteral("LING1"), QStringLiteral("HD"), {}, ini);
-    if (hd.isEmpty()) return {};
-    const QString courseData = platform::resolveConfigDir(hd, QFileInfo(ini).path());
-    if (!platform::fileExists(courseData + QStringLiteral("\\Texty.dat"))) return {};
-    return content::readScrambledLines(courseData + QStringLiteral("\\Texty.dat"));
-}
-
-}  // namespace
 
 int runResultsCommand(const QStringList &args, QTextStream &err) {
     QCommandLineParser parser;
@@ -62,7 +41,7 @@ int runResultsCommand(const QStringList &args, QTextStream &err) {
         return 1;
     }
     QStringList warnings;
-    const std::vector<results::ExportRow> rows = results::CollectResults(dir, courseTexts(dir), only, &warnings);
+    const std::vector<results::ExportRow> rows = results::CollectResults(dir, courseTextsFor(dir), only, &warnings);
     for (const QString &w : warnings) err << "tutorix-course results: " << w << "\n";
     err.flush();
     const QByteArray bytes = fmt == QLatin1String("json") ? results::FormatJson(rows) : results::FormatCsv(rows);

@@ -1,0 +1,58 @@
+#include "results/AnswersLog.h"
+
+#include "results/ResultsRules.h"
+
+namespace results {
+
+namespace {
+
+constexpr int kFields = 8;
+
+}  // namespace
+
+QString AnswerField(const QString &text) {
+    QString out = text;
+    for (QChar &c : out)
+        if (c == QLatin1Char('|') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    return out;
+}
+
+QString FormatAnswerLine(const AnswerEntry &e) {
+    return QStringList{e.when.date().toString(QStringLiteral("d.M.yyyy")),
+                       e.when.time().toString(QStringLiteral("hh:mm:ss")),
+                       AnswerField(e.name),
+                       QString::number(e.exercise),
+                       AnswerField(e.item),
+                       AnswerField(e.answer),
+                       AnswerField(e.expected),
+                       e.right ? QStringLiteral("1") : QStringLiteral("0")}
+        .join(QLatin1Char('|'));
+}
+
+std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
+    const QStringList f = line.split(QLatin1Char('|'));
+    if (f.size() != kFields) return std::nullopt;
+    AnswerEntry e;
+    e.when = QDateTime(QDate::fromString(f[0], QStringLiteral("d.M.yyyy")),
+                       QTime::fromString(f[1], QStringLiteral("hh:mm:ss")));
+    bool ok = false;
+    e.exercise = f[3].toInt(&ok);
+    if (!e.when.isValid() || !ok || e.exercise < 1 || e.exercise > 24) return std::nullopt;
+    if (f[7] != QLatin1String("0") && f[7] != QLatin1String("1")) return std::nullopt;
+    e.name = f[2];
+    e.item = f[4];
+    e.answer = f[5];
+    e.expected = f[6];
+    e.right = f[7] == QLatin1String("1");
+    return e;
+}
+
+platform::WriteResult AppendAnswers(const QString &nativePath, const std::vector<AnswerEntry> &entries, int waitMs) {
+    QStringList lines;
+    lines.reserve(qsizetype(entries.size()));
+    for (const AnswerEntry &e : entries) lines << FormatAnswerLine(e);
+    return AppendLogEntry(nativePath, lines, waitMs);
+}
+
+}  // namespace results
