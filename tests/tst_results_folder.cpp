@@ -108,6 +108,17 @@ void TestResultsFolder::resultsLandInChosenFolder() {
                           : expected == QLatin1String("ini") ? named
                                                              : m_home->path() + QStringLiteral("/share/tutorix");
     QCOMPARE(QDir(platform::nativePath(Misc::ResultsDir)).canonicalPath(), QDir(where).canonicalPath());
+    // A configured folder that cannot be written is never replaced silently:
+    // one box names it, the reason, and where this run's results go.
+    const bool refused = iniFolder == QLatin1String("read-only");
+    QCOMPARE(testsupport::messageBoxes().size(), refused ? 1 : 0);
+    if (refused) {
+        const platform::MsgBoxCall box = testsupport::messageBoxes().takeFirst();
+        QCOMPARE(box.caption, QStringLiteral("Chyba"));
+        QVERIFY2(box.text.contains(named) && box.text.contains(where) &&
+                     box.text.contains(QStringLiteral("oprávnění")),
+                 qPrintable(box.text));
+    }
 
     // A finished run: the installed table is shown and carried over.
     Misc::ExerciseNumber = QStringLiteral("3");
