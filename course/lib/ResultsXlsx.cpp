@@ -25,7 +25,7 @@ struct Widths {
     }
     void apply(lxw_worksheet *sheet) const {
         for (std::size_t c = 0; c < chars.size(); ++c)
-            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::clamp(chars[c] + 2, 8.0, 45.0), nullptr);
+            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::clamp(chars[c] + 3, 8.0, 45.0), nullptr);
     }
 };
 
@@ -60,6 +60,10 @@ public:
             w.see(std::size_t(c), titles[c]);
         }
         worksheet_freeze_panes(s, 1, frozenCols);
+        // Printed as well: across the page, as wide as one page, the header on every page.
+        worksheet_set_landscape(s);
+        worksheet_fit_to_pages(s, 1, 0);
+        worksheet_repeat_rows(s, 0, 0);
     }
     lxw_format *dateFormat() const { return m_date; }
     lxw_error close() {
@@ -93,7 +97,6 @@ void writeSummary(Book &book, const std::vector<results::ExportRow> &rows, const
     QStringList head{QStringLiteral("Jméno")};
     for (int n : exercises) head << QStringLiteral("%1 %2").arg(n).arg(titles.at(n)).trimmed();
     book.header(s, w, head, 1);
-    for (std::size_t c = 1; c < std::size_t(head.size()); ++c) w.chars[c] = std::min(w.chars[c], 18.0);
     std::vector<QString> keys;  // in order of first appearance
     std::map<QString, QString> shown;
     std::map<std::pair<QString, int>, int> best;
