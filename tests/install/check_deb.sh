@@ -1,9 +1,11 @@
 #!/bin/sh
-# Builds the .deb, checks its dependencies (the workbook export library too), unpacks it with dpkg-deb -x into a
+# Builds the .deb, checks its dependencies, unpacks it with dpkg-deb -x into a
 # temporary root and starts the unpacked program with a fresh HOME and no
 # TUTORIX_* variables on a 640 x 480 virtual X display. The program must find
 # its course beside itself and reach the title screen (its "tutorix.intro"
-# log line). With SCREENSHOT=file.png it also photographs the title screen.
+# log line); the unpacked course tool must list a pupil's own results folder
+# with titles and dates. With SCREENSHOT=file.png it also photographs the
+# title screen.
 # Usage: check_deb.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
