@@ -18,21 +18,10 @@ namespace exercise {
 
 namespace {
 
-enum class RowKind { Typed, List, Switch, Tiles, Lists18, Listening, None };
+using RowKind = KeyRows;
+RowKind rowKindOf(int n) { return spec(n).keys; }
 
-RowKind rowKindOf(int n) {
-    switch (n) {
-    case 3: case 9: case 13: case 14: case 15: case 16: case 17: case 20: return RowKind::Typed;
-    case 7: case 8: case 10: case 12: return RowKind::List;
-    case 2: case 4: case 11: return RowKind::Switch;
-    case 1: case 5: case 6: case 19: case 21: return RowKind::Tiles;
-    case 18: return RowKind::Lists18;
-    case 22: case 23: case 24: return RowKind::Listening;
-    default: return RowKind::None;
-    }
-}
-
-bool endless(int n) { return n == 1 || n == 5 || n == 6; }
+bool endless(int n) { return spec(n).tiles.endless; }
 
 ui::Hotspot *clockArea(frm_Game01 &f, int r) {
     return f.findChild<ui::Hotspot *>(QStringLiteral("clock%1").arg(r), Qt::FindDirectChildrenOnly);
@@ -153,7 +142,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
         for (int k = 1; k <= 12; ++k)
             add(f.LDown(k), [&f, st, k] { pressTile(f, *st, k); });
         break;
-    case RowKind::Lists18:
+    case RowKind::WordLists:
         if (f.Ex18Screen == frm_Game01::Ex18View::Lists || f.Ex18Screen == frm_Game01::Ex18View::OverviewDetails) {
             for (int row = 1; row <= 10; ++row)
                 if (row != 1 && row != 6) add(f.TextPred(row));

@@ -7,6 +7,7 @@
 #include "exercise/Catalogue.h"
 #include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
+#include "exercise/families/ExerciseFamily.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -91,7 +92,7 @@ void frm_Game01::CheckPage() {
     PicTop(4)->QWidget::setEnabled(true);
     Text1->setFocus();
     const int n = m_exercise;
-    if (n == 18) {
+    if (exercise::spec(n).check == exercise::CheckRule::List) {
         Ex18_CheckPage();
         return;
     }
@@ -100,29 +101,13 @@ void frm_Game01::CheckPage() {
 
     const QPixmap ok = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap ko = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
-    const answers::CheckRule rule = answers::CheckRuleFor(n);
-    for (int i = 1; i <= ItemsOnPage; ++i) {
-        ui::TextBox *box = TVstup(i);
-        ui::Label *pred = TextPred(i);
-        bool correct = false;
-        switch (rule) {
-        case answers::CheckRule::Box: {
-            box->setLocked(true);
-            const answers::BoxVerdict v = answers::CheckBoxAnswer(box->Text(), box->Tag);
-            box->setText(v.shown);
-            correct = v.correct;
-            break;
-        }
-        case answers::CheckRule::Switch: {
-            const answers::BoxVerdict v = answers::CheckSwitchAnswer(box->Text(), box->Tag);
-            box->setText(v.shown);
-            correct = v.correct;
-            break;
-        }
-        case answers::CheckRule::Label: correct = answers::CheckLabelAnswer(pred->Caption(), pred->Tag); break;
-        case answers::CheckRule::Tile: correct = answers::CheckTileAnswer(box->Tag, pred->Tag); break;
-        case answers::CheckRule::List: break;
-        }
+    const exercise::ExerciseSpec &spec = exercise::spec(n);
+    const exercise::ExerciseFamily *family = exercise::familyOf(spec);
+    std::vector<exercise::CheckedRow> rows;
+    for (int i = 1; i <= ItemsOnPage && family; ++i) {
+        exercise::CheckedRow row = family->checkRow(*this, spec, i);
+        const bool correct = row.right;
+        rows.push_back(std::move(row));
         ui::Image *mark = IHodnoceni(i);
         mark->setPicture(correct ? ok : ko);
         mark->show();
@@ -131,6 +116,7 @@ void frm_Game01::CheckPage() {
         else ++WrongCount;
     }
     NoteCheckedPage();
+    RowsChecked(rows);
 
     // The hint window is drawn once off screen, so the first press on a mark
     // shows it at once.
@@ -143,6 +129,22 @@ void frm_Game01::CheckPage() {
     hint.hide();
     if (!self) return;
     RevealContinueButton();
+}
+
+void frm_Game01::RowsChecked(const std::vector<exercise::CheckedRow> &rows) { m_lastCheckedRows = rows; }
+
+// ---- Rows and their answer hints -----------------------------------------
+
+const ContentRecord &frm_Game01::RowRecord(int index) const {
+    const int row = std::clamp(index, 0, 10);
+    // The topic exercise shows its rows in shuffled order from the chosen
+    // topics' records.
+    if (exercise::spec(m_exercise).topicRecords) {
+        const int record = DrawnItems[std::size_t(PairOrder[std::size_t(row)])];
+        return TopicRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
+    }
+    const int record = DrawnItems[std::size_t(row)];
+    return ContentRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
 }
 
 // ---- Answer hint ----------------------------------------------------------
@@ -165,9 +167,8 @@ void frm_Game01::ShowAnswerHint(int index) {
     hint.Vykresli_hint_na_pozadi();
     const QPoint cursor = QCursor::pos();
     hint.move(0, 0);
-    const int record = DrawnItems[std::size_t(index)];
-    const ContentRecord &rec = ContentRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
-    const answers::HintText text = answers::AnswerHint(m_exercise, rec, TextPred(index)->Caption(), TextPred(index)->Tag);
+    const answers::HintText text =
+        answers::AnswerHint(m_exercise, RowRecord(index), TextPred(index)->Caption(), TextPred(index)->Tag);
     hint.Label1(1)->setAlignment(text.alignment);
     if (hint.Label1.count() >= 2 && hint.Label1(2)) hint.Label1(2)->setAlignment(Qt::AlignLeft);
     hint.Vloz_Text(text.line1, text.line2);

@@ -4,6 +4,7 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/TileRules.h"
+#include "rules/ExerciseSpec.h"
 #include "exercise/frm_Game01.h"
 
 #include <cmath>
@@ -32,7 +33,7 @@ void frm_Game01::connectTileSwitchHandlers() {
 
 bool frm_Game01::pageUnchecked() const { return PicTop(1) && PicTop(1)->isEnabled(); }
 
-bool frm_Game01::endlessTiles() const { return m_exercise == 1 || m_exercise == 5 || m_exercise == 6; }
+bool frm_Game01::endlessTiles() const { return exercise::spec(m_exercise).tiles.endless; }
 
 void frm_Game01::LDown_MouseDown(int k, Qt::MouseButton, int x, int y) {
     if (!pageUnchecked() || !LDown(k) || !LDown(k)->isEnabled()) return;
