@@ -38,7 +38,7 @@ QRect areaOf(QWidget *w, QWidget *form) { return QRect(w->mapTo(form, QPoint(0, 
 
 // The control a tile is dropped on for row r.
 ui::ControlBase *dropTargetOf(frm_Game01 &f, int r) {
-    if (f.exercise() == 19) return f.TextPred(r);
+    if (exercise::isClocks(f.exercise())) return f.TextPred(r);
     return f.TVstup(r);
 }
 
@@ -80,7 +80,7 @@ void dropOnRow(frm_Game01 &f, KeyState &st, int r) {
 }
 
 void stepSwitch(frm_Game01 &f, int r) {
-    const int positions = f.exercise() == 11 ? 3 : 2;
+    const int positions = exercise::switchPositions(f.exercise());
     const QString state = f.SwitchState[std::size_t(r)];
     const int now = state.isEmpty() ? 0 : state.right(1).toInt();
     f.Prepinac_MouseDown(now % positions + 1, r);
@@ -124,7 +124,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
             i.widget = f.Prepinac1(r);
             i.needsEnabled = false;  // the chosen position is disabled; the switch is not
             QRect area = areaOf(f.Prepinac1(r), &f);
-            for (int p = 2; p <= (n == 11 ? 3 : 2); ++p)
+            for (int p = 2; p <= exercise::switchPositions(n); ++p)
                 if (ui::Label *l = positions(f, p)(r)) area |= areaOf(l, &f);
             i.area = area;
             i.press = [&f, r] { stepSwitch(f, r); };
@@ -134,8 +134,8 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
     case RowKind::Tiles:
         if (!unchecked) break;
         for (int r = 1; r <= rows; ++r) {
-            QWidget *row = n == 19   ? static_cast<QWidget *>(clockArea(f, r))
-                           : n == 21 ? static_cast<QWidget *>(f.TextPred(r))
+            QWidget *row = exercise::isClocks(n)   ? static_cast<QWidget *>(clockArea(f, r))
+                           : exercise::isTopics(n) ? static_cast<QWidget *>(f.TextPred(r))
                                      : f.TVstup(r);
             add(row, [&f, st, r] { dropOnRow(f, *st, r); });
         }
@@ -156,7 +156,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
     }
     // The wrong marks of a checked page show the right answer while held,
     // beside the mark (the mouse pointer may be anywhere).
-    if (n != 18 && !unchecked)
+    if (!exercise::isWordLists(n) && !unchecked)
         for (int r = 1; r <= rows; ++r) {
             ui::Image *mark = f.IHodnoceni(r);
             if (!mark) continue;
@@ -282,16 +282,16 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
         }
         if (r <= 10 && f.TextPred(r) && w == f.TextPred(r)) {
             // Exercise 19's labels hold the answer: they are read as the clock.
-            if (n == 19) return as(QStringLiteral("Hodiny %1").arg(r), QAccessible::Button);
-            if (n == 21) return as(f.TextPred(r)->Caption().trimmed(), QAccessible::Button);
-            if (n == 18 && r != 1 && r != 6) {
+            if (exercise::isClocks(n)) return as(QStringLiteral("Hodiny %1").arg(r), QAccessible::Button);
+            if (exercise::isTopics(n)) return as(f.TextPred(r)->Caption().trimmed(), QAccessible::Button);
+            if (exercise::isWordLists(n) && r != 1 && r != 6) {
                 w->setProperty("tutorixChecked", f.TextPred(r)->ForeColor() == QColor(Qt::white));
                 return as(f.TextPred(r)->Caption().trimmed(), QAccessible::RadioButton);
             }
             return as(f.TextPred(r)->Caption().trimmed(), QAccessible::StaticText);
         }
         if (f.Vzor(r) && w == f.Vzor(r))
-            return as(f.Vzor(r)->Caption().trimmed(), n == 18 ? QAccessible::Button : QAccessible::StaticText);
+            return as(f.Vzor(r)->Caption().trimmed(), exercise::isWordLists(n) ? QAccessible::Button : QAccessible::StaticText);
         if (f.IHodnoceni(r) && w == f.IHodnoceni(r)) {
             const bool wrong = f.IHodnoceni(r)->isEnabled();
             return as(wrong ? QStringLiteral("Špatně, řádek %1: ukázat správnou odpověď").arg(r)
@@ -325,7 +325,7 @@ void updateKeyAreas(frm_Game01 &f) {
     static const QPoint centres[6] = {{0, 0}, {312, 132}, {555, 205}, {312, 278}, {555, 351}, {312, 424}};
     for (int r = 1; r <= 5; ++r) {
         ui::Hotspot *area = clockArea(f, r);
-        const bool used = f.exercise() == 19 && r <= ItemsOnPage && f.TextPred(r);
+        const bool used = exercise::isClocks(f.exercise()) && r <= ItemsOnPage && f.TextPred(r);
         if (used) area->setGeometry(QRect(centres[r] - QPoint(32, 32), QSize(64, 64)) | f.TextPred(r)->geometry());
         area->setVisible(used);
     }

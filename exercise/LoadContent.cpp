@@ -24,7 +24,7 @@ bool frm_Game01::loadExerciseContent() {
         return false;
     }
     int have = RecordCount;
-    if (n == 21) {
+    if (exercise::isTopics(n)) {
         // The topic screen marks its chosen buttons with Tag "1"; without the
         // screen (or without a button of that number) no topic is chosen.
         const frm_Intro *intro = frm_Intro::existing();
@@ -56,7 +56,7 @@ void frm_Game01::reportUnusableContent(const content::CourseFileRead &read) {
 void frm_Game01::reportTooFewRecords(const QString &file, int have, int need) {
     m_loadAborted = true;
     const QString text =
-        m_exercise == 21
+        exercise::isTopics(m_exercise)
             ? QStringLiteral("Vybraná témata v souboru %1 mají jen %2 položek; pro tento počet otázek je jich "
                              "potřeba alespoň %3.")
                   .arg(file)

@@ -153,14 +153,14 @@ void frm_Game01::IHodnoceni_MouseDown(int index) {
     // Only a checked page answers, and only its wrong (enabled) marks.
     if (!PageChecked()) return;
     ui::Image *mark = IHodnoceni(index);
-    if (m_exercise != 18 && (!mark || !mark->isEnabled())) return;
+    if (!exercise::isWordLists(m_exercise) && (!mark || !mark->isEnabled())) return;
     ShowAnswerHint(index);
 }
 
 void frm_Game01::ShowAnswerHint(int index) {
     PlayClickSound();
     // Exercise 18 opens the list's details from its own handlers instead.
-    if (m_exercise == 18) return;
+    if (exercise::isWordLists(m_exercise)) return;
     if (index < 1 || index > 10 || !TextPred(index)) return;
     frm_Chybovy &hint = frm_Chybovy::get();
     hint.Load();
@@ -178,7 +178,7 @@ void frm_Game01::ShowAnswerHint(int index) {
 }
 
 void frm_Game01::IHodnoceni_MouseUp(int) {
-    if (m_exercise == 18) return;
+    if (exercise::isWordLists(m_exercise)) return;
     if (frm_Chybovy *hint = frm_Chybovy::existing()) hint->hide();
 }
 
@@ -199,11 +199,11 @@ void frm_Game01::NewPage() {
     const int n = m_exercise;
     SetToolbarEnabled(QStringLiteral("zapnuto"));
     if (exercise::listOptionCountOf(n) > 0 && ListBox->Visible()) ListBox->hide();
-    const int marks = n == 18 ? 1 : ItemsOnPage;
+    const int marks = exercise::isWordLists(n) ? 1 : ItemsOnPage;
     for (int i = 1; i <= marks; ++i)
         if (ui::Image *m = IHodnoceni(i)) m->hide();
     picPokracuj->hide();
-    if (n == 18) {
+    if (exercise::isWordLists(n)) {
         SetToolbarEnabled(QStringLiteral("vypnuto"));
         PicTop(4)->QWidget::setEnabled(true);
     }
@@ -212,7 +212,7 @@ void frm_Game01::NewPage() {
     // The draw leaves a row at 0 when every record of the file is among the
     // last sixty drawn (pages skipped with the new-page button count too):
     // the run cannot go on with items of its own.
-    if (n != 18 && n != 19) {
+    if (!exercise::isWordLists(n) && !exercise::isClocks(n)) {
         for (int r = 1; r <= ItemsOnPage; ++r) {
             if (DrawnItems[std::size_t(r)] != 0) continue;
             m_loadAborted = true;
@@ -288,7 +288,7 @@ void frm_Game01::ContinueRun() {
     const int n = m_exercise;
     // Exercise 18 counts its lists off itself and, once every list is done,
     // steps through its closing screens to the end of the run.
-    if (n == 18) {
+    if (exercise::isWordLists(n)) {
         Ex18_ContinueRun();
         return;
     }
@@ -314,10 +314,10 @@ void frm_Game01::ContinueRun() {
             add(TextPred(r));
             add(TVstup(r));
             add(IHodnoceni(r));
-            if (n != 3 && n != 21) add(TextZa(r));
-            if (n == 9 || n == 20) add(Vzor(r));
-            if (n >= 22 && n <= 24) add(Klakson(r));
-            if (n == 21) add(picDown(r));
+            if (n != 3 && !exercise::isTopics(n)) add(TextZa(r));
+            if (exercise::spec(n).form == exercise::RowForm::Model) add(Vzor(r));
+            if (exercise::isListening(n)) add(Klakson(r));
+            if (exercise::isTopics(n)) add(picDown(r));
         }
         for (ui::ControlBase *c : hidden) c->setVisible(false);
         break;

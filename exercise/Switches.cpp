@@ -1,6 +1,7 @@
 // Switch rows (exercises 2, 4, 11): choosing a position writes its word into
 // the row's gap and turns the switch picture drawn beside the row.
 #include "app/Misc.h"
+#include "rules/ExerciseSpec.h"
 #include "app/Services.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
@@ -70,14 +71,14 @@ void frm_Game01::DrawSwitchFromPicMain(int r) {
 
 void frm_Game01::Prepinac_MouseDown(int position, int r) {
     if (!pageUnchecked()) return;
-    if (position < 1 || position > (m_exercise == 11 ? 3 : 2) || r < 1 || r > 5) return;
+    if (position < 1 || position > exercise::switchPositions(m_exercise) || r < 1 || r > 5) return;
     ui::Label *chosen = positionArray(*this, position)(r);
     if (!chosen) return;
     const QString name = QStringLiteral("Prepinac%1").arg(position);
     if (SwitchState[std::size_t(r)] == name) return;
 
     DrawSwitch(r, switchPictureBase(r) + position);
-    for (int p = 1; p <= (m_exercise == 11 ? 3 : 2); ++p)
+    for (int p = 1; p <= exercise::switchPositions(m_exercise); ++p)
         if (ui::Label *l = positionArray(*this, p)(r)) l->QWidget::setEnabled(p != position);
 
     const auto choice = exercise::chooseSwitchPosition(m_exercise, position, chosen->Tag, TextPred(r)->Caption(),

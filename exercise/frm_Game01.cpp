@@ -156,7 +156,7 @@ void frm_Game01::ExerciseFormLoad() {
 
     const bool enough = loadExerciseContent();
     if (const int options = exercise::listOptionCountOf(m_exercise)) ListOptionCount = options;
-    if (m_exercise == 18) {
+    if (exercise::isWordLists(m_exercise)) {
         ListPos = 0;
         for (int i = 1; i <= 3; ++i) PicTop(i)->QWidget::setEnabled(false);
     }

@@ -26,18 +26,18 @@ constexpr TileSpec kTopicTiles{10, 160, P::TopicColumn, false, true};
 // clang-format off
 constexpr std::array<ExerciseSpec, 25> kTable{{
     {},
-    // n  family        form              rows step check     opts focus                         hint                      bubble         keys          box          hover  tiles        worksheet         topics
+    // n  family        form              rows step check     opts focus                         hint                      bubble         keys          box          hover  tiles        worksheet         topics switch
     {1,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles3,  W::GapLine,       false},
-    {2,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::GapLine,       false},
+    {2,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::GapLine,       false, 2},
     {3,  F::GapSentences, R::Translation,   10, 32, C::Box,    0, Fo::LeaveAsIs,                 H::Translation,           B::Short,      K::Typed,     X::TypedBox,  true,  kNoTiles,    W::Translation,   false},
-    {4,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::SwitchPair,    false},
+    {4,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::SwitchPair,    false, 2},
     {5,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles12, W::GapLine,       false},
     {6,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::SentenceBeforeBracket, B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles12, W::GapLine,       false},
     {7,  F::Lists,        R::List,          10, 35, C::Box,    3, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::List,      X::ListBox,   true,  kNoTiles,    W::Choice3,       false},
     {8,  F::Lists,        R::List,          10, 35, C::Box,    4, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::List,      X::ListBox,   true,  kNoTiles,    W::Choice4,       false},
     {9,  F::GapSentences, R::Model,         10, 35, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::Sentence,              B::Wide,       K::Typed,     X::TypedBox,  true,  kNoTiles,    W::Model,         false},
     {10, F::Lists,        R::List,          10, 35, C::Box,    3, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::List,      X::ListBox,   true,  kNoTiles,    W::Choice3,       false},
-    {11, F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::None,      false, kNoTiles,    W::GapLine,       false},
+    {11, F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::None,      false, kNoTiles,    W::GapLine,       false, 3},
     {12, F::Lists,        R::List,          10, 35, C::Box,    4, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::List,      X::ListBox,   true,  kNoTiles,    W::Choice4,       false},
     {13, F::GapSentences, R::ModelSentence,  5, 65, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::Field1,                B::Wide,       K::Typed,     X::TypedBox,  true,  kNoTiles,    W::ModelSentence, false},
     {14, F::GapSentences, R::TwoLines,       5, 70, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::TwoLines,              B::TwoLines,   K::Typed,     X::TypedBox,  true,  kNoTiles,    W::TwoLines,      false},

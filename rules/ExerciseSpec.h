@@ -87,9 +87,20 @@ struct ExerciseSpec {
     TileSpec tiles;
     Worksheet worksheet = Worksheet::None;
     bool topicRecords = false;  // the rows come from the chosen topics
+    int switchPositions = 0;    // positions of a row's switch (2 or 3)
 };
 
 // The row of exercise n (1 ... 24); an empty row (number 0) for any other.
 const ExerciseSpec &spec(int exercise);
+
+// Questions about a family asked often enough to have a name.
+inline bool isWordLists(int exercise) { return spec(exercise).family == Family::WordLists; }
+inline bool isClocks(int exercise) { return spec(exercise).family == Family::Clocks; }
+inline bool isTopics(int exercise) { return spec(exercise).topicRecords; }
+inline bool isListening(int exercise) { return spec(exercise).family == Family::Listening; }
+// The listening cards in a grid (22, 23) rather than one column (24).
+inline bool isListeningGrid(int exercise) { return isListening(exercise) && spec(exercise).rowStep == 0; }
+// Positions of a row's switch: 2, or 3 for the three-way switch (11).
+inline int switchPositions(int exercise) { return spec(exercise).switchPositions; }
 
 }  // namespace exercise

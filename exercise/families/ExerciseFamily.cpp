@@ -117,7 +117,7 @@ void frm_Game01::setUpTiles() {
         LDown(k)->setCaption(QString());
         LDown(k)->setBackStyle(ui::BackStyle::Transparent);
         QImage face(w, 20, QImage::Format_RGB32);
-        if (n == 19 || n == 21) {
+        if (exercise::isClocks(n) || exercise::isTopics(n)) {
             LDown(k)->setBackColor(Qt::white);
             LDown(k)->setForeColor(Qt::black);
             face.fill(Qt::white);

@@ -38,7 +38,7 @@ void frm_Game01::FillListeningRows() {
         TextZa(r)->show();
         Klakson(r)->Tag = rec[6];
         Klakson(r)->show();
-        if (exercise() == 22 || exercise() == 23) {
+        if (exercise::isListeningGrid(exercise())) {
             const QFontMetrics metrics(pred->font());
             const exercise::ListeningPlacement place = exercise::placeListeningSentence(
                 rec[0], rec[1], rec[2], [&metrics](const QString &t) { return metrics.horizontalAdvance(t); });

@@ -37,7 +37,7 @@ void frm_Game01::FillListRows() {
             taken[std::size_t(p)] = true;
             place[std::size_t(i)] = p;
         }
-        const QString texts[5] = {QString(), rec[1], rec[6], rec[7], (n == 8 || n == 12) ? rec[8] : QString()};
+        const QString texts[5] = {QString(), rec[1], rec[6], rec[7], (exercise::listOptionCountOf(n) == 4) ? rec[8] : QString()};
         for (auto &column : ListOptions) column[std::size_t(r)].clear();
         for (int i = 1; i <= options; ++i) ListOptions[std::size_t(place[std::size_t(i)])][std::size_t(r)] = texts[i];
 
