@@ -17,7 +17,7 @@ SwitchChoice chooseSwitchPosition(int exercise, int position, const QString &wor
     SwitchChoice c{word, after, true};
     if (exercise == 4) return c;
     const bool first = before.isEmpty();  // the word begins the sentence
-    if (exercise == 11 || (exercise == 2 && position == 1)) {
+    if (::exercise::switchPositions(exercise) == 3 || (exercise == 2 && position == 1)) {
         if (first) {
             c.gap = withCapital(word);
             // The after-text begins with a space; its first letter follows
@@ -64,7 +64,7 @@ void frm_Game01::DrawSwitch(int r, int pictureIndex) {
 void frm_Game01::DrawSwitchFromPicMain(int r) {
     const QPixmap &pm = PicMain(1)->picture();
     if (pm.isNull()) return;
-    const int x = m_exercise == 11 ? 241 : 269;
+    const int x = exercise::switchPositions(m_exercise) == 3 ? 241 : 269;
     const int y = 146 + 66 * (r - 1);
     BlitToForm(this, x, y, pm.width(), pm.height(), pm.toImage());
 }

@@ -100,7 +100,7 @@ inline bool isTopics(int exercise) { return spec(exercise).topicRecords; }
 inline bool isListening(int exercise) { return spec(exercise).family == Family::Listening; }
 // The listening cards in a grid (22, 23) rather than one column (24).
 inline bool isListeningGrid(int exercise) { return isListening(exercise) && spec(exercise).rowStep == 0; }
-// Positions of a row's switch: 2, or 3 for the three-way switch (11).
-inline int switchPositions(int exercise) { return spec(exercise).switchPositions; }
+// Positions of a row's switch: 3 for the three-way switch (11), else 2.
+inline int switchPositions(int exercise) { return spec(exercise).switchPositions == 3 ? 3 : 2; }
 
 }  // namespace exercise

@@ -27,7 +27,7 @@ void frm_Game01::FillSwitchRows() {
         Prepinac2(r)->QWidget::setEnabled(true);
         Prepinac1(r)->show();
         Prepinac2(r)->show();
-        if (n == 11) {
+        if (exercise::switchPositions(n) == 3) {
             Prepinac3(r)->Tag = rec[8];
             Prepinac3(r)->QWidget::setEnabled(true);
             Prepinac3(r)->show();
@@ -46,7 +46,7 @@ namespace exercise {
 
 void SwitchesFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
     const int n = spec.number;
-    const bool three = n == 11;  // three switch positions
+    const bool three = switchPositions(n) == 3;
     hideAllTiles(f);
     setRowTop(f, 126);
     f.TVstup(1)->setWidth(n == 4 ? 48 : 32);
