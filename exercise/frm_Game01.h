@@ -7,6 +7,7 @@
 // checking and tile code of the other exercise files can work on them.
 #pragma once
 
+#include "exercise/ReplayRule.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -55,6 +56,8 @@ public:
     int ListPos = 0;
     // Drop-down options of each row (7, 8, 10, 12): ListOptions[k][row].
     std::array<std::array<QString, 11>, 5> ListOptions;
+    // Listening rows: normal or slow replay of the loudspeaker pressed.
+    exercise::ReplayRule Replay;
 
     // The exercise as a number (ExerciseNumber as text is the shared value).
     int exercise() const { return m_exercise; }
