@@ -6,6 +6,8 @@
 #   WER     word error rate of the recogniser, in per cent;
 #   spread  loudness spread: highest minus lowest speech level (dB), normal
 #           and slow recordings together;
+#   sox     the same spread of sox's RMS level of the whole file, pauses
+#           included (a cross-check by another measure);
 #   wpm     speaking rate in words per minute of speech (the 0.1 s of
 #           silence at each end left out), normal and slow recordings.
 # The speech level is the mean power of the 20 ms frames louder than both
@@ -53,15 +55,16 @@ level() {
              for (i = 0; i < m; i++) if (p[i] >= t) { a += p[i]; c++ }
              printf "%.2f\n", 10 * log(a / c) / log(10) }'
 }
+rms() { sox "$1" -n stats 2>&1 | awk '/^RMS lev dB/ { print $4 }'; }
 while IFS="$TAB" read -r id ex name voice sentence; do
   f="$MEDIA/Sound/$ex/$name"
   slow="$MEDIA/Sound/$ex/slow/$name"
   [ -f "$f" ] || { echo "recordings.sh: $f is missing" >&2; exit 1; }
   sox -R -D "$f" -t raw -e signed-integer -b 16 -c 1 -r 16000 "$WORK/raw/$id.raw"
   echo "$id" >> "$WORK/list.ctl"
-  d=$(soxi -D "$f"); l=$(level "$f")
-  if [ -f "$slow" ]; then ds=$(soxi -D "$slow"); ls=$(level "$slow"); else ds=0; ls=nan; fi
-  printf '%s\t%s\t%s\t%s\t%s\n' "$id" "$d" "$l" "$ds" "$ls" >> "$WORK/measures.tsv"
+  d=$(soxi -D "$f"); l=$(level "$f"); r=$(rms "$f")
+  if [ -f "$slow" ]; then ds=$(soxi -D "$slow"); ls=$(level "$slow"); rs=$(rms "$slow"); else ds=0; ls=nan; rs=nan; fi
+  printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$id" "$d" "$l" "$ds" "$ls" "$r" "$rs" >> "$WORK/measures.tsv"
 done < "$WORK/items.tsv"
 
 pocketsphinx_batch -ctl "$WORK/list.ctl" -cepdir "$WORK/raw" -cepext .raw -adcin yes \
@@ -83,26 +86,31 @@ function errors(ref, hyp,   r, h, nr, nh, i, j, c, d) {
     d[i, j] = c }
   words = nr; return d[nr, nh]
 }
-function add(g, e, w, d, l, ds, ls) {
+function range(g, v) {
+  if (v == "nan") return
+  if (!(g in rlo) || v < rlo[g]) rlo[g] = v; if (!(g in rhi) || v > rhi[g]) rhi[g] = v
+}
+function add(g, e, w, d, l, ds, ls, r, rs) {
   groups[g] = 1; n[g]++; E[g] += e; W[g] += w; T[g] += d - 0.2; Ts[g] += ds - 0.2
   if (!(g in lo) || l < lo[g]) lo[g] = l; if (!(g in hi) || l > hi[g]) hi[g] = l
   if (ls != "nan") { if (ls < lo[g]) lo[g] = ls; if (ls > hi[g]) hi[g] = ls }
+  range(g, r); range(g, rs)
 }
 BEGIN {
   while ((getline line < heardfile) > 0) { split(line, a, "\t"); heard[a[1]] = a[2] }
-  while ((getline line < measfile) > 0) { split(line, a, "\t"); dur[a[1]] = a[2]; lev[a[1]] = a[3]; sdur[a[1]] = a[4]; slev[a[1]] = a[5] }
+  while ((getline line < measfile) > 0) { split(line, a, "\t"); dur[a[1]] = a[2]; lev[a[1]] = a[3]; sdur[a[1]] = a[4]; slev[a[1]] = a[5]; rl[a[1]] = a[6]; srl[a[1]] = a[7] }
 }
 {
   e = errors($5, heard[$1])
   if (verbose && e) printf "%s (%s): \"%s\" heard as \"%s\"\n", $3, $4, $5, heard[$1]
-  add("all", e, words, dur[$1], lev[$1], sdur[$1], slev[$1])
-  add($4, e, words, dur[$1], lev[$1], sdur[$1], slev[$1])
+  add("all", e, words, dur[$1], lev[$1], sdur[$1], slev[$1], rl[$1], srl[$1])
+  add($4, e, words, dur[$1], lev[$1], sdur[$1], slev[$1], rl[$1], srl[$1])
 }
 END {
-  printf "%-8s %10s %7s %9s %8s %9s\n", "voice", "recordings", "WER %", "spread dB", "wpm", "wpm slow"
+  printf "%-8s %10s %7s %9s %6s %6s %9s\n", "voice", "recordings", "WER %", "spread dB", "sox dB", "wpm", "wpm slow"
   for (g in groups) if (g != "all") order[++k] = g
   order[++k] = "all"
   for (i = 1; i <= k; i++) { g = order[i]
-    printf "%-8s %5d (%2.0f%%) %7.1f %9.2f %8.0f %9.0f\n", g, n[g], 100 * n[g] / n["all"], 100 * E[g] / W[g],
-      hi[g] - lo[g], 60 * W[g] / T[g], (Ts[g] > 0 ? 60 * W[g] / Ts[g] : 0) }
+    printf "%-8s %5d (%3.0f%%) %6.1f %9.2f %6.2f %6.0f %9.0f\n", g, n[g], 100 * n[g] / n["all"], 100 * E[g] / W[g],
+      hi[g] - lo[g], rhi[g] - rlo[g], 60 * W[g] / T[g], (Ts[g] > 0 ? 60 * W[g] / Ts[g] : 0) }
 }' "$WORK/items.tsv"

@@ -254,8 +254,6 @@ QString hashOf(const QString &path) {
 
 }  // namespace
 
-QStringList ownExtensions() { return {QStringLiteral("wav"), QStringLiteral("flac"), QStringLiteral("ogg")}; }
-
 QString voiceId(Voice v) {
     switch (v) {
     case Voice::Woman: return QStringLiteral("slt");
@@ -266,11 +264,6 @@ QString voiceId(Voice v) {
 }
 
 Voice voiceOfItem(int index) { return index % 2 == 0 ? Voice::Woman : Voice::Man; }
-
-QString stemOf(const QString &name) {
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.left(dot) : name;
-}
 
 bool itemsOf(int exercise, const QStringList &lines, const QString &file, QList<Item> *items, QString *error) {
     QHash<QString, QString> sentenceOf;  // by lower-case name

@@ -34,7 +34,7 @@ inline const QString kSlowFolder = QStringLiteral("slow");
 // The folder of a course's sources that holds the teacher's own recordings.
 inline const QString kOwnFolder = QStringLiteral("recordings");
 // The file kinds of own recordings, in the order they are looked for.
-QStringList ownExtensions();
+inline QStringList ownExtensions() { return {QStringLiteral("wav"), QStringLiteral("flac"), QStringLiteral("ogg")}; }
 
 // The stamp file in each recordings folder.
 inline const QString kStampName = QStringLiteral("recordings.stamp");
@@ -53,7 +53,10 @@ Voice voiceOfItem(int index);
 bool itemsOf(int exercise, const QStringList &lines, const QString &file, QList<Item> *items, QString *error);
 
 // The stem of a recording name: "22-01" for "22-01.wav".
-QString stemOf(const QString &name);
+inline QString stemOf(const QString &name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
+}
 
 // The teacher's own recording for a recording name in srcDir/recordings
 // ("" when there is none). Two own files for one name are an error.
