@@ -3,6 +3,7 @@
 #include "app/Misc.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
+#include "exercise/ReplayRule.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Chybovy.h"
@@ -299,7 +300,7 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
                       QAccessible::Button);
         }
         if (r <= 10 && f.Klakson(r) && w == f.Klakson(r))
-            return as(QStringLiteral("Přehrát větu %1").arg(r), QAccessible::Button);
+            return as(exercise::loudspeakerName(r, f.Replay.next(r)), QAccessible::Button);
         if (r <= 10)
             for (int p = 1; p <= 3; ++p)
                 if (positions(f, p)(r) && w == positions(f, p)(r)) {

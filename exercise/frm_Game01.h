@@ -8,6 +8,7 @@
 #pragma once
 
 #include "exercise/CheckedRow.h"
+#include "exercise/ReplayRule.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -57,6 +58,8 @@ public:
     int ListPos = 0;
     // Drop-down options of each row (7, 8, 10, 12): ListOptions[k][row].
     std::array<std::array<QString, 11>, 5> ListOptions;
+    // Listening rows: normal or slow replay of the loudspeaker pressed.
+    exercise::ReplayRule Replay;
 
     // The exercise as a number (ExerciseNumber as text is the shared value).
     int exercise() const { return m_exercise; }

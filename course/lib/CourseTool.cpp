@@ -22,7 +22,7 @@ namespace {
 const char *const kUsage =
     "použití / usage:\n"
     "  tutorix-course build SRC OUT\n"
-    "  tutorix-course check DATADIR\n"
+    "  tutorix-course check DATADIR | SRCDIR\n"
     "  tutorix-course scramble IN OUT\n"
     "  tutorix-course unscramble IN OUT\n"
     "  tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]\n"
@@ -167,7 +167,9 @@ int runTool(const QStringList &args) {
         return 0;
     }
     if (cmd == QLatin1String("check") && args.size() == 3) {
-        const QStringList problems = checkCourse(args[2]);
+        // A source folder has its texts as Texty.txt; a data folder as Texty.dat.
+        const bool sources = QFileInfo(QDir(args[2]).filePath(QStringLiteral("Texty.txt"))).isFile();
+        const QStringList problems = sources ? checkSources(args[2]) : checkCourse(args[2]);
         for (const QString &p : problems) out << p << Qt::endl;
         if (!problems.isEmpty()) err << "nalezeno problémů: " << problems.size() << Qt::endl;
         return problems.isEmpty() ? 0 : 1;

@@ -18,6 +18,7 @@ using namespace Misc;
 
 void frm_Game01::FillListeningRows() {
     DrawPageItems(RecordCount);
+    Replay.reset();
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
