@@ -7,6 +7,7 @@
 #include "exercise/frm_Game01.h"
 
 #include <QFontMetrics>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -282,10 +283,14 @@ void frm_Game01::Ex18_CheckPage() {
     const int count = std::clamp(int(QuestionCount), 1, 30);
     const QPixmap &ok = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap &ko = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
+    std::vector<exercise::CheckedRow> rows;
     for (int k = 1; k <= count; ++k) {
         // A list never picked has an empty pick and counts as wrong.
         const QString &chosen = Ex18Chosen[std::size_t(k)];
         const bool right = !chosen.isEmpty() && chosen == Ex18Correct[std::size_t(k)];
+        const int record = std::clamp(DrawnItems[std::size_t(k)], 0, kMaxRecords);
+        rows.push_back({exercise::ItemKey(18, ContentRecords[std::size_t(record)]), chosen,
+                        Ex18Correct[std::size_t(k)], right});
         ui::Image *mark = IHodnoceni.Load(k);
         mark->move(Ex18_OverviewMark(k, count));
         mark->setPicture(right ? ok : ko);
@@ -296,6 +301,9 @@ void frm_Game01::Ex18_CheckPage() {
         else ++WrongCount;
     }
     Ex18Screen = Ex18View::Solution;
+    QPointer<frm_Game01> self(this);
+    RowsChecked(rows);  // may tell of a failed write in a box
+    if (!self) return;
     RevealContinueButton();
 }
 

@@ -101,28 +101,51 @@ void frm_Game01::CheckPage() {
     const QPixmap ok = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap ko = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
     const answers::CheckRule rule = answers::CheckRuleFor(n);
+    std::vector<exercise::CheckedRow> rows;
     for (int i = 1; i <= ItemsOnPage; ++i) {
         ui::TextBox *box = TVstup(i);
         ui::Label *pred = TextPred(i);
         bool correct = false;
+        exercise::CheckedRow row;
         switch (rule) {
         case answers::CheckRule::Box: {
             box->setLocked(true);
             const answers::BoxVerdict v = answers::CheckBoxAnswer(box->Text(), box->Tag);
             box->setText(v.shown);
             correct = v.correct;
+            row.answer = v.shown;
+            row.expected = box->Tag;
             break;
         }
         case answers::CheckRule::Switch: {
             const answers::BoxVerdict v = answers::CheckSwitchAnswer(box->Text(), box->Tag);
             box->setText(v.shown);
             correct = v.correct;
+            row.answer = v.shown;
+            row.expected = box->Tag;
             break;
         }
-        case answers::CheckRule::Label: correct = answers::CheckLabelAnswer(pred->Caption(), pred->Tag); break;
-        case answers::CheckRule::Tile: correct = answers::CheckTileAnswer(box->Tag, pred->Tag); break;
+        case answers::CheckRule::Label:
+            correct = answers::CheckLabelAnswer(pred->Caption(), pred->Tag);
+            // The clock's label keeps its phrase in the caption; the phrase
+            // dropped on it is in its Tag.
+            row.answer = pred->Tag;
+            row.expected = pred->Caption();
+            break;
+        case answers::CheckRule::Tile:
+            correct = answers::CheckTileAnswer(box->Tag, pred->Tag);
+            row.answer = box->Tag;
+            row.expected = pred->Tag;
+            break;
         case answers::CheckRule::List: break;
         }
+        // Exercise 21's rows stand in shuffled order over the chosen topics.
+        const ContentRecord *record = n == 21
+            ? &TopicRecords[std::size_t(std::clamp(DrawnItems[std::size_t(PairOrder[std::size_t(i)])], 0, kMaxRecords))]
+            : &ContentRecords[std::size_t(std::clamp(DrawnItems[std::size_t(i)], 0, kMaxRecords))];
+        row.item = exercise::ItemKey(n, *record);
+        row.right = correct;
+        rows.push_back(row);
         ui::Image *mark = IHodnoceni(i);
         mark->setPicture(correct ? ok : ko);
         mark->show();
@@ -131,6 +154,7 @@ void frm_Game01::CheckPage() {
         else ++WrongCount;
     }
     NoteCheckedPage();
+    RowsChecked(rows);
 
     // The hint window is drawn once off screen, so the first press on a mark
     // shows it at once.

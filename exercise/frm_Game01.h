@@ -7,6 +7,8 @@
 // checking and tile code of the other exercise files can work on them.
 #pragma once
 
+#include "exercise/AnswersRecorder.h"
+#include "exercise/CheckedRow.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -18,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace content {
 struct CourseFileRead;
@@ -104,6 +107,9 @@ public:
     // The page state: checked once button 1 (check) is disabled.
     bool PageChecked() const;
     void CheckPage();          // button 1: marks and counts every row
+    // Every checked page (exercise 18's lists too) hands its rows here, once
+    // per check: they are appended to the answers log of the results folder.
+    void RowsChecked(const std::vector<exercise::CheckedRow> &rows);
     void NewPage();            // button 2 and the continue button
     void ShowResultsTable();   // button 3: the stored table; the run stays
     void ContinueRun();        // the continue button: next page or the end
@@ -264,5 +270,6 @@ private:
 
     int m_exercise = 0;
     bool m_loadAborted = false;
+    exercise::AnswersRecorder m_answersLog;  // tells a failed write once per run
     QImage m_revealBackground;  // the 94 x 23 background under the continue button
 };
