@@ -10,6 +10,7 @@
 #include "exercise/frm_Game01.h"
 
 #include <QFontMetrics>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -303,7 +304,9 @@ void frm_Game01::Ex18_CheckPage() {
         else ++WrongCount;
     }
     Ex18Screen = Ex18View::Solution;
-    RowsChecked(rows);
+    QPointer<frm_Game01> self(this);
+    RowsChecked(rows);  // may tell of a failed write in a box
+    if (!self) return;
     RevealContinueButton();
 }
 

@@ -131,8 +131,6 @@ void frm_Game01::CheckPage() {
     RevealContinueButton();
 }
 
-void frm_Game01::RowsChecked(const std::vector<exercise::CheckedRow> &rows) { m_lastCheckedRows = rows; }
-
 // ---- Rows and their answer hints -----------------------------------------
 
 const ContentRecord &frm_Game01::RowRecord(int index) const {

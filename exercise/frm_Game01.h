@@ -7,8 +7,8 @@
 // checking and tile code of the other exercise files can work on them.
 #pragma once
 
+#include "exercise/AnswersRecorder.h"
 #include "exercise/CheckedRow.h"
-#include "exercise/ReplayRule.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -282,5 +282,6 @@ private:
 
     int m_exercise = 0;
     bool m_loadAborted = false;
+    exercise::AnswersRecorder m_answersLog;  // tells a failed write once per run
     QImage m_revealBackground;  // the 94 x 23 background under the continue button
 };

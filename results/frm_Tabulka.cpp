@@ -4,14 +4,18 @@
 #include "app/Services.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "results/SaveFailure.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Setup.h"
 
 #include <QLoggingCategory>
+#include <QApplication>
 #include <QPainter>
+#include <QTimer>
 
 #include <cerrno>
 #include <functional>
+#include <optional>
 
 Q_LOGGING_CATEGORY(lcResults, "tutorix.results")
 
@@ -43,25 +47,37 @@ ui::Label *makeRowLabel(QWidget *parent, Column c) {
     return l;
 }
 
-// The pupil learns that the result was not saved, where and why.
-void reportWriteFailure(const QString &path, const platform::WriteResult &result) {
-    qCWarning(lcResults).noquote() << result.message;
-    platform::msgBox(QStringLiteral("Výsledek se nepodařilo uložit do souboru %1: %2.")
-                         .arg(platform::nativePath(path), platform::czechReason(result.error)),
-                     QStringLiteral("Chyba"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+// The pupil learns that the result was not saved, where and why: in one
+// message for every file of the run that failed.
+void reportWriteFailures(const std::vector<results::FailedSave> &failed) {
+    if (failed.empty()) return;
+    platform::msgBox(results::ResultNotSavedText(failed), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
+                     platform::MsgButtons::Ok);
+}
+
+// A table that could not be saved is told together with the log entry that
+// follows it at the end of a run; without one, once the event loop runs.
+std::optional<results::FailedSave> g_unsavedTable;
+
+void tellUnsavedTableLater(const results::FailedSave &failed) {
+    g_unsavedTable = failed;
+    QTimer::singleShot(0, qApp, [] {
+        if (!g_unsavedTable) return;
+        const results::FailedSave f = *g_unsavedTable;
+        g_unsavedTable.reset();
+        reportWriteFailures({f});
+    });
 }
 
 // Runs a locked write; while another computer holds the lock the pupil may
-// try again, and answering No leaves the result unsaved knowingly.
+// try again, and answering No leaves the result unsaved knowingly. Any other
+// failure is returned for the caller to tell.
 platform::WriteResult writeWithRetry(const QString &path, const std::function<platform::WriteResult()> &write) {
     for (;;) {
         const platform::WriteResult r = write();
         if (r.ok) return r;
-        if (r.error != EBUSY) {
-            reportWriteFailure(path, r);
-            return r;
-        }
         qCWarning(lcResults).noquote() << r.message;
+        if (r.error != EBUSY) return r;
         const QString question =
             QStringLiteral("Soubor %1 právě zapisuje jiný počítač, výsledek zatím není uložen.\r\n"
                            "Zkusit to znovu? (Ne: výsledek se neuloží.)")
@@ -71,6 +87,9 @@ platform::WriteResult writeWithRetry(const QString &path, const std::function<pl
             return r;
     }
 }
+
+// A failure the pupil has not been asked about yet.
+bool untold(const platform::WriteResult &r) { return !r.ok && r.error != EBUSY; }
 
 }  // namespace
 
@@ -162,6 +181,7 @@ bool frm_Tabulka::SaveResultsFile(const QString &path, const results::ResultReco
         return results::SaveNewResult(platform::nativePath(path), seed.isEmpty() ? QString() : platform::nativePath(seed),
                                       record, mark, &Results);
     });
+    if (untold(r)) tellUnsavedTableLater({platform::nativePath(path), r.error});
     return r.ok;
 }
 
@@ -252,7 +272,13 @@ void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, cons
     e.when = QDateTime::currentDateTime();
     const QString path = ResultsPath(QStringLiteral("Vysledky.dat"));
     const QStringList lines = results::LogEntryLines(e, &Misc::Text);
-    writeWithRetry(path, [&] { return results::AppendLogEntry(platform::nativePath(path), lines); });
+    const platform::WriteResult r =
+        writeWithRetry(path, [&] { return results::AppendLogEntry(platform::nativePath(path), lines); });
+    std::vector<results::FailedSave> failed;
+    if (g_unsavedTable) failed.push_back(*g_unsavedTable);
+    g_unsavedTable.reset();
+    if (untold(r)) failed.push_back({platform::nativePath(path), r.error});
+    reportWriteFailures(failed);
 }
 
 void frm_Tabulka::picKonec_Click() {

@@ -5,7 +5,10 @@
 // result handed to the results screen. The overview's rules are tested alone.
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"
+#include "platform/codec.h"
+#include "results/AnswersLog.h"
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
@@ -78,8 +81,10 @@ void TestEx18::init() {
     PupilName = QStringLiteral("Jiří Šťastný");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Seznamy");
-    QFile res(m_course.dataDir() + QStringLiteral("/18.res"));
-    QVERIFY(res.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const char *name : {"/18.res", "/Odpovedi.dat"}) {
+        QFile file(m_course.dataDir() + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
 }
 
 void TestEx18::cleanup() {
@@ -407,16 +412,19 @@ void TestEx18::tenListsOpenAPairAndNeverPicked() {
     f.PicTop_MouseDown(1);
     QCOMPARE(CorrectCount, 8);
     QCOMPARE(WrongCount, 2);
-    // The checked lists leave through the form's one exit, in list order.
-    QCOMPARE(int(f.m_lastCheckedRows.size()), 10);
+    // The check leaves each list's pick in the answers log, once.
+    const QStringList lines = platform::decode1250(read(QStringLiteral("Odpovedi.dat"))).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 10);
     for (int k = 1; k <= 10; ++k) {
-        const exercise::CheckedRow &row = f.m_lastCheckedRows[std::size_t(k - 1)];
-        QCOMPARE(row.item, exercise::ItemKey(18, ContentRecords[std::size_t(DrawnItems[std::size_t(k)])]));
-        QCOMPARE(row.answer, f.Ex18Chosen[std::size_t(k)]);
-        QCOMPARE(row.expected, f.Ex18Correct[std::size_t(k)]);
-        QCOMPARE(row.right, k != 3 && k != 7);
+        const auto e = results::ParseAnswerLine(lines[k - 1]);
+        QVERIFY(e);
+        QCOMPARE(e->exercise, 18);
+        QCOMPARE(e->name, PupilName);
+        QCOMPARE(e->item, exercise::ItemKey(18, ContentRecords[std::size_t(DrawnItems[std::size_t(k)])]));
+        QCOMPARE(e->answer, f.Ex18Chosen[std::size_t(k)]);
+        QCOMPARE(e->expected, f.Ex18Correct[std::size_t(k)]);
+        QCOMPARE(e->right, k != 3 && k != 7);
     }
-    QVERIFY(f.m_lastCheckedRows[2].answer.isEmpty());
     QVERIFY(f.IHodnoceni(3)->isEnabled() && f.IHodnoceni(7)->isEnabled() && !f.IHodnoceni(8)->isEnabled());
     // The wrong list 3 opens with lists 3 and 4: list 4 right, list 3 without
     // a pick shows its right entry and the wrong mark.

@@ -5,18 +5,25 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "content/scramble.h"
+#include "exercise/AnswerRules.h"
+#include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
+#include "results/AnswersLog.h"
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
+#include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
 #include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <csignal>
 #include <memory>
 #include <set>
+#include <sys/resource.h>
 
 using namespace Misc;
 using exercisetest::settle;
@@ -48,6 +55,9 @@ private slots:
     void onlyWrongMarksShowTheHint();
     void resultsButtonKeepsTheRun();
     void skippedPagesNeverEndTheRun();
+    void checkedRowsInTheAnswersLog_data();
+    void checkedRowsInTheAnswersLog();
+    void answersLogFullDiskToldOnce();
 
 private:
     frm_Game01 &open(int exercise, int count);
@@ -56,6 +66,8 @@ private:
     void answer(frm_Game01 &f, int right);
     void check(frm_Game01 &f);
     QByteArray read(const QString &name);
+    // The lines of the answers log after `skip` bytes, read back.
+    QList<results::AnswerEntry> answersAfter(qsizetype skip);
     void write(const QString &name, const QByteArray &bytes);
     QByteArray logEntry(int count, const QString &right, const QString &wrong, const QString &grade,
                         const QDateTime &when);
@@ -72,13 +84,14 @@ void TestRunFlow::init() {
     PupilName = QStringLiteral("Žofie Nováková");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Překlad");
-    for (const char *f : {"3.res", "13.res", "Vysledky.dat"}) write(QLatin1String(f), QByteArray());
+    for (const char *f : {"3.res", "13.res", "Vysledky.dat", "Odpovedi.dat"}) write(QLatin1String(f), QByteArray());
 }
 
 void TestRunFlow::cleanup() {
     frm_Tabulka::Unload();
     frm_Game01::Unload();
     frm_Chybovy::Unload();
+    frm_Intro::Unload();
     settle();
 }
 
@@ -99,6 +112,17 @@ void TestRunFlow::check(frm_Game01 &f) {
 QByteArray TestRunFlow::read(const QString &name) {
     QFile file(m_course.dataDir() + QLatin1Char('/') + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QList<results::AnswerEntry> TestRunFlow::answersAfter(qsizetype skip) {
+    QList<results::AnswerEntry> entries;
+    const QByteArray bytes = read(QLatin1String(results::kAnswersFileName)).mid(skip);
+    for (const QString &line : platform::decode1250(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        const auto e = results::ParseAnswerLine(line);
+        if (!e) return {};
+        entries << *e;
+    }
+    return entries;
 }
 
 void TestRunFlow::write(const QString &name, const QByteArray &bytes) {
@@ -407,4 +431,96 @@ void TestRunFlow::skippedPagesNeverEndTheRun() {
 }
 
 QTEST_MAIN(TestRunFlow)
+// ---- The answers log -------------------------------------------------------
+
+void TestRunFlow::checkedRowsInTheAnswersLog_data() {
+    QTest::addColumn<int>("exercise");
+    for (int n : {2, 3, 7, 19, 21, 22}) QTest::addRow("exercise %d", n) << n;
+}
+
+// A checked page leaves every row in the answers log after the older lines:
+// row 1 answered right, row 2 wrong, row 3 empty. The verdicts are the marks.
+void TestRunFlow::checkedRowsInTheAnswersLog() {
+    QFETCH(int, exercise);
+    const QByteArray older = platform::encode1250(QStringLiteral("1.9.2026|08:00:00|Eva|3|pes|dog|dog|1\r\n"));
+    write(QLatin1String(results::kAnswersFileName), older);
+    if (exercise == 21) {  // every topic chosen on the topic screen
+        for (int t = 1; t <= 21; ++t) {
+            auto *button = new ui::Label(&frm_Intro::get());
+            button->Tag = QStringLiteral("1");
+            frm_Intro::get().TlacitkoTema.setElement(t, button);
+        }
+    }
+    frm_Game01 &f = open(exercise, 10);
+    const answers::CheckRule rule = answers::CheckRuleFor(exercise);
+    auto expected = [&](int r) {
+        if (rule == answers::CheckRule::Label) return f.TextPred(r)->Caption();
+        return rule == answers::CheckRule::Tile ? f.TextPred(r)->Tag : f.TVstup(r)->Tag;
+    };
+    const QStringList given{expected(1), QStringLiteral("žádná odpověď"), QString()};
+    for (int r = 1; r <= 3; ++r) {
+        if (rule == answers::CheckRule::Label) f.TextPred(r)->Tag = given[r - 1];
+        else if (rule == answers::CheckRule::Tile) f.TVstup(r)->Tag = given[r - 1];
+        else f.TVstup(r)->setText(given[r - 1]);
+    }
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    check(f);
+
+    QVERIFY(read(QLatin1String(results::kAnswersFileName)).startsWith(older));
+    const QList<results::AnswerEntry> rows = answersAfter(older.size());
+    QCOMPARE(rows.size(), ItemsOnPage);
+    for (int r = 1; r <= ItemsOnPage; ++r) {
+        const results::AnswerEntry &e = rows[r - 1];
+        QCOMPARE(e.name, PupilName);
+        QCOMPARE(e.exercise, exercise);
+        QVERIFY(e.when >= before && e.when <= QDateTime::currentDateTime());
+        const QString item = exercise == 21
+            ? f.TextPred(r)->Caption().simplified()
+            : exercise::ItemKey(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]);
+        QCOMPARE(e.item, item);
+        QVERIFY(!e.item.isEmpty());
+        QCOMPARE(e.expected, results::AnswerField(expected(r)));
+        if (r <= 3) QCOMPARE(e.answer, given[r - 1]);
+        QCOMPARE(e.right, !f.IHodnoceni(r)->isEnabled());
+        // Only a switch may be right left empty: when no word belongs there.
+        QCOMPARE(e.right, e.answer == e.expected && (!e.answer.isEmpty() || rule == answers::CheckRule::Switch));
+        if (r <= 2) QCOMPARE(e.right, r == 1);
+    }
+    // The result files are written only at the end of the run.
+    QCOMPARE(read(QStringLiteral("Vysledky.dat")), QByteArray());
+    QVERIFY(testsupport::messageBoxes().isEmpty());
+}
+
+// A disk that fills up (the file size limit stands in for it) keeps the
+// older lines whole and is told once in the run, however many pages fail;
+// once there is room again the next page is logged.
+void TestRunFlow::answersLogFullDiskToldOnce() {
+    const QByteArray older = platform::encode1250(QStringLiteral("1.9.2026|08:00:00|Eva|3|pes|dog|dog|1\r\n"));
+    write(QLatin1String(results::kAnswersFileName), older);
+    frm_Game01 &f = open(3, 30);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(older.size() + 40);  // room for part of a page
+    for (int page = 1; page <= 3; ++page) {
+        QVERIFY(setrlimit(RLIMIT_FSIZE, page < 3 ? &small : &saved) == 0);
+        answer(f, 4);
+        check(f);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        if (page < 3) {
+            QCOMPARE(read(QLatin1String(results::kAnswersFileName)), older);
+            f.picPokracuj_Click();
+        }
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
+    QCOMPARE(testsupport::messageBoxes().size(), 1);
+    const platform::MsgBoxCall box = testsupport::messageBoxes().first();
+    QCOMPARE(box.caption, QStringLiteral("Chyba"));
+    QVERIFY2(box.text.contains(QLatin1String(results::kAnswersFileName)) &&
+                 box.text.contains(platform::czechReason(EFBIG)),
+             qPrintable(box.text));
+    QCOMPARE(answersAfter(older.size()).size(), 10);
+}
+
 #include "tst_run_flow.moc"

@@ -28,7 +28,9 @@ CheckedRow ExerciseFamily::checkRow(frm_Game01 &f, const ExerciseSpec &spec, int
         return {item, v.shown, box->Tag, v.correct};
     }
     case CheckRule::Label:
-        return {item, pred->Caption(), pred->Tag, answers::CheckLabelAnswer(pred->Caption(), pred->Tag)};
+        // The clock's label keeps its phrase in the caption; the phrase dropped
+        // on it is in its Tag.
+        return {item, pred->Tag, pred->Caption(), answers::CheckLabelAnswer(pred->Caption(), pred->Tag)};
     case CheckRule::Tile: return {item, box->Tag, pred->Tag, answers::CheckTileAnswer(box->Tag, pred->Tag)};
     case CheckRule::List: break;  // the word lists check the whole run at once
     }
