@@ -9,6 +9,7 @@
 
 #include "exercise/AnswersRecorder.h"
 #include "exercise/CheckedRow.h"
+#include "exercise/ReplayRule.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
