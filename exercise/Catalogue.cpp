@@ -96,8 +96,9 @@ bool inHelpArea(int x, int y) { return x > 6 && x < 232 && y > 6 && y < 72; }
 
 FocusRule focusRuleOf(int n) {
     switch (n) {
-    case 9: case 13: case 14: case 15: case 16: case 17: case 20: return FocusRule::FirstAnswerWhileUnchecked;
-    case 3: return FocusRule::LeaveAsIs;
+    // The typed exercises: the pupil can type at once.
+    case 3: case 9: case 13: case 14: case 15: case 16: case 17: case 20: case 22: case 23: case 24:
+        return FocusRule::FirstAnswerWhileUnchecked;
     default: return FocusRule::HiddenBox;
     }
 }

@@ -41,7 +41,8 @@ QPolygon tileOutline(int width);
 // The area of the form's top-left picture that opens the exercise's help.
 bool inHelpArea(int x, int y);
 
-// Where Form_Activate puts the focus.
+// Where Form_Activate puts the focus (see exercise/FocusRules.h); no
+// exercise leaves it as it is any more.
 enum class FocusRule { HiddenBox, FirstAnswerWhileUnchecked, LeaveAsIs };
 FocusRule focusRuleOf(int exercise);
 

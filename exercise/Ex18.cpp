@@ -7,6 +7,7 @@
 #include "exercise/frm_Game01.h"
 
 #include <QFontMetrics>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -282,6 +283,7 @@ void frm_Game01::Ex18_CheckPage() {
     const int count = std::clamp(int(QuestionCount), 1, 30);
     const QPixmap &ok = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap &ko = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
+    std::vector<bool> listRight;
     for (int k = 1; k <= count; ++k) {
         // A list never picked has an empty pick and counts as wrong.
         const QString &chosen = Ex18Chosen[std::size_t(k)];
@@ -292,11 +294,14 @@ void frm_Game01::Ex18_CheckPage() {
         mark->resize(mark->picture().size());
         mark->show();
         mark->QWidget::setEnabled(!right);
+        listRight.push_back(right);
         if (right) ++CorrectCount;
         else ++WrongCount;
     }
     Ex18Screen = Ex18View::Solution;
+    QPointer<frm_Game01> self(this);
     RevealContinueButton();
+    if (self) MoveFocusAfterCheck(listRight);
 }
 
 void frm_Game01::Ex18_OpenFromSolution(int k) {

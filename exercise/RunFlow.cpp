@@ -5,6 +5,7 @@
 #include "app/Services.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
+#include "exercise/FocusRules.h"
 #include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
 #include "exercise/frm_Game01.h"
@@ -13,6 +14,7 @@
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
+#include "ui/Keyboard.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -101,6 +103,7 @@ void frm_Game01::CheckPage() {
     const QPixmap ok = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap ko = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
     const answers::CheckRule rule = answers::CheckRuleFor(n);
+    std::vector<bool> rowRight;
     for (int i = 1; i <= ItemsOnPage; ++i) {
         ui::TextBox *box = TVstup(i);
         ui::Label *pred = TextPred(i);
@@ -127,6 +130,9 @@ void frm_Game01::CheckPage() {
         mark->setPicture(correct ? ok : ko);
         mark->show();
         mark->QWidget::setEnabled(!correct);  // only wrong marks can be pressed
+        // A locked box would show the system's pointer.
+        if (box) box->setMouseIcon(CursorArrow);
+        rowRight.push_back(correct);
         if (correct) ++CorrectCount;
         else ++WrongCount;
     }
@@ -143,6 +149,13 @@ void frm_Game01::CheckPage() {
     hint.hide();
     if (!self) return;
     RevealContinueButton();
+    if (self) MoveFocusAfterCheck(rowRight);
+}
+
+void frm_Game01::MoveFocusAfterCheck(const std::vector<bool> &rowRight) {
+    const int row = exercise::focusAfterCheck(rowRight);
+    QWidget *target = row > 0 ? static_cast<QWidget *>(IHodnoceni(row)) : picPokracuj;
+    if (target) keys()->moveFocus(target);
 }
 
 // ---- Answer hint ----------------------------------------------------------

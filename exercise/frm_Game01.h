@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace content {
 struct CourseFileRead;
@@ -104,6 +105,8 @@ public:
     // The page state: checked once button 1 (check) is disabled.
     bool PageChecked() const;
     void CheckPage();          // button 1: marks and counts every row
+    // The focus after a check: the first wrong mark, else the continue button.
+    void MoveFocusAfterCheck(const std::vector<bool> &rowRight);
     void NewPage();            // button 2 and the continue button
     void ShowResultsTable();   // button 3: the stored table; the run stays
     void ContinueRun();        // the continue button: next page or the end
@@ -264,5 +267,6 @@ private:
 
     int m_exercise = 0;
     bool m_loadAborted = false;
+    bool m_freshPage = false;  // filled since the last Form_Activate
     QImage m_revealBackground;  // the 94 x 23 background under the continue button
 };

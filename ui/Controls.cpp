@@ -3,6 +3,7 @@
 #include "ui/Keyboard.h"
 #include "ui/fonts.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -341,6 +342,18 @@ void TextBox::mouseMoveEvent(QMouseEvent *e) {
 void TextBox::mouseDoubleClickEvent(QMouseEvent *e) {
     QLineEdit::mouseDoubleClickEvent(e);
     if (events.DblClick) events.DblClick(Index);
+}
+
+QRect TextBox::characterArea(int offset) const {
+    const QString t = text();
+    if (offset < 0 || offset >= t.size()) return QRect();
+    // The text cursor's place, moved by the width of the text between it
+    // and the offset (the box may have scrolled its text).
+    const QFontMetrics metrics(font());
+    const QRect cursor = cursorRect();
+    const int x = cursor.center().x() + metrics.horizontalAdvance(t.left(offset)) -
+                  metrics.horizontalAdvance(t.left(cursorPosition()));
+    return QRect(x, cursor.top(), std::max(1, metrics.horizontalAdvance(t.mid(offset, 1))), cursor.height());
 }
 
 void TextBox::cloneFrom(TextBox &other) {
