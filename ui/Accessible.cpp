@@ -61,11 +61,19 @@ public:
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
+        // Controls parked outside the screen (pictures kept for later, the
+        // box that takes the focus away from the answers) cannot be seen.
+        QWidget *w = widget();
+        if (!QRect(QPoint(0, 0), w->window()->size()).intersects(QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()))) {
+            s.invisible = true;
+            s.offscreen = true;
+        }
         if (isInteractive(role())) {
+            // The element Enter acts on, whether or not the ring is shown.
             s.focusable = true;
-            FocusChain *chain = FocusChain::of(widget());
-            s.focused = chain && chain->current() == widget() && chain->ringShown();
-            if (qobject_cast<TextBox *>(widget()) && widget()->hasFocus()) s.focused = true;
+            FocusChain *chain = FocusChain::of(w);
+            s.focused = chain && chain->current() == w && w->isVisible();
+            if (qobject_cast<TextBox *>(w)) s.focused = w->hasFocus();
         }
         const QVariant checked = widget()->property("tutorixChecked");
         if (checked.isValid()) {

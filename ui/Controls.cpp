@@ -353,7 +353,7 @@ QRect TextBox::characterArea(int offset) const {
     const QRect cursor = cursorRect();
     const int x = cursor.center().x() + metrics.horizontalAdvance(t.left(offset)) -
                   metrics.horizontalAdvance(t.left(cursorPosition()));
-    return QRect(x, cursor.top(), std::max(1, metrics.horizontalAdvance(t.mid(offset, 1))), cursor.height());
+    return QRect(x, cursor.top(), std::max(1, metrics.horizontalAdvance(t.mid(offset, 1))), cursor.height()) & rect();
 }
 
 void TextBox::cloneFrom(TextBox &other) {
