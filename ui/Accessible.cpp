@@ -5,8 +5,12 @@
 #include "ui/Keyboard.h"
 #include "ui/Scene.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -75,6 +79,7 @@ public:
             s.focused = chain && chain->current() == w && w->isVisible();
             if (qobject_cast<TextBox *>(w)) s.focused = w->hasFocus();
         }
+        if (s.offscreen) s.focusable = s.focused = false;
         const QVariant checked = widget()->property("tutorixChecked");
         if (checked.isValid()) {
             s.checkable = true;
@@ -344,9 +349,56 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 };
 
+// The program's message boxes are Qt's own widgets: read by their title,
+// text and buttons, placed in device pixels like the screens (push buttons
+// of any dialog too).
+class DialogAccessible : public QAccessibleWidget {
+public:
+    explicit DialogAccessible(QWidget *w) : QAccessibleWidget(w, roleOf(w)) {}
+
+    static QAccessible::Role roleOf(QWidget *w) {
+        if (qobject_cast<QMessageBox *>(w)) return QAccessible::AlertMessage;
+        if (qobject_cast<QAbstractButton *>(w)) return QAccessible::Button;
+        if (auto *label = qobject_cast<QLabel *>(w)) return label->text().isEmpty() ? QAccessible::Graphic : QAccessible::StaticText;
+        return QAccessible::Client;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QWidget *w = widget();
+        if (t == QAccessible::Name) {
+            if (auto *b = qobject_cast<QAbstractButton *>(w)) return QString(b->text()).remove(QLatin1Char('&'));
+            if (auto *l = qobject_cast<QLabel *>(w)) return l->text();
+            if (qobject_cast<QMessageBox *>(w)) return w->windowTitle();
+        }
+        if (t == QAccessible::Description)
+            if (auto *box = qobject_cast<QMessageBox *>(w)) return box->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QRect rect() const override { return deviceRect(widget()); }
+    QAccessibleInterface *childAt(int x, int y) const override {
+        const QPoint p = deviceToDesktop(QPoint(x, y));
+        return QAccessibleWidget::childAt(p.x(), p.y());
+    }
+
+    QStringList actionNames() const override {
+        if (qobject_cast<QAbstractButton *>(widget())) return {pressAction()};
+        return QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (auto *b = qobject_cast<QAbstractButton *>(widget()); b && action == pressAction()) {
+            b->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
 QAccessibleInterface *toolkitFactory(const QString &, QObject *object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto *w = static_cast<QWidget *>(object);
+    // A push button gets its interface before a message box takes it in.
+    if (qobject_cast<QMessageBox *>(w->window()) || qobject_cast<QPushButton *>(w)) return new DialogAccessible(w);
     if (auto *box = qobject_cast<TextBox *>(w)) return new TextBoxAccessible(box);
     if (auto *table = qobject_cast<TableArea *>(w)) return new TableAccessible(table);
     if (auto *form = qobject_cast<Form *>(w)) return new FormAccessible(form);

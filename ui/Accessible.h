@@ -3,7 +3,8 @@
 // Screens are frames named and described by their focus chain (title and
 // description); controls are read by the names and roles of ui/Keyboard.h;
 // text boxes offer their text for reading and, while they take typing, for
-// editing; a TableArea presents the labels of a screen as a table of cells.
+// editing; a TableArea presents the labels of a screen as a table of cells;
+// the message boxes are read by their title, text and buttons.
 // Every position is given in device pixels of the screen, so that at scale 2
 // a magnifier or reader points where the pupil sees the element.
 #pragma once

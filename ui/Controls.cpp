@@ -3,6 +3,7 @@
 #include "ui/Keyboard.h"
 #include "ui/fonts.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -320,6 +321,12 @@ void TextBox::keyPressEvent(QKeyEvent *e) {
 
 void TextBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
+    // A box parked outside its screen only keeps the focus away from the
+    // answers: screen readers are pointed at the screen instead.
+    if (QWidget *w = window(); w != this && !w->rect().intersects(QRect(mapTo(w, QPoint(0, 0)), size()))) {
+        QAccessibleEvent screen(w, QAccessible::Focus);
+        QAccessible::updateAccessibility(&screen);
+    }
     if (FocusChain *chain = FocusChain::of(this)) chain->focusedBox(this);
     if (GotFocus) GotFocus(Index);
 }
