@@ -277,6 +277,29 @@ public:
         const QPoint p = deviceToDesktop(QPoint(x, y));
         return QAccessibleWidget::childAt(p.x(), p.y());
     }
+
+    // The controls of the screen; the focus ring is only a picture of where
+    // the focus is.
+    int childCount() const override { return int(controls().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<QWidget *> c = controls();
+        return index >= 0 && index < c.size() ? QAccessible::queryAccessibleInterface(c[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        if (!child || !child->object() || !child->object()->isWidgetType()) return -1;
+        return int(controls().indexOf(static_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> controls() const {
+        QList<QWidget *> out;
+        for (QObject *o : widget()->children()) {
+            if (!o->isWidgetType()) continue;
+            auto *w = static_cast<QWidget *>(o);
+            if (!w->isWindow() && w->objectName() != QLatin1String("tutorixFocusRing")) out << w;
+        }
+        return out;
+    }
 };
 
 // A TableArea: its cells in rows, read with the column headings.

@@ -81,6 +81,7 @@ Hotspot::Hotspot(QWidget *parent, const QRect &area, const QString &name, QAcces
 class FocusRing : public QWidget {
 public:
     explicit FocusRing(QWidget *parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("tutorixFocusRing"));  // not read by screen readers
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
