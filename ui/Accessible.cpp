@@ -390,7 +390,17 @@ public:
         QWidget *w = widget();
         if (t == QAccessible::Name) {
             if (auto *b = qobject_cast<QAbstractButton *>(w)) return QString(b->text()).remove(QLatin1Char('&'));
-            if (auto *l = qobject_cast<QLabel *>(w)) return l->text();
+            if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().isEmpty()) return l->text();
+            if (auto *box = qobject_cast<QMessageBox *>(w->window()); box && qobject_cast<QLabel *>(w)) {
+                // The box's icon.
+                switch (box->icon()) {
+                case QMessageBox::Question: return QStringLiteral("Otázka");
+                case QMessageBox::Critical: return QStringLiteral("Chyba");
+                case QMessageBox::Warning: return QStringLiteral("Upozornění");
+                case QMessageBox::Information: return QStringLiteral("Informace");
+                default: break;
+                }
+            }
             if (qobject_cast<QMessageBox *>(w)) return w->windowTitle();
         }
         if (t == QAccessible::Description)
