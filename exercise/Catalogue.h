@@ -4,6 +4,8 @@
 // form applies them; keeping them free of widgets lets them be tested alone.
 #pragma once
 
+#include "rules/ExerciseSpec.h"
+
 #include <QPoint>
 #include <QPolygon>
 #include <QString>
@@ -41,9 +43,7 @@ QPolygon tileOutline(int width);
 // The area of the form's top-left picture that opens the exercise's help.
 bool inHelpArea(int x, int y);
 
-// Where Form_Activate puts the focus (see exercise/FocusRules.h); no
-// exercise leaves it as it is any more.
-enum class FocusRule { HiddenBox, FirstAnswerWhileUnchecked, LeaveAsIs };
+// Where Form_Activate puts the focus.
 FocusRule focusRuleOf(int exercise);
 
 // Drop-down list options per row (3 or 4), 0 for exercises without a list.

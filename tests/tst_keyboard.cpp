@@ -3,10 +3,11 @@
 // screen to the results with key presses only, Esc on every screen, the
 // accessible name and role of every clickable control, and the dimmed and
 // lit looks of buttons.
+#include "exercise_fixture.h"
 #include "screens_fixture.h"
 
 #include "exercise/AnswerRules.h"
-#include "exercise/FocusRules.h"
+#include "rules/FocusRules.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "results/frm_Tabulka.h"
@@ -22,13 +23,9 @@
 
 using namespace screentest;
 using namespace Misc;
+using exercisetest::settle;
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 ui::Form *screen() { return CurrentScreen; }
 

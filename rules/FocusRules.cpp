@@ -1,4 +1,4 @@
-#include "exercise/FocusRules.h"
+#include "rules/FocusRules.h"
 
 namespace exercise {
 

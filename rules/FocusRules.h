@@ -3,7 +3,7 @@
 // without widgets, so that the exercise table can call them.
 #pragma once
 
-#include "exercise/Catalogue.h"
+#include "rules/ExerciseSpec.h"
 
 #include <QString>
 #include <QStringList>
