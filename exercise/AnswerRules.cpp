@@ -44,7 +44,14 @@ bool CheckTileAnswer(const QString &dropped, const QString &expected) {
 
 bool CheckListAnswer(const QString &chosen, const QString &correct) { return !chosen.isEmpty() && chosen == correct; }
 
-QString Sentence(const Misc::ContentRecord &r) { return r.field[0] + r.field[1] + r.field[2]; }
+QString Sentence(const Misc::ContentRecord &r) {
+    // An empty answer (exercise 2's "no article") leaves one space between
+    // the words around the gap, not two.
+    const QChar space = QLatin1Char(' ');
+    if (r.field[1].isEmpty() && r.field[0].endsWith(space) && r.field[2].startsWith(space))
+        return r.field[0] + r.field[2].mid(1);
+    return r.field[0] + r.field[1] + r.field[2];
+}
 
 namespace {
 

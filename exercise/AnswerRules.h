@@ -41,7 +41,8 @@ bool CheckTileAnswer(const QString &dropped, const QString &expected);
 // wrong) and equals the correct entry.
 bool CheckListAnswer(const QString &chosen, const QString &correct);
 
-// Field 0 + field 1 + field 2 without separator.
+// Field 0 + field 1 + field 2 without separator; with an empty field 1,
+// one space where the two fields around it would meet with two.
 QString Sentence(const Misc::ContentRecord &record);
 
 // What the hint window shows for a wrong row.

@@ -287,6 +287,7 @@ void frm_Game01::Ex18_CheckPage() {
     const QPixmap &ok = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap &ko = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
     std::vector<exercise::CheckedRow> rows;
+    std::vector<bool> listRight;
     for (int k = 1; k <= count; ++k) {
         // A list never picked has an empty pick and counts as wrong.
         const QString &chosen = Ex18Chosen[std::size_t(k)];
@@ -300,6 +301,7 @@ void frm_Game01::Ex18_CheckPage() {
         mark->resize(mark->picture().size());
         mark->show();
         mark->QWidget::setEnabled(!right);
+        listRight.push_back(right);
         if (right) ++CorrectCount;
         else ++WrongCount;
     }
@@ -308,6 +310,7 @@ void frm_Game01::Ex18_CheckPage() {
     RowsChecked(rows);  // may tell of a failed write in a box
     if (!self) return;
     RevealContinueButton();
+    if (self) MoveFocusAfterCheck(listRight);
 }
 
 void frm_Game01::Ex18_OpenFromSolution(int k) {

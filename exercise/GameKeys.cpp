@@ -4,8 +4,11 @@
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
 #include "exercise/ReplayRule.h"
+#include "rules/FocusRules.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
+#include "platform/msgbox.h"
+#include "screens/PictureTexts.h"
 #include "screens/frm_Chybovy.h"
 #include "ui/Keyboard.h"
 
@@ -243,6 +246,36 @@ bool tileKeys(frm_Game01 &f, KeyState &st, QKeyEvent *e) {
     return false;
 }
 
+// What the pupil has put on the page, row by row (exercise 18: every list
+// of the run).
+QStringList pageAnswers(frm_Game01 &f) {
+    QStringList out;
+    const answers::CheckRule rule = answers::CheckRuleFor(f.exercise());
+    if (rule == answers::CheckRule::List) {
+        for (const QString &chosen : f.Ex18Chosen) out << chosen;
+        return out;
+    }
+    for (int r = 1; r <= std::clamp(int(ItemsOnPage), 0, 10); ++r) {
+        switch (rule) {
+        case answers::CheckRule::Label: out << (f.TextPred(r) ? f.TextPred(r)->Tag : QString()); break;
+        case answers::CheckRule::Tile: out << (f.TVstup(r) ? f.TVstup(r)->Tag : QString()); break;
+        default: out << (f.TVstup(r) ? f.TVstup(r)->Text() : QString()); break;
+        }
+    }
+    return out;
+}
+
+// Esc on the exercise: back to the setup screen, after asking when the
+// page holds answers that would be lost.
+void leaveByEscape(frm_Game01 &f) {
+    if (!f.PicTop(4) || !f.PicTop(4)->isEnabled()) return;
+    if (exercise::leavingAsksFirst(pageAnswers(f)) &&
+        platform::msgBox(exercise::leaveQuestion(), exercise::leaveCaption(), platform::MsgIcon::Question,
+                         platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+        return;
+    f.PicTop_MouseDown(4);
+}
+
 QString rowText(frm_Game01 &f, int r) {
     QString before = f.TextPred(r) ? f.TextPred(r)->Caption().trimmed() : QString();
     QString after = f.TextZa(r) && f.TextZa(r)->isVisibleTo(&f) ? f.TextZa(r)->Caption().trimmed() : QString();
@@ -368,7 +401,16 @@ void setUpExerciseKeys(frm_Game01 &f) {
     };
     keys->escape = [&f, st] {
         putDown(f, *st);
-        f.PicTop_MouseDown(4);
+        leaveByEscape(f);
+    };
+    keys->title = [&f] {
+        return QStringLiteral("Cvičení %1: %2").arg(f.exercise()).arg(ExerciseTitle);
+    };
+    keys->description = [&f] {
+        QString d = screens::picturetext::taskLine(f.exercise());
+        if (f.PageChecked())
+            d += QStringLiteral(" Stránka je zkontrolovaná. Zatím správně %1, špatně %2.").arg(CorrectCount).arg(WrongCount);
+        return d;
     };
     keys->keyHook = [&f, st](QKeyEvent *e) { return listKeys(f, *st, e) || tileKeys(f, *st, e); };
     keys->describe = [&f](QWidget *w, QString &name, QAccessible::Role &role) { return describe(f, w, name, role); };

@@ -5,6 +5,7 @@
 #include "app/Services.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
+#include "rules/FocusRules.h"
 #include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
 #include "exercise/families/ExerciseFamily.h"
@@ -14,6 +15,7 @@
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
+#include "ui/Keyboard.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -104,6 +106,7 @@ void frm_Game01::CheckPage() {
     const exercise::ExerciseSpec &spec = exercise::spec(n);
     const exercise::ExerciseFamily *family = exercise::familyOf(spec);
     std::vector<exercise::CheckedRow> rows;
+    std::vector<bool> rowRight;
     for (int i = 1; i <= ItemsOnPage && family; ++i) {
         exercise::CheckedRow row = family->checkRow(*this, spec, i);
         const bool correct = row.right;
@@ -112,6 +115,9 @@ void frm_Game01::CheckPage() {
         mark->setPicture(correct ? ok : ko);
         mark->show();
         mark->QWidget::setEnabled(!correct);  // only wrong marks can be pressed
+        // A locked box would show the system's pointer.
+        if (ui::TextBox *box = TVstup(i)) box->setMouseIcon(CursorArrow);
+        rowRight.push_back(correct);
         if (correct) ++CorrectCount;
         else ++WrongCount;
     }
@@ -129,6 +135,13 @@ void frm_Game01::CheckPage() {
     hint.hide();
     if (!self) return;
     RevealContinueButton();
+    if (self) MoveFocusAfterCheck(rowRight);
+}
+
+void frm_Game01::MoveFocusAfterCheck(const std::vector<bool> &rowRight) {
+    const int row = exercise::focusAfterCheck(rowRight);
+    QWidget *target = row > 0 ? static_cast<QWidget *>(IHodnoceni(row)) : picPokracuj;
+    if (target) keys()->moveFocus(target);
 }
 
 // ---- Rows and their answer hints -----------------------------------------

@@ -5,6 +5,7 @@
 #include "content/CourseFile.h"
 #include "content/Records.h"
 #include "exercise/Catalogue.h"
+#include "rules/FocusRules.h"
 #include "exercise/GameKeys.h"
 #include "exercise/TextFit.h"
 #include "exercise/Toolbar.h"
@@ -208,13 +209,15 @@ void frm_Game01::Form_Unload() {
 
 void frm_Game01::Form_Activate() {
     if (!TVstup(1)) return;
-    switch (exercise::focusRuleOf(m_exercise)) {
-    case exercise::FocusRule::HiddenBox: Text1->setFocus(); break;
-    case exercise::FocusRule::FirstAnswerWhileUnchecked:
-        if (PicTop(1)->isEnabled()) TVstup(1)->setFocus();
-        else Text1->setFocus();
-        break;
-    case exercise::FocusRule::LeaveAsIs: break;
+    bool boxFocused = false;
+    for (int r = 1; r <= std::min(int(ItemsOnPage), 10); ++r)
+        boxFocused = boxFocused || (TVstup(r) && focusWidget() == TVstup(r));
+    const bool fresh = m_freshPage;
+    m_freshPage = false;
+    switch (exercise::focusOnActivate(exercise::focusRuleOf(m_exercise), !PicTop(1)->isEnabled(), fresh, boxFocused)) {
+    case exercise::FocusTarget::HiddenBox: Text1->setFocus(); break;
+    case exercise::FocusTarget::FirstAnswerBox: TVstup(1)->setFocus(); break;
+    case exercise::FocusTarget::Unchanged: break;
     }
 }
 
@@ -309,5 +312,6 @@ void frm_Game01::sizeToText(ui::Label *label, const QString &text) { exercise::s
 void frm_Game01::FillPage() {
     const exercise::ExerciseSpec &spec = exercise::spec(m_exercise);
     if (const exercise::ExerciseFamily *family = exercise::familyOf(spec)) family->fillPage(*this, spec);
+    m_freshPage = true;
     exercise::updateKeyAreas(*this);
 }

@@ -111,6 +111,8 @@ public:
     // The page state: checked once button 1 (check) is disabled.
     bool PageChecked() const;
     void CheckPage();          // button 1: marks and counts every row
+    // The focus after a check: the first wrong mark, else the continue button.
+    void MoveFocusAfterCheck(const std::vector<bool> &rowRight);
     // The one way out of a checked page: every check (exercise 18's
     // included) hands its rows here, in row order.
     void RowsChecked(const std::vector<exercise::CheckedRow> &rows);
@@ -284,5 +286,6 @@ private:
     int m_exercise = 0;
     bool m_loadAborted = false;
     exercise::AnswersRecorder m_answersLog;  // tells a failed write once per run
+    bool m_freshPage = false;  // filled since the last Form_Activate
     QImage m_revealBackground;  // the 94 x 23 background under the continue button
 };

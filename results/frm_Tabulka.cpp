@@ -7,6 +7,8 @@
 #include "results/SaveFailure.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Setup.h"
+#include "ui/Accessible.h"
+#include "ui/Keyboard.h"
 
 #include <QLoggingCategory>
 #include <QApplication>
@@ -94,11 +96,14 @@ bool untold(const platform::WriteResult &r) { return !r.ok && r.error != EBUSY; 
 }  // namespace
 
 frm_Tabulka::frm_Tabulka() {
-    LPoradi.setElement(1, makeRowLabel(this, kRank));
-    LJmeno.setElement(1, makeRowLabel(this, kName));
-    LSpravne.setElement(1, makeRowLabel(this, kRight));
-    LSpatne.setElement(1, makeRowLabel(this, kWrong));
-    LZnamka.setElement(1, makeRowLabel(this, kGrade));
+    // The labels of the rows are the cells of one table for screen readers.
+    auto *table = new ui::TableArea(this, QStringLiteral("Nejlepší výsledky"));
+    table->setGeometry(0, 0, 640, 480);
+    LPoradi.setElement(1, makeRowLabel(table, kRank));
+    LJmeno.setElement(1, makeRowLabel(table, kName));
+    LSpravne.setElement(1, makeRowLabel(table, kRight));
+    LSpatne.setElement(1, makeRowLabel(table, kWrong));
+    LZnamka.setElement(1, makeRowLabel(table, kGrade));
     LPoradi(1)->setCaption(QStringLiteral("1."));
 
     picKonec = new ui::PictureBox(this);
@@ -106,8 +111,8 @@ frm_Tabulka::frm_Tabulka() {
     picKonec->events.Click = [this](int) { picKonec_Click(); };
     picKonec->events.MouseMove = [this](int, Qt::MouseButtons, int, int) { picKonec_MouseMove(); };
 
-    auto ownLabel = [this](Column c) {
-        ui::Label *l = makeRowLabel(this, c);
+    auto ownLabel = [table](Column c) {
+        ui::Label *l = makeRowLabel(table, c);
         l->setTop(kOwnRowTop);
         l->setForeColor(kNewRecordColour);
         l->hide();
@@ -118,7 +123,36 @@ frm_Tabulka::frm_Tabulka() {
     LVlastniSpravne = ownLabel(kRight);
     LVlastniSpatne = ownLabel(kWrong);
     LVlastniZnamka = ownLabel(kGrade);
+    setUpResultsTable(*table);
     screens::setUpResultsKeys(*this);
+}
+
+void frm_Tabulka::setUpResultsTable(ui::TableArea &table) {
+    auto heading = [](int text, const char *fallback) {
+        const QString t = Text(text);
+        return t.isEmpty() ? QString::fromUtf8(fallback) : t;
+    };
+    table.columns = {QStringLiteral("Pořadí"), heading(35, "Jméno"), heading(41, "Správně"), heading(42, "Špatně"),
+                     heading(43, "Známka")};
+    // The places that hold a result, then the run just finished.
+    auto places = [this] { return qMin(ResultCount(), kRowsShown); };
+    table.rows = [this, places] { return places() + (LVlastniJmeno->isVisibleTo(this) ? 1 : 0); };
+    table.cell = [this, places](int row, int column) -> QWidget * {
+        if (row >= places()) {
+            ui::Label *own[5] = {LVlastniPoradi, LVlastniJmeno, LVlastniSpravne, LVlastniSpatne, LVlastniZnamka};
+            return own[column];
+        }
+        ui::ControlArray<ui::Label> *arrays[5] = {&LPoradi, &LJmeno, &LSpravne, &LSpatne, &LZnamka};
+        return (*arrays[column])(row + 1);
+    };
+    keys()->title = [] { return QStringLiteral("Nejlepší výsledky"); };
+    keys()->description = [this] {
+        QString d = QStringLiteral("Cvičení %1: %2.").arg(ExerciseNumber.toInt()).arg(ExerciseTitle);
+        if (LVlastniJmeno->isVisibleTo(this))
+            d += QStringLiteral(" Tvůj výsledek: %1 správně, %2 špatně, známka %3.")
+                     .arg(LVlastniSpravne->Caption(), LVlastniSpatne->Caption(), LVlastniZnamka->Caption());
+        return d;
+    };
 }
 
 QRect frm_Tabulka::medalRect(int place) { return QRect(64, rowTop(place) + 2, 16, 16); }

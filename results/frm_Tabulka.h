@@ -15,6 +15,10 @@
 #include <QPixmap>
 #include <QPointer>
 
+namespace ui {
+class TableArea;
+}
+
 #include <cstdint>
 #include <vector>
 
@@ -76,6 +80,9 @@ protected:
 
 private:
     void LoadResultsFile(const QString &path);
+    // The rows as a table, and the screen's name and description, for
+    // screen readers.
+    void setUpResultsTable(ui::TableArea &table);
     // Enters record under the file's lock and rewrites the file; Results then
     // holds the table as it is on disk. False (after telling the pupil) when
     // the result could not be saved.

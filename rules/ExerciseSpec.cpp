@@ -29,7 +29,7 @@ constexpr std::array<ExerciseSpec, 25> kTable{{
     // n  family        form              rows step check     opts focus                         hint                      bubble         keys          box          hover  tiles        worksheet         topics switch
     {1,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles3,  W::GapLine,       false},
     {2,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::GapLine,       false, 2},
-    {3,  F::GapSentences, R::Translation,   10, 32, C::Box,    0, Fo::LeaveAsIs,                 H::Translation,           B::Short,      K::Typed,     X::TypedBox,  true,  kNoTiles,    W::Translation,   false},
+    {3,  F::GapSentences, R::Translation,   10, 32, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::Translation,           B::Short,      K::Typed,     X::TypedBox,  true,  kNoTiles,    W::Translation,   false},
     {4,  F::Switches,     R::Switch,         5, 66, C::Switch, 0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Switch,    X::HiddenBox, false, kNoTiles,    W::SwitchPair,    false, 2},
     {5,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::Sentence,              B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles12, W::GapLine,       false},
     {6,  F::GapSentences, R::Gap,           10, 33, C::Box,    0, Fo::HiddenBox,                 H::SentenceBeforeBracket, B::Wide,       K::Tiles,     X::HiddenBox, false, kGapTiles12, W::GapLine,       false},
@@ -48,9 +48,9 @@ constexpr std::array<ExerciseSpec, 25> kTable{{
     {19, F::Clocks,       R::Clock,          5, 73, C::Label,  0, Fo::HiddenBox,                 H::Caption,               B::Tile,       K::Tiles,     X::None,      false, kClockTiles, W::Clocks,        false},
     {20, F::GapSentences, R::Model,         10, 35, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::Sentence,              B::Wide,       K::Typed,     X::TypedBox,  true,  kNoTiles,    W::Model,         false},
     {21, F::Tiles,        R::Topic,         10, 32, C::Tile,   0, Fo::HiddenBox,                 H::CaptionAndTag,         B::Tile,       K::Tiles,     X::None,      false, kTopicTiles, W::Topics,        true},
-    {22, F::Listening,    R::Listening,     10,  0, C::Box,    0, Fo::HiddenBox,                 H::SentenceCentred,       B::Short,      K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
-    {23, F::Listening,    R::Listening,     10,  0, C::Box,    0, Fo::HiddenBox,                 H::SentenceCentred,       B::Short,      K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
-    {24, F::Listening,    R::Listening,     10, 35, C::Box,    0, Fo::HiddenBox,                 H::SentenceLeft,          B::Wide,       K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
+    {22, F::Listening,    R::Listening,     10,  0, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::SentenceCentred,       B::Short,      K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
+    {23, F::Listening,    R::Listening,     10,  0, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::SentenceCentred,       B::Short,      K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
+    {24, F::Listening,    R::Listening,     10, 35, C::Box,    0, Fo::FirstAnswerWhileUnchecked, H::SentenceLeft,          B::Wide,       K::Listening, X::TypedBox,  true,  kNoTiles,    W::None,          false},
 }};
 // clang-format on
 

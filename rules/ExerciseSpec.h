@@ -27,7 +27,8 @@ enum class RowForm {
 // Which rule checks the rows of an exercise.
 enum class CheckRule { Box, Switch, Label, Tile, List };
 
-// Where the form's activation puts the focus.
+// Where the form's activation puts the focus (rules/FocusRules.h decides
+// from it and the page's state); no exercise leaves it as it is any more.
 enum class FocusRule { HiddenBox, FirstAnswerWhileUnchecked, LeaveAsIs };
 
 // What the hint of a wrong row says.

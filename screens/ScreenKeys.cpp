@@ -4,9 +4,11 @@
 #include "app/Services.h"
 #include "results/frm_Tabulka.h"
 #include "screens/ExerciseGroups.h"
+#include "screens/PictureTexts.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
+#include "ui/Accessible.h"
 #include "ui/Keyboard.h"
 
 namespace screens {
@@ -32,6 +34,25 @@ bool describeAs(QString &name, QAccessible::Role &role, const QString &n, QAcces
     return true;
 }
 
+// Sentences joined into one text to be read.
+QString sentences(const QStringList &parts) {
+    QStringList out;
+    for (QString p : parts) {
+        p = p.trimmed();
+        if (p.isEmpty()) continue;
+        if (!p.back().isPunct()) p += QLatin1Char('.');
+        out << p;
+    }
+    return out.join(QLatin1Char(' '));
+}
+
+int exerciseNumber() { return Misc::ExerciseNumber.toInt(); }
+
+// "Cvičení 3: Překlad slovíček" of the chosen exercise.
+QString exerciseHeading() {
+    return QStringLiteral("Cvičení %1: %2").arg(exerciseNumber()).arg(Misc::ExerciseTitle);
+}
+
 }  // namespace
 
 // ---- Selection screen ----------------------------------------------------------
@@ -47,12 +68,20 @@ void setUpSelectKeys(frm_Select &f) {
         return items;
     };
     keys->escape = [&f] { f.IKonec_Click(); };
+    keys->title = [] { return QStringLiteral("Tutorix Lingvana 1 – ") + picturetext::selectHeading(); };
+    keys->description = [&f] {
+        const int g = f.openGroup();
+        const QString open = g > 0 ? QStringLiteral("Otevřená skupina %1: %2").arg(g).arg(Misc::Text(exerciseGroups().at(std::size_t(g)).titleText))
+                                   : picturetext::selectHint();
+        return sentences({picturetext::selectSubtitle(), open});
+    };
     keys->describe = [&f](QWidget *w, QString &name, QAccessible::Role &role) {
         if (w == f.IHelp) return describeAs(name, role, QStringLiteral("Autoři programu"), QAccessible::Button);
         if (w == f.IKonec) return describeAs(name, role, QStringLiteral("Konec"), QAccessible::Button);
         const auto &groups = exerciseGroups();
         for (int g = 1; g <= 7; ++g)
             if (w == f.LI(g)) {
+                ui::setAccessibleSelected(w, g == f.openGroup());
                 const QString title = Misc::Text(groups.at(std::size_t(g)).titleText);
                 return describeAs(name, role, title.isEmpty() ? QStringLiteral("Skupina %1").arg(g) : title,
                                   QAccessible::PageTab);
@@ -84,6 +113,13 @@ void setUpSetupKeys(frm_Setup &f) {
         return items;
     };
     keys->escape = [&f] { f.IKonec_MouseDown(); };
+    keys->title = [] { return Misc::ExerciseTitle; };
+    keys->description = [] {
+        const int n = exerciseNumber();
+        return sentences({QStringLiteral("Cvičení %1 · %2").arg(n).arg(Misc::GroupTitle), picturetext::taskLine(n),
+                          picturetext::pageSizeLine(n), picturetext::setupHeading() + QLatin1Char(':'),
+                          picturetext::setupHint()});
+    };
     keys->describe = [&f](QWidget *w, QString &name, QAccessible::Role &role) {
         if (w == f.IHelp) return describeAs(name, role, QStringLiteral("Nápověda"), QAccessible::Button);
         if (w == f.IKonec) return describeAs(name, role, QStringLiteral("Zpět"), QAccessible::Button);
@@ -145,6 +181,29 @@ void setUpIntroKeys(frm_Intro &f) {
         }
         // The title and the plain help pages: Esc is the page's click.
         f.Form_MouseDown(Qt::LeftButton, 320, 240);
+    };
+    // The page shown: the title, the topic screen, an exercise's help, the
+    // setup screen's help or the authors' page (by the screen it returns to).
+    keys->title = [&f] {
+        if (f.STAV_FORMU == frm_Intro::kTitleScreen) return QStringLiteral("Tutorix Lingvana 1");
+        if (f.STAV_FORMU == frm_Intro::kTopicScreen) return QStringLiteral("Vyber si témata");
+        if (f.STAV_FORMU.isEmpty() && qobject_cast<frm_Select *>(f.Nadrazeny_form.data()))
+            return QStringLiteral("Tutorix Lingvana 1 – O programu");
+        if (f.STAV_FORMU.isEmpty() && qobject_cast<frm_Setup *>(f.Nadrazeny_form.data()))
+            return picturetext::setupHeading() + QStringLiteral(" – Jak nastavit cvičení");
+        return exerciseHeading() + QStringLiteral(" – Jak na to");
+    };
+    keys->description = [&f] {
+        if (f.STAV_FORMU == frm_Intro::kTitleScreen)
+            return sentences({picturetext::titleSubtitle(), picturetext::titleHint()});
+        if (f.STAV_FORMU == frm_Intro::kTopicScreen) return sentences({exerciseHeading()});
+        if (f.STAV_FORMU.isEmpty() && qobject_cast<frm_Select *>(f.Nadrazeny_form.data()))
+            return sentences(QStringList{picturetext::titleSubtitle(), picturetext::authorsSummary()} +
+                             picturetext::authorsLines() +
+                             QStringList{picturetext::authorsWish(), picturetext::backFooter()});
+        if (f.STAV_FORMU.isEmpty() && qobject_cast<frm_Setup *>(f.Nadrazeny_form.data()))
+            return sentences(picturetext::setupHelpSteps() << picturetext::backFooter());
+        return sentences(picturetext::howTo(exerciseNumber()) << picturetext::exerciseHelpFooter());
     };
     keys->describe = [&f, page](QWidget *w, QString &name, QAccessible::Role &role) {
         if (w == page) {

@@ -2,6 +2,7 @@
 
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "ui/Keyboard.h"
 
 using namespace Misc;
 
@@ -12,6 +13,8 @@ frm_Chybovy::frm_Chybovy() {
     auto *line1 = new ui::Label(this);
     line1->setGeometry(hint::kLineLeft, hint::kBaseTop, 490, hint::kLineHeight);
     Label1.setElement(1, line1);
+    // Read as a tool tip with the answer it shows.
+    ui::setAccessible(this, QString(), QAccessible::ToolTip);
 }
 
 void frm_Chybovy::Form_Load() {
@@ -60,6 +63,9 @@ void frm_Chybovy::fitLine(int line, const QString &text) {
 
 void frm_Chybovy::Vloz_Text(const QString &text1, const QString &text2) {
     fitLine(1, text1);
+    const bool second = Label1.exists(2) && !text2.isEmpty();
+    setAccessibleName(QStringLiteral("Správná odpověď: ") +
+                      (second ? text1.trimmed() + QLatin1Char(' ') + text2.trimmed() : text1.trimmed()));
     if (!Label1.exists(2)) return;  // one-line bubbles have no room for text2
     if (text2.isEmpty()) {
         // Nothing for line 2: it must not keep the previous hint's text.

@@ -119,6 +119,10 @@ void TestAnswerRules::hint_data() {
         << 7 << "##  čtyři koně  " << "" << "" << true << "Čtyři koně" << "" << false;
     QTest::newRow("only field 0 empty: sentence") << 7 << "#It# is." << "" << "" << true << "It is." << "" << false;
     QTest::newRow("all empty") << 1 << "##" << "" << "" << true << "" << "" << false;
+    QTest::newRow("2 no article: one space") << 2 << "My brother plays ## football." << "" << "" << true
+                                             << "My brother plays football." << "" << false;
+    QTest::newRow("empty answer, one space either side kept")
+        << 2 << "I go## home." << "" << "" << true << "I go home." << "" << false;
     QTest::newRow("6 cut at the bracket") << 6 << "He #goes# home (jít)." << "" << "" << true << "He goes home "
                                           << "" << false;
     QTest::newRow("6 cut at the first bracket") << 6 << "A (b) #c# (d)" << "" << "" << true << "A " << "" << false;

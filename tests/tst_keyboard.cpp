@@ -7,12 +7,15 @@
 #include "screens_fixture.h"
 
 #include "exercise/AnswerRules.h"
+#include "rules/FocusRules.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/ExerciseGroups.h"
+#include "screens/PictureTexts.h"
 #include "screens/frm_Setup.h"
+#include "ui/Accessible.h"
 #include "ui/Keyboard.h"
 
 #include <QAccessible>
@@ -162,6 +165,14 @@ private slots:
     void escape_data();
     void escape();
     void wrongMarkShowsTheAnswerWhileHeld();
+    void focusOnActivate_data();
+    void focusOnActivate();
+    void focusAfterCheck_data();
+    void focusAfterCheck();
+    void focusOnThePage_data();
+    void focusOnThePage();
+    void screenReaderText();
+    void screenReaderStructure();
     void accessibleNames_data();
     void accessibleNames();
     void disabledToolbarLooksDimmed();
@@ -378,6 +389,8 @@ void KeyboardTest::escape_data() {
     QTest::newRow("setup") << "setup" << "select";
     QTest::newRow("exercise") << "exercise" << "setup";
     QTest::newRow("exercise with a list open: closes it") << "open list" << "exercise";
+    QTest::newRow("exercise with an answer, No: stays") << "answered" << "exercise";
+    QTest::newRow("exercise with an answer, Yes: leaves") << "answered yes" << "setup";
     QTest::newRow("results") << "results" << "setup";
     QTest::newRow("topic screen") << "topics" << "setup";
     QTest::newRow("authors' page") << "authors" << "select";
@@ -405,6 +418,12 @@ void KeyboardTest::escape() {
         QCOMPARE(frm_Intro::get().STAV_FORMU, frm_Intro::kExerciseHelp);
     }
     if (where == QLatin1String("exercise") || where == QLatin1String("results")) toExercise(3);
+    if (where.startsWith(QLatin1String("answered"))) {
+        toExercise(3);
+        typeText(QStringLiteral("dog"));  // the page opens with the focus in box 1
+        QCOMPARE(game().TVstup(1)->Text(), QStringLiteral("dog"));
+        if (where.endsWith(QLatin1String("yes"))) testsupport::setMessageBoxAnswer(platform::MsgResult::Yes);
+    }
     if (where == QLatin1String("open list")) {
         toExercise(8);
         QVERIFY(focusOn(game().TVstup(2)));
@@ -441,6 +460,9 @@ void KeyboardTest::escape() {
     if (QTest::currentTestFailed()) return;
     key(Qt::Key_Escape);
     settle();
+    // Leaving an exercise asks first exactly when the page holds an answer.
+    QCOMPARE(testsupport::messageBoxes().size() == 1 && testsupport::messageBoxes().first().text == exercise::leaveQuestion(),
+             where.startsWith(QLatin1String("answered")));
     if (back == QLatin1String("title")) {
         QVERIFY(frm_Intro::get().TitleSkipRequested);
         QVERIFY(QTest::qWaitFor([] { return !frm_Intro::existing() && frm_Select::get().isVisible(); }, 3000));
@@ -478,7 +500,153 @@ void KeyboardTest::wrongMarkShowsTheAnswerWhileHeld() {
     QCOMPARE(CurrentScreen, &f);
 }
 
+// ---- Focus rules ------------------------------------------------------------------
+
+using exercise::FocusRule;
+using exercise::FocusTarget;
+
+void KeyboardTest::focusOnActivate_data() {
+    QTest::addColumn<FocusRule>("rule");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("fresh");
+    QTest::addColumn<bool>("boxFocused");
+    QTest::addColumn<FocusTarget>("target");
+    QTest::newRow("typed, a new page") << FocusRule::FirstAnswerWhileUnchecked << false << true << false
+                                       << FocusTarget::FirstAnswerBox;
+    QTest::newRow("typed, a new page after typing in box 4")
+        << FocusRule::FirstAnswerWhileUnchecked << false << true << true << FocusTarget::FirstAnswerBox;
+    QTest::newRow("typed, back from the results: box kept")
+        << FocusRule::FirstAnswerWhileUnchecked << false << false << true << FocusTarget::Unchanged;
+    QTest::newRow("typed, back with no box focused")
+        << FocusRule::FirstAnswerWhileUnchecked << false << false << false << FocusTarget::FirstAnswerBox;
+    QTest::newRow("typed, checked page") << FocusRule::FirstAnswerWhileUnchecked << true << false << true
+                                         << FocusTarget::HiddenBox;
+    QTest::newRow("tiles and switches") << FocusRule::HiddenBox << false << true << false << FocusTarget::HiddenBox;
+    QTest::newRow("left as it is") << FocusRule::LeaveAsIs << false << true << false << FocusTarget::Unchanged;
+}
+
+void KeyboardTest::focusOnActivate() {
+    QFETCH(FocusRule, rule);
+    QFETCH(bool, checked);
+    QFETCH(bool, fresh);
+    QFETCH(bool, boxFocused);
+    QTEST(exercise::focusOnActivate(rule, checked, fresh, boxFocused), "target");
+}
+
+void KeyboardTest::focusAfterCheck_data() {
+    QTest::addColumn<QList<bool>>("right");
+    QTest::addColumn<int>("row");
+    QTest::newRow("all right: continue") << QList<bool>{true, true, true} << 0;
+    QTest::newRow("first wrong") << QList<bool>{false, true, false} << 1;
+    QTest::newRow("a later wrong") << QList<bool>{true, true, false, false} << 3;
+    QTest::newRow("no rows: continue") << QList<bool>{} << 0;
+}
+
+void KeyboardTest::focusAfterCheck() {
+    QFETCH(QList<bool>, right);
+    QTEST(exercise::focusAfterCheck(std::vector<bool>(right.begin(), right.end())), "row");
+    // Esc asks first when some row holds an answer.
+    QVERIFY(!exercise::leavingAsksFirst({QString(), QStringLiteral("  ")}));
+    QVERIFY(exercise::leavingAsksFirst({QString(), QStringLiteral("a")}));
+}
+
+// Every exercise where the pupil types opens with the focus in box 1; after
+// a check the ring goes to the first wrong mark, or to continue.
+void KeyboardTest::focusOnThePage_data() {
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<int>("rightRows");  // rows answered right before the check
+    for (int n : {3, 9, 13, 14, 15, 16, 17, 20, 22, 23, 24}) QTest::addRow("exercise %d, all wrong", n) << n << 0;
+    QTest::newRow("exercise 3, two right") << 3 << 2;
+    QTest::newRow("exercise 3, all right") << 3 << 10;
+}
+
+void KeyboardTest::focusOnThePage() {
+    QFETCH(int, exercise);
+    QFETCH(int, rightRows);
+    ExerciseNumber = QString::number(exercise);
+    QuestionCount = 10;
+    frm_Game01 &f = game();
+    f.Show();
+    CurrentScreen = &f;
+    settle();
+    QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.TVstup(1)));
+    for (int r = 1; r <= std::min(rightRows, int(ItemsOnPage)); ++r) f.TVstup(r)->setText(f.TVstup(r)->Tag);
+    f.PicTop_MouseDown(1);
+    const int wrong = rightRows < ItemsOnPage ? rightRows + 1 : 0;
+    QCOMPARE(f.keys()->current(), wrong ? static_cast<QWidget *>(f.IHodnoceni(wrong)) : f.picPokracuj);
+    // The checked boxes keep the program's own pointer.
+    QCOMPARE(f.TVstup(1)->cursor().shape(), CursorArrow.shape());
+}
+
 // ---- Screen readers ---------------------------------------------------------------
+
+namespace {
+QAccessibleInterface *reader(QWidget *w) { return QAccessible::queryAccessibleInterface(w); }
+}  // namespace
+
+// What is typed can be read back and edited; the screen says what its
+// picture says.
+void KeyboardTest::screenReaderText() {
+    toSetup(3);
+    frm_Setup &setup = frm_Setup::get();
+    QAccessibleInterface *screenIface = reader(&setup);
+    QCOMPARE(screenIface->role(), QAccessible::Window);
+    QCOMPARE(screenIface->text(QAccessible::Name), ExerciseTitle);
+    QVERIFY(screenIface->text(QAccessible::Description).contains(screens::picturetext::taskLine(3)));
+    QVERIFY(focusOn(setup.TJmeno));
+    typeText(QStringLiteral("Ota"));
+    QAccessibleInterface *box = reader(setup.TJmeno);
+    QVERIFY(box->textInterface() && box->editableTextInterface());
+    QCOMPARE(box->textInterface()->text(0, box->textInterface()->characterCount()), QStringLiteral("Ota"));
+    QCOMPARE(box->textInterface()->cursorPosition(), 3);
+    QVERIFY(box->rect().contains(box->textInterface()->characterRect(0)));
+    box->editableTextInterface()->insertText(3, QStringLiteral(" Nová"));
+    QCOMPARE(setup.TJmeno->text(), QStringLiteral("Ota Nová"));
+    // A checked answer can still be read, but no longer edited; the hint
+    // window is read with its answer.
+    QVERIFY(focusOn(setup.ICislo(1)));
+    key(Qt::Key_Return);
+    QVERIFY(focusOn(setup.picPokracuj));
+    key(Qt::Key_Return);
+    frm_Game01 &f = game();
+    QVERIFY(reader(&f)->text(QAccessible::Description).contains(screens::picturetext::taskLine(3)));
+    typeText(QStringLiteral("x"));
+    f.PicTop_MouseDown(1);
+    QAccessibleInterface *answer = reader(f.TVstup(1));
+    QVERIFY(answer->textInterface() && !answer->editableTextInterface());
+    QCOMPARE(answer->textInterface()->text(0, -1), f.TVstup(1)->Text());
+    f.IHodnoceni_MouseDown(1);
+    QAccessibleInterface *hint = reader(&frm_Chybovy::get());
+    QCOMPARE(hint->role(), QAccessible::ToolTip);
+    QVERIFY(hint->text(QAccessible::Name).endsWith(frm_Chybovy::get().Label1(1)->Caption()));
+    f.IHodnoceni_MouseUp(1);
+}
+
+// Page tabs tell the open group; the results are a table.
+void KeyboardTest::screenReaderStructure() {
+    frm_Select &sel = frm_Select::get();
+    sel.LI_MouseDown(2);
+    for (int g = 1; g <= 7; ++g) {
+        QAccessibleInterface *tab = reader(sel.LI(g));
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->state().selected, g == 2);
+    }
+    QVERIFY(reader(&sel)->text(QAccessible::Description).contains(Text(screens::exerciseGroups()[2].titleText)));
+    ExerciseNumber = QStringLiteral("3");
+    frm_Tabulka &t = frm_Tabulka::get();
+    t.Show();
+    CurrentScreen = &t;
+    QAccessibleInterface *table = reader(t.findChild<ui::TableArea *>());
+    QVERIFY(table && table->tableInterface());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->tableInterface()->columnCount(), 5);
+    QCOMPARE(table->tableInterface()->rowCount(), std::min(t.ResultCount(), int(frm_Tabulka::kRowsShown)));
+    QVERIFY(table->tableInterface()->rowCount() > 0);
+    QAccessibleInterface *name = table->tableInterface()->cellAt(0, 1);
+    QCOMPARE(name->text(QAccessible::Name), t.Results.front().name);
+    QCOMPARE(name->tableCellInterface()->rowIndex(), 0);
+    QCOMPARE(name->parent()->object(), table->object());
+}
 
 void KeyboardTest::accessibleNames_data() {
     QTest::addColumn<QString>("where");

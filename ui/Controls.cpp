@@ -3,6 +3,8 @@
 #include "ui/Keyboard.h"
 #include "ui/fonts.h"
 
+#include <QAccessible>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -319,6 +321,12 @@ void TextBox::keyPressEvent(QKeyEvent *e) {
 
 void TextBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
+    // A box parked outside its screen only keeps the focus away from the
+    // answers: screen readers are pointed at the screen instead.
+    if (QWidget *w = window(); w != this && !w->rect().intersects(QRect(mapTo(w, QPoint(0, 0)), size()))) {
+        QAccessibleEvent screen(w, QAccessible::Focus);
+        QAccessible::updateAccessibility(&screen);
+    }
     if (FocusChain *chain = FocusChain::of(this)) chain->focusedBox(this);
     if (GotFocus) GotFocus(Index);
 }
@@ -341,6 +349,18 @@ void TextBox::mouseMoveEvent(QMouseEvent *e) {
 void TextBox::mouseDoubleClickEvent(QMouseEvent *e) {
     QLineEdit::mouseDoubleClickEvent(e);
     if (events.DblClick) events.DblClick(Index);
+}
+
+QRect TextBox::characterArea(int offset) const {
+    const QString t = text();
+    if (offset < 0 || offset >= t.size()) return QRect();
+    // The text cursor's place, moved by the width of the text between it
+    // and the offset (the box may have scrolled its text).
+    const QFontMetrics metrics(font());
+    const QRect cursor = cursorRect();
+    const int x = cursor.center().x() + metrics.horizontalAdvance(t.left(offset)) -
+                  metrics.horizontalAdvance(t.left(cursorPosition()));
+    return QRect(x, cursor.top(), std::max(1, metrics.horizontalAdvance(t.mid(offset, 1))), cursor.height()) & rect();
 }
 
 void TextBox::cloneFrom(TextBox &other) {

@@ -188,6 +188,9 @@ public:
     QColor BackColor() const { return m_backColor; }
     void setBackColor(const QColor &c);
     void cloneFrom(TextBox &other);
+    // Where character offset stands in the box (its own pixels), empty for
+    // an offset past the text.
+    QRect characterArea(int offset) const;
 
     // Key handlers: KeyDown sees every key (keyCode 0 after it swallows the
     // key); KeyPress sees typed characters (an empty text swallows it).

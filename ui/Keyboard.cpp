@@ -3,7 +3,6 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -49,94 +48,7 @@ bool hasMouseHandlers(QWidget *w) {
     return c && (c->events.MouseDown || c->events.Click || c->events.MouseUp);
 }
 
-bool isInteractive(QAccessible::Role r) {
-    switch (r) {
-    case QAccessible::Button: case QAccessible::CheckBox: case QAccessible::RadioButton:
-    case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::ListItem:
-    case QAccessible::PageTab: case QAccessible::Link:
-        return true;
-    default: return false;
-    }
-}
-
-class ControlAccessible : public QAccessibleWidget {
-public:
-    ControlAccessible(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
-
-    // The screen's own description, when it has one for this control.
-    bool described(QString &name, QAccessible::Role &role) const {
-        FocusChain *chain = FocusChain::of(widget());
-        return chain && chain->describe && chain->describe(widget(), name, role);
-    }
-
-    QAccessible::Role role() const override {
-        QString name;
-        QAccessible::Role r = accessibleRoleOf(widget());
-        described(name, r);
-        return r;
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        if (isInteractive(role())) {
-            s.focusable = true;
-            FocusChain *chain = FocusChain::of(widget());
-            s.focused = chain && chain->current() == widget() && chain->ringShown();
-        }
-        const QVariant checked = widget()->property("tutorixChecked");
-        if (checked.isValid()) {
-            s.checkable = true;
-            s.checked = checked.toBool();
-        }
-        return s;
-    }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value)
-            if (auto *box = qobject_cast<TextBox *>(widget())) return box->text();
-        if (t == QAccessible::Name) {
-            QString name;
-            QAccessible::Role r = QAccessible::NoRole;
-            if (described(name, r)) return name;
-            name = widget()->accessibleName();
-            if (name.isEmpty())
-                if (auto *label = qobject_cast<Label *>(widget())) name = label->Caption().trimmed();
-            return name;
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override {
-        if (isInteractive(role()) && role() != QAccessible::EditableText) return {pressAction()};
-        return QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString &action) override {
-        if (action == pressAction() && isInteractive(role())) {
-            if (FocusChain *chain = FocusChain::of(widget())) chain->activate(widget());
-            return;
-        }
-        QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface *controlFactory(const QString &, QObject *object) {
-    if (!object || !object->isWidgetType()) return nullptr;
-    auto *w = static_cast<QWidget *>(object);
-    const bool ours = qobject_cast<PictureBox *>(w) || qobject_cast<Image *>(w) || qobject_cast<Label *>(w) ||
-                      qobject_cast<Hotspot *>(w) || qobject_cast<TextBox *>(w);
-    return ours ? new ControlAccessible(w, accessibleRoleOf(w)) : nullptr;
-}
-
 }  // namespace
-
-void installAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(controlFactory);
-        return true;
-    }();
-    (void)installed;
-}
 
 void setAccessible(QWidget *w, const QString &name, QAccessible::Role role) {
     if (!w) return;
@@ -169,6 +81,7 @@ Hotspot::Hotspot(QWidget *parent, const QRect &area, const QString &name, QAcces
 class FocusRing : public QWidget {
 public:
     explicit FocusRing(QWidget *parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("tutorixFocusRing"));  // not read by screen readers
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
@@ -239,6 +152,22 @@ bool FocusChain::setCurrent(QWidget *w) {
     if (i < 0) return false;
     goTo(list[i]);
     return true;
+}
+
+bool FocusChain::moveFocus(QWidget *w) {
+    const QList<FocusItem> list = available();
+    const int i = indexOf(list, w);
+    if (i < 0) return false;
+    const bool shown = m_shown;
+    goTo(list[i]);
+    if (!shown) mouseUsed();
+    return true;
+}
+
+bool FocusChain::isTypingElement(QWidget *w) const {
+    const QList<FocusItem> list = available();
+    const int i = indexOf(list, w);
+    return i >= 0 && list[i].typing;
 }
 
 void FocusChain::move(bool forward) {

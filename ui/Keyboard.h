@@ -9,7 +9,8 @@
 // real keyboard focus and keep their typing keys.
 //
 // Screen readers: setAccessible() gives a control a Czech name and a role;
-// labels without a name of their own are read by their caption.
+// labels without a name of their own are read by their caption. The
+// interfaces themselves are in ui/Accessible.h.
 #pragma once
 
 #include <QAccessible>
@@ -45,7 +46,7 @@ struct FocusItem {
 QList<int> readingOrder(const QList<QRect> &rects);
 
 // Gives w a screen-reader name and role (the role is read by the accessible
-// interface the toolkit installs for its controls).
+// interface the toolkit installs for its controls and screens).
 void setAccessible(QWidget *w, const QString &name, QAccessible::Role role);
 // The role given by setAccessible, or the toolkit's default for the control.
 QAccessible::Role accessibleRoleOf(QWidget *w);
@@ -79,6 +80,10 @@ public:
     // Names and roles that change with the screen's state (rows, tiles):
     // returns false for controls it does not describe.
     std::function<bool(QWidget *, QString &name, QAccessible::Role &role)> describe;
+    // The screen's name and what its picture says (titles, instructions),
+    // read when the screen comes up.
+    std::function<QString()> title;
+    std::function<QString()> description;
 
     // The chain of a widget's screen, or nullptr.
     static FocusChain *of(QWidget *w);
@@ -89,6 +94,11 @@ public:
     QWidget *current() const;
     // Moves the ring to w (when it is an available element) and shows it.
     bool setCurrent(QWidget *w);
+    // Moves the element under the ring to w (an available element) without
+    // showing the ring while the mouse is in use; screen readers follow.
+    bool moveFocus(QWidget *w);
+    // Whether w is an available text box of the chain (takes typing).
+    bool isTypingElement(QWidget *w) const;
     // Tab / Shift+Tab.
     void move(bool forward);
     // Whether the ring is shown (keyboard in use).

@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
 
 #include <algorithm>
 #include <cmath>
@@ -159,6 +160,35 @@ QPoint sceneToScreen(QPoint scenePoint) {
     const QPoint screenTopLeft = s ? s->geometry().topLeft() : QPoint();
     const QPoint offset = sceneOrigin() + scenePoint - screenTopLeft;
     return screenTopLeft + QPoint(int(std::lround(offset.x() * ratio)), int(std::lround(offset.y() * ratio)));
+}
+
+namespace {
+QScreen *screenOf(QPoint desktopPoint) {
+    QScreen *s = QGuiApplication::screenAt(desktopPoint);
+    return s ? s : QGuiApplication::primaryScreen();
+}
+// The screen's top-left corner in desktop and in device pixels.
+QPoint deviceOrigin(const QScreen *s) { return s->handle() ? s->handle()->geometry().topLeft() : s->geometry().topLeft(); }
+}  // namespace
+
+QRect desktopToDevice(const QRect &rect) {
+    const QScreen *s = screenOf(rect.center());
+    if (!s || rect.isNull()) return rect;
+    const qreal k = s->devicePixelRatio();
+    const QPointF from = QPointF(rect.topLeft() - s->geometry().topLeft()) * k + deviceOrigin(s);
+    return QRect(from.toPoint(), (QSizeF(rect.size()) * k).toSize());
+}
+
+QPoint deviceToDesktop(QPoint point) {
+    for (const QScreen *s : QGuiApplication::screens()) {
+        const qreal k = s->devicePixelRatio();
+        const QRect device(deviceOrigin(s), (QSizeF(s->geometry().size()) * k).toSize());
+        if (device.contains(point) || s == QGuiApplication::screens().constLast()) {
+            const QPointF p = QPointF(point - device.topLeft()) / k;
+            return QPoint(int(std::floor(p.x())), int(std::floor(p.y()))) + s->geometry().topLeft();
+        }
+    }
+    return point;
 }
 
 }  // namespace ui

@@ -50,4 +50,10 @@ inline QRect sceneRect() { return QRect(sceneOrigin(), kSceneSize); }
 // screen: where the pupil sees it and where a click on it lands.
 QPoint sceneToScreen(QPoint scenePoint);
 
+// A rectangle of the desktop in the coordinates Qt gives widgets (scene
+// pixels) in device pixels of its screen, where magnifiers and screen readers
+// look, and a device point back.
+QRect desktopToDevice(const QRect &rect);
+QPoint deviceToDesktop(QPoint point);
+
 }  // namespace ui

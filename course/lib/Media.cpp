@@ -16,23 +16,6 @@ QString groupTitle(const QStringList &texts, int n) {
     return g ? courseText(texts, screens::exerciseGroups()[std::size_t(g)].titleText) : QString();
 }
 
-QString taskLine(int n) {
-    switch (n) {
-    case 1: case 5: case 6: return QStringLiteral("Přetahuj slova z dlaždic do vět.");
-    case 2: case 4: case 11: return QStringLiteral("Přepínačem vyber slovo, které do věty patří.");
-    case 3: return QStringLiteral("Napiš anglický překlad českého slova.");
-    case 7: case 8: case 10: case 12: return QStringLiteral("Klikni do mezery a vyber slovo z nabídky.");
-    case 9: case 20: return QStringLiteral("Napiš slovo ze začátku řádku ve správném tvaru.");
-    case 13: return QStringLiteral("Přepiš celou větu podle pokynu.");
-    case 14: return QStringLiteral("Přečti si odpověď a dopiš k ní otázku.");
-    case 15: case 16: case 17: return QStringLiteral("Napiš slovo ze závorky do mezery ve správném tvaru.");
-    case 18: return QStringLiteral("V každém seznamu klikni na jedno správné slovo.");
-    case 19: return QStringLiteral("Přetáhni ke každým hodinám čas, který ukazují.");
-    case 21: return QStringLiteral("Přetáhni anglické slovo k jeho českému překladu.");
-    case 22: case 23: case 24: return QStringLiteral("Poslechni si větu a napiš slovo, které chybí.");
-    default: return {};
-    }
-}
 
 Icon taskIcon(int n) {
     switch (n) {

@@ -34,8 +34,7 @@ void buildSounds(Writer &w, const QString &srcDir);
 QString exerciseName(const QStringList &texts, int n);
 QString groupTitle(const QStringList &texts, int n);
 
-// One line that tells what the pupil does in exercise n, and its icon.
-QString taskLine(int n);
+// The icon beside the line that tells what the pupil does in exercise n.
 Icon taskIcon(int n);
 
 // Slide-in buttons and their sizes, shared by the setup and topic screens.

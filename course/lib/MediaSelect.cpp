@@ -3,6 +3,7 @@
 // (each as high as its position in its group) and the exit button.
 #include "course/lib/MediaParts.h"
 #include "screens/ExerciseGroups.h"
+#include "screens/PictureTexts.h"
 
 namespace course::media {
 
@@ -12,18 +13,18 @@ QImage background() {
     QImage img = canvas(640, 480);
     QPainter p(&img);
     prepare(p);
-    banner(p, QStringLiteral("Tutorix Lingvana 1"), QStringLiteral("Angličtina pro školáky – klikni sem a poznáš autory"),
+    banner(p, QStringLiteral("Tutorix Lingvana 1"), screens::picturetext::selectSubtitle(),
            true);
     cornerTray(p);
     text(p, QRectF(12, 83, 296, 18), QStringLiteral("Skupiny cvičení"), 14, colour::inkSoft, true,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(337, 96, 296, 36), QStringLiteral("Vyber si cvičení"), 22, colour::teal, true,
+    text(p, QRectF(337, 96, 296, 36), screens::picturetext::selectHeading(), 22, colour::teal, true,
          Qt::AlignLeft | Qt::AlignVCenter);
     // Until a group is open the right column shows how to begin; any open
     // group covers this card.
     panel(p, QRectF(345, 205, 276, 120), colour::panel, colour::panelLine, 14, true);
     icon(p, Icon::Back, QRectF(362, 245, 40, 40), colour::accentDark);
-    text(p, QRectF(412, 215, 200, 100), QStringLiteral("Nejdřív klikni vlevo na skupinu. Tady se pak objeví její cvičení."),
+    text(p, QRectF(412, 215, 200, 100), screens::picturetext::selectHint(),
          17, colour::ink, false, Qt::AlignLeft | Qt::AlignVCenter, true);
     return img;
 }

@@ -3,6 +3,7 @@
 // button, the slide-in continue and print buttons, the help-first toggle,
 // and the topic screen of exercise 21 with its topic button backgrounds.
 #include "course/lib/MediaParts.h"
+#include "screens/PictureTexts.h"
 
 #include <QtMath>
 
@@ -86,11 +87,8 @@ QImage setupBackground(int n, const QStringList &texts) {
     p.setBrush(colour::tealLight);
     p.drawEllipse(QRectF(34, 106, 52, 52));
     icon(p, taskIcon(n), QRectF(46, 118, 28, 28), colour::teal);
-    text(p, QRectF(100, 102, 506, 32), taskLine(n), 19, colour::ink, true, Qt::AlignLeft | Qt::AlignVCenter);
-    const QString page = n == 18 ? QStringLiteral("Na jedné stránce jsou dva seznamy.")
-                         : (n == 2 || n == 4 || n == 11 || n == 13 || n == 14 || n == 19)
-                             ? QStringLiteral("Na jedné stránce je pět otázek.")
-                             : QStringLiteral("Na jedné stránce je deset otázek.");
+    text(p, QRectF(100, 102, 506, 32), screens::picturetext::taskLine(n), 19, colour::ink, true, Qt::AlignLeft | Qt::AlignVCenter);
+    const QString page = screens::picturetext::pageSizeLine(n);
     text(p, QRectF(100, 132, 506, 28), page, 16, colour::inkSoft, false, Qt::AlignLeft | Qt::AlignVCenter);
 
     // The count dial.
@@ -105,9 +103,9 @@ QImage setupBackground(int n, const QStringList &texts) {
 
     // Name and options.
     panel(p, QRectF(336, 192, 284, 256), colour::panel, colour::panelLine, 14, true);
-    text(p, QRectF(356, 204, 250, 28), QStringLiteral("Než začneš"), 19, colour::teal, true,
+    text(p, QRectF(356, 204, 250, 28), screens::picturetext::setupHeading(), 19, colour::teal, true,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(356, 234, 250, 60), QStringLiteral("Vyber na kotouči počet otázek a napiš své jméno."), 16,
+    text(p, QRectF(356, 234, 250, 60), screens::picturetext::setupHint(), 16,
          colour::ink, false, Qt::AlignLeft | Qt::AlignTop, true);
     text(p, QRectF(382, 306, 195, 24), courseText(texts, 35) + QLatin1Char(':'), 16, colour::inkSoft, true,
          Qt::AlignLeft | Qt::AlignVCenter);
