@@ -25,6 +25,8 @@ const char *const kUsage =
     "       tutorix-course unscramble IN OUT\n"
     "       tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]\n"
     "       tutorix-course results DATADIR [--format csv|json] [--exercise N]\n"
+    "       tutorix-course report [FOLDER...] [-o report.html] [--pdf report.pdf]\n"
+    "                             [--from D.M.YYYY] [--to D.M.YYYY] [--pupil NAME] [--open]\n"
     "       tutorix-course icons OUTDIR NAME\n"
     "       tutorix-course --help | --version";
 
@@ -116,7 +118,8 @@ int runTool(const QStringList &args) {
     const QString cmd = args.value(1);
     if (cmd == QLatin1String("--help") || cmd == QLatin1String("-h")) {
         out << kUsage << "\n\nBuilds, checks and scrambles a Tutorix Lingvana 1 course; prints worksheets;\n"
-                         "lists the pupils' results of a data folder in UTF-8 (CSV or JSON)."
+                         "lists the pupils' results of a data folder in UTF-8 (CSV or JSON);\n"
+                         "makes the teacher's report of results folders (HTML and PDF, in Czech)."
             << Qt::endl;
         return 0;
     }
