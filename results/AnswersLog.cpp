@@ -1,5 +1,6 @@
 #include "results/AnswersLog.h"
 
+#include "results/DateText.h"
 #include "results/ResultsRules.h"
 
 namespace results {
@@ -34,8 +35,7 @@ std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
     const QStringList f = line.split(QLatin1Char('|'));
     if (f.size() != kFields) return std::nullopt;
     AnswerEntry e;
-    e.when = QDateTime(QDate::fromString(f[0], QStringLiteral("d.M.yyyy")),
-                       QTime::fromString(f[1], QStringLiteral("hh:mm:ss")));
+    e.when = QDateTime(ParseDayMonthYear(f[0]), ParseClock(f[1], true));
     bool ok = false;
     e.exercise = f[3].toInt(&ok);
     if (!e.when.isValid() || !ok || e.exercise < 1 || e.exercise > 24) return std::nullopt;

@@ -28,6 +28,10 @@ std::vector<WeekPoint> weekPoints(const QHash<qint64, std::pair<int, double>> &w
     return out;
 }
 
+// The wall-clock time as a number: the logs hold local times, and comparing
+// them this way needs no time-zone look-up for each of millions of entries.
+qint64 wall(const QDateTime &t) { return t.date().toJulianDay() * 86400000LL + t.time().msecsSinceStartOfDay(); }
+
 WrongAnswers answersOf(const QHash<QString, int> &counts) {
     WrongAnswers out;
     out.reserve(std::size_t(counts.size()));
@@ -106,13 +110,13 @@ void ReportBuilder::addRun(const QDateTime &when, const QString &name, int exerc
     PupilReport &r = pupil.report;
     ++r.runs;
     pupil.percentSum += percent;
-    if (!r.firstRun.isValid() || when < r.firstRun) r.firstRun = when;
-    if (!r.lastRun.isValid() || when > r.lastRun) r.lastRun = when;
+    if (!r.firstRun.isValid() || wall(when) < wall(r.firstRun)) r.firstRun = when;
+    if (!r.lastRun.isValid() || wall(when) > wall(r.lastRun)) r.lastRun = when;
     r.scores.push_back({when, exercise, percent});
     GradeCell &cell = r.cells[std::size_t(exercise)];
     ++cell.runs;
     if (grade >= 1 && grade <= 5) {
-        if (!cell.lastWhen.isValid() || when >= cell.lastWhen) {
+        if (!cell.lastWhen.isValid() || wall(when) >= wall(cell.lastWhen)) {
             cell.lastWhen = when;
             cell.lastGrade = grade;
         }
@@ -215,7 +219,7 @@ ClassReport ReportBuilder::finish(const ReportLimits &limits) const {
             }
         r.averagePercent = r.runs > 0 ? p.percentSum / r.runs : 0;
         std::stable_sort(r.scores.begin(), r.scores.end(),
-                         [](const ScorePoint &a, const ScorePoint &b) { return a.when < b.when; });
+                         [](const ScorePoint &a, const ScorePoint &b) { return wall(a.when) < wall(b.when); });
         for (const ScorePoint &s : r.scores) {
             auto &week = activity[WeekOf(s.when.date()).toJulianDay()];
             ++week.first;

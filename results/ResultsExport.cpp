@@ -2,6 +2,7 @@
 
 #include "platform/codec.h"
 #include "platform/paths.h"
+#include "results/DateText.h"
 #include "results/ResultsRules.h"
 #include "screens/ExerciseGroups.h"
 
@@ -67,8 +68,7 @@ std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, 
     r.right = *rr;
     r.wrong = *ww;
     r.grade = *gg;
-    r.when = QDateTime(QDate::fromString(date, QStringLiteral("d.M.yyyy")),
-                       QTime::fromString(time, QStringLiteral("hh:mm")));
+    r.when = QDateTime(ParseDayMonthYear(date), ParseClock(time, false));
     return r;
 }
 

@@ -47,8 +47,6 @@ std::unique_ptr<QChart> newChart() {
     c->layout()->setContentsMargins(0, 0, 0, 0);
     c->legend()->setVisible(false);
     c->legend()->setFont(chartFont(7.5));
-    c->setTheme(QChart::ChartThemeLight);
-    c->setBackgroundBrush(Qt::white);
     return c;
 }
 
@@ -167,7 +165,6 @@ Chart gradeSpreadChart(const results::ExerciseReport &e) {
     chart->addSeries(series);
     auto *x = new QBarCategoryAxis;
     x->append(categories);
-    x->setTitleText(QStringLiteral("známka"));
     styleAxis(x);
     x->setGridLineVisible(false);
     auto *y = new QValueAxis;
@@ -182,7 +179,6 @@ Chart gradeSpreadChart(const results::ExerciseReport &e) {
         set->setLabelColor(Qt::white);
         set->setLabelFont(chartFont(7, true));
     }
-    y->setTitleText(QStringLiteral("běhů"));
     styleAxis(y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -216,7 +212,6 @@ Chart trendChart(const results::ExerciseReport &e) {
     const QDateTime last(e.weeks.empty() ? QDate::currentDate() : e.weeks.back().week.addDays(3), QTime(12, 0));
     auto *x = timeAxis(first, last);
     auto *y = percentAxis();
-    y->setTitleText(QStringLiteral("průměr za týden"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries *s : chart->series()) s->attachAxis(x), s->attachAxis(y);
@@ -266,13 +261,11 @@ Chart activityChart(const std::vector<results::WeekPoint> &weeks) {
     x->setGridLineVisible(false);
     styleAxis(x);
     x->setLabelsFont(chartFont(bars.size() > 16 ? 6 : 7));
-    x->setTitleText(unit == 0 ? QStringLiteral("týden od pondělí") : unit == 1 ? QStringLiteral("měsíc") : QStringLiteral("rok"));
     auto *y = new QValueAxis;
     y->setRange(0, most);
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTickCount(5);
     y->applyNiceNumbers();
-    y->setTitleText(QStringLiteral("běhů"));
     styleAxis(y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -319,7 +312,6 @@ Chart pupilScoresChart(const results::PupilReport &pupil, const TitleOf &titleOf
     chart->legend()->setAlignment(Qt::AlignRight);
     auto *x = timeAxis(first, last);
     auto *y = percentAxis();
-    y->setTitleText(QStringLiteral("skóre"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries *s : chart->series()) s->attachAxis(x), s->attachAxis(y);
