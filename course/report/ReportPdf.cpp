@@ -23,6 +23,12 @@ namespace {
 constexpr int kDpi = 96;
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 constexpr int kChartIndex = QTextFormat::UserProperty + 1;
+// A panel: a heading and a line above charts kChartIndex ... + kChartCount - 1,
+// one object, so that a page break never parts them.
+constexpr int kChartCount = QTextFormat::UserProperty + 2;
+constexpr int kPanelTitle = QTextFormat::UserProperty + 3;
+constexpr int kPanelLine = QTextFormat::UserProperty + 4;
+constexpr qreal kPanelHead = 36;
 
 QString num(int n) { return QLocale(QLocale::Czech).toString(n); }
 
@@ -33,15 +39,56 @@ class ChartObjects : public QObject, public QTextObjectInterface {
 public:
     ChartObjects(const std::vector<Chart> &charts, qreal width) : m_charts(charts), m_width(width) {}
     QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &format) override {
-        const Chart &c = m_charts[std::size_t(format.property(kChartIndex).toInt())];
-        const qreal scale = std::min<qreal>(1.0, m_width / c.size().width());
-        return c.size() * scale;
+        const auto [first, count] = range(format);
+        qreal w = 0, h = 0;
+        for (int i = first; i < first + count; ++i) {
+            w += m_charts[std::size_t(i)].size().width() + (i > first ? kGap : 0);
+            h = std::max(h, m_charts[std::size_t(i)].size().height());
+        }
+        const qreal scale = std::min<qreal>(1.0, m_width / w);
+        const qreal head = format.hasProperty(kPanelTitle) ? kPanelHead : 0;
+        return QSizeF(format.hasProperty(kPanelTitle) ? m_width : w * scale, head + h * scale);
     }
     void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &format) override {
-        m_charts[std::size_t(format.property(kChartIndex).toInt())].paint(painter, rect);
+        // A chart is never split: it stands whole on the page being drawn or
+        // belongs to another page.
+        if (rect.top() < page.top() - 0.5 || rect.bottom() > page.bottom() + 0.5) return;
+        const auto [first, count] = range(format);
+        qreal x = rect.left(), top = rect.top();
+        if (format.hasProperty(kPanelTitle)) {
+            painter->save();
+            painter->setPen(QColor(0x1d, 0x27, 0x33));
+            QFont f(QStringLiteral("DejaVu Sans"));
+            f.setPointSizeF(11.5);
+            f.setBold(true);
+            painter->setFont(f);
+            painter->drawText(QRectF(x, top, rect.width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
+                              format.property(kPanelTitle).toString());
+            f.setPointSizeF(8.5);
+            f.setBold(false);
+            painter->setFont(f);
+            painter->setPen(QColor(0x5b, 0x66, 0x73));
+            painter->drawText(QRectF(x, top + 19, rect.width(), 14), Qt::AlignLeft | Qt::AlignVCenter,
+                              format.property(kPanelLine).toString());
+            painter->restore();
+            top += kPanelHead;
+        }
+        qreal w = 0;
+        for (int i = first; i < first + count; ++i) w += m_charts[std::size_t(i)].size().width() + (i > first ? kGap : 0);
+        const qreal scale = std::min<qreal>(1.0, m_width / w);
+        for (int i = first; i < first + count; ++i) {
+            const QSizeF size = m_charts[std::size_t(i)].size() * scale;
+            m_charts[std::size_t(i)].paint(painter, QRectF(QPointF(x, top), size));
+            x += size.width() + kGap * scale;
+        }
     }
+    QRectF page;  // of the document, being drawn now
 
 private:
+    static constexpr qreal kGap = 12;
+    static std::pair<int, int> range(const QTextFormat &f) {
+        return {f.property(kChartIndex).toInt(), f.hasProperty(kChartCount) ? f.property(kChartCount).toInt() : 1};
+    }
     const std::vector<Chart> &m_charts;
     qreal m_width;
 };
@@ -57,6 +104,8 @@ private:
     void para(const QString &text, bool muted = false, qreal points = 9.5);
     void chart(Chart chart);
     void endCharts();
+    // Heading, a line below it and charts as one block that a page break never splits.
+    void chartBlock(const QString &title, const QString &line, std::vector<Chart> blockCharts);
     QTextTable *table(int rows, const QStringList &headers, const QString &caption);
     void cell(QTextTable *t, int row, int column, const QString &text, int grade = -1, bool bold = false,
               bool right = false);
@@ -127,6 +176,22 @@ void Pdf::chart(Chart ch) {
 }
 
 void Pdf::endCharts() { m_inCharts = false; }
+
+void Pdf::chartBlock(const QString &title, const QString &line, std::vector<Chart> blockCharts) {
+    endCharts();
+    QTextBlockFormat b;
+    b.setTopMargin(8);
+    b.setBottomMargin(4);
+    c.insertBlock(b);
+    QTextCharFormat f;
+    f.setObjectType(kChartObject);
+    f.setProperty(kChartIndex, int(charts.size()));
+    f.setProperty(kChartCount, int(blockCharts.size()));
+    f.setProperty(kPanelTitle, title);
+    f.setProperty(kPanelLine, line);
+    for (Chart &ch : blockCharts) charts.push_back(std::move(ch));
+    c.insertText(QString(QChar::ObjectReplacementCharacter), f);
+}
 
 QTextTable *Pdf::table(int rows, const QStringList &headers, const QString &caption) {
     if (!caption.isEmpty()) {
@@ -230,12 +295,13 @@ void Pdf::exercises() {
     c.movePosition(QTextCursor::End);
     for (const results::ExerciseReport &e : r.exercises) {
         if (e.runs == 0) continue;
-        heading(QStringLiteral("Cvičení %1 · %2").arg(e.exercise).arg(d.title(e.exercise)), 3);
-        para(QStringLiteral("%1 · běhů: %2 · průměrné skóre: %3")
-                 .arg(d.groups[std::size_t(e.exercise)], num(e.runs), percentCs(e.averagePercent)),
-             true, 8.5);
-        chart(gradeSpreadChart(e));
-        chart(trendChart(e));
+        std::vector<Chart> two;
+        two.push_back(gradeSpreadChart(e));
+        two.push_back(trendChart(e));
+        chartBlock(QStringLiteral("Cvičení %1 · %2").arg(e.exercise).arg(d.title(e.exercise)),
+                   QStringLiteral("%1 · běhů: %2 · průměrné skóre: %3")
+                       .arg(d.groups[std::size_t(e.exercise)], num(e.runs), percentCs(e.averagePercent)),
+                   std::move(two));
     }
 }
 
@@ -358,6 +424,7 @@ QByteArray WritePdf(const ReportDocument &doc) {
             painter.translate(0, -i * h);
             QAbstractTextDocumentLayout::PaintContext ctx;
             ctx.clip = QRectF(0, i * h, page.width(), h);
+            objects->page = ctx.clip;
             ctx.palette.setColor(QPalette::Text, Qt::black);
             painter.setClipRect(ctx.clip);
             text.documentLayout()->draw(&painter, ctx);
