@@ -39,11 +39,11 @@ int byteFor(char16_t c) {
 }  // namespace
 
 QString decode1250(const QByteArray &bytes) {
-    QString out;
-    out.reserve(bytes.size());
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *to = reinterpret_cast<char16_t *>(out.data());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        out.append(QChar(b < 0x80 ? char16_t(b) : kHigh[b - 0x80]));
+        *to++ = b < 0x80 ? char16_t(b) : kHigh[b - 0x80];
     }
     return out;
 }

@@ -68,6 +68,11 @@ void ReportBuilder::noteDay(const QDate &day) {
 }
 
 int ReportBuilder::pupilOf(const QString &name) {
+    // The rows of one checked page come one after another.
+    if (m_lastIndex >= 0 && name == m_lastName) {
+        ++*m_lastSpelling;
+        return m_lastIndex;
+    }
     const auto known = m_byName.constFind(name);
     int index = known != m_byName.cend() ? *known : -2;
     if (index == -2) {
@@ -85,7 +90,13 @@ int ReportBuilder::pupilOf(const QString &name) {
         }
         m_byName.insert(name, index);
     }
-    if (index >= 0) ++m_pupils[std::size_t(index)].spellings[name];
+    if (index >= 0) {
+        int &count = m_pupils[std::size_t(index)].spellings[name];
+        ++count;
+        m_lastName = name;
+        m_lastIndex = index;
+        m_lastSpelling = &count;
+    }
     return index;
 }
 

@@ -152,6 +152,9 @@ private:
     ReportFilter m_filter;
     QString m_pupilKey;
     QHash<QString, int> m_byName;  // as written; -1 for pupils left out
+    QString m_lastName;            // the name asked for last, its pupil and its count of uses
+    int m_lastIndex = -1;
+    int *m_lastSpelling = nullptr;
     QHash<QString, int> m_byKey;
     std::vector<Pupil> m_pupils;
     std::array<Exercise, 25> m_exercises{};

@@ -85,12 +85,14 @@ QString dayText(const QDate &d) { return d.toString(QStringLiteral("d.M.yyyy"));
 // Points of one line: every run while they are few, else the average of a
 // week or, over years, of a month.
 std::vector<std::pair<QDateTime, double>> linePoints(const std::vector<std::pair<QDateTime, double>> &runs) {
-    if (runs.size() <= 60) return runs;
-    const qint64 days = runs.front().first.daysTo(runs.back().first);
+    if (runs.size() <= 40) return runs;
+    const qint64 days = runs.front().first.date().daysTo(runs.back().first.date());
     std::map<qint64, std::pair<int, double>> buckets;
     for (const auto &[when, p] : runs) {
         const QDate d = when.date();
-        const QDate start = days > 400 ? QDate(d.year(), d.month(), 1) : results::WeekOf(d);
+        const QDate start = days > 1500 ? QDate(d.year(), (d.month() - 1) / 3 * 3 + 1, 1)
+                            : days > 280 ? QDate(d.year(), d.month(), 1)
+                                         : results::WeekOf(d);
         auto &b = buckets[start.toJulianDay()];
         ++b.first;
         b.second += p;
@@ -145,7 +147,12 @@ QByteArray Chart::svg() const {
     QString t = QString::fromUtf8(out.left(tagEnd));
     t.remove(size);
     t += QStringLiteral(" class=\"chart\" role=\"img\" preserveAspectRatio=\"xMidYMid meet\"");
-    return t.toUtf8() + out.mid(tagEnd);
+    // The generator opens a group for every change of the painter's state,
+    // most of them with nothing inside.
+    static const QRegularExpression empty(QStringLiteral(R"(<g [^>]*>\s*</g>\s*)"));
+    QString body = QString::fromUtf8(out.mid(tagEnd));
+    body.remove(empty);
+    return t.toUtf8() + body.toUtf8();
 }
 
 Chart gradeSpreadChart(const results::ExerciseReport &e) {
@@ -207,7 +214,8 @@ Chart trendChart(const results::ExerciseReport &e) {
     dots->setColor(QColor(kLineColours[0]));
     dots->setBorderColor(QColor(kLineColours[0]));
     chart->addSeries(line);
-    chart->addSeries(dots);
+    if (e.weeks.size() <= 40) chart->addSeries(dots);
+    else delete dots;
     const QDateTime first(e.weeks.empty() ? QDate::currentDate() : e.weeks.front().week.addDays(3), QTime(12, 0));
     const QDateTime last(e.weeks.empty() ? QDate::currentDate() : e.weeks.back().week.addDays(3), QTime(12, 0));
     auto *x = timeAxis(first, last);
@@ -297,9 +305,9 @@ Chart pupilScoresChart(const results::PupilReport &pupil, const TitleOf &titleOf
         QPen pen(c);
         pen.setWidthF(1.8);
         line->setPen(pen);
-        line->setPointsVisible(true);
-        line->setMarkerSize(3.5);
         const auto points = linePoints(byExercise[n]);
+        line->setPointsVisible(points.size() <= 15);
+        line->setMarkerSize(3.5);
         QStringList values;
         for (const auto &[when, p] : points) {
             line->append(double(when.toMSecsSinceEpoch()), p);

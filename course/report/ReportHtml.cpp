@@ -135,13 +135,21 @@ private:
     QString exerciseName(int n) const { return QStringLiteral("%1 · %2").arg(n).arg(esc(d.title(n))); }
     void chart(const Chart &c, const char *cls = "") {
         o += QStringLiteral("<figure class=\"%1\">").arg(QLatin1String(cls));
-        o += QString::fromUtf8(c.svg());
+        flush();
+        bytes += c.svg();
         o += QStringLiteral("<figcaption>%1</figcaption></figure>\n").arg(esc(c.title()));
+    }
+
+    // The page so far in UTF-8; o collects the part being written.
+    void flush() {
+        bytes += o.toUtf8();
+        o.clear();
     }
 
     const ReportDocument &d;
     const results::ClassReport &r;
     QString o;
+    QByteArray bytes;
 };
 
 QString Html::wrongList(const results::WrongAnswers &w) const {
@@ -342,12 +350,14 @@ void Html::pupil(const results::PupilReport &p) {
 void Html::pupils() {
     o += QStringLiteral("<section id=\"zaci\"><h2>Žáci</h2>\n<p class=\"lead\">Každý žák začíná při tisku na nové "
                         "stránce, takže ji lze předat rodičům.</p>\n");
-    for (const results::PupilReport &p : r.pupils) pupil(p);
+    for (const results::PupilReport &p : r.pupils) {
+        pupil(p);
+        flush();
+    }
     o += QStringLiteral("</section>\n");
 }
 
 QByteArray Html::write() {
-    o.reserve(1 << 20);
     o += QStringLiteral("<!DOCTYPE html>\n<html lang=\"cs\">\n<head>\n<meta charset=\"utf-8\">\n"
                         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
@@ -365,7 +375,8 @@ QByteArray Html::write() {
     o += QStringLiteral("<script>");
     o += QString::fromUtf8(kScript);
     o += QStringLiteral("</script>\n</body>\n</html>\n");
-    return o.toUtf8();
+    flush();
+    return bytes;
 }
 
 }  // namespace
