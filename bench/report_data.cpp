@@ -130,11 +130,20 @@ int main(int argc, char *argv[]) {
     std::vector<QDate> schoolDays;
     for (int d = days - 1; d >= 0; --d)
         if (lastDay.addDays(-d).dayOfWeek() <= 5) schoolDays.push_back(lastDay.addDays(-d));
+    // Busier and quieter weeks: each run on a school day drawn at random, in time order.
+    std::vector<int> dayOfRun(std::size_t(runs));
+    for (int &d : dayOfRun) {
+        const int week = rng.bounded(int(schoolDays.size() + 4) / 5);
+        const int day = std::min(int(schoolDays.size()) - 1, week * 5 + rng.bounded(5));
+        d = rng.bounded(3) == 0 ? rng.bounded(int(schoolDays.size())) : day;
+        if ((week * 7919) % 5 == 0) d = rng.bounded(int(schoolDays.size()));  // some weeks take more
+    }
+    std::sort(dayOfRun.begin(), dayOfRun.end());
     QByteArray logBuffer, answerBuffer;
     qint64 answerCount = 0;
     for (int r = 0; r < runs; ++r) {
         // Runs in time order, spread evenly over the school days.
-        const QDate day = schoolDays[std::size_t(qint64(r) * qint64(schoolDays.size()) / runs)];
+        const QDate day = schoolDays[std::size_t(dayOfRun[std::size_t(r)])];
         const QTime time(8 + rng.bounded(7), rng.bounded(60), rng.bounded(60));
         const QDateTime when(day, time);
         const int p = rng.bounded(pupils);
