@@ -131,7 +131,7 @@ int main(int argc, char *argv[]) {
     for (int d = days - 1; d >= 0; --d)
         if (lastDay.addDays(-d).dayOfWeek() <= 5) schoolDays.push_back(lastDay.addDays(-d));
     // Busier and quieter weeks: each run on a school day drawn at random, in time order.
-    std::vector<int> dayOfRun(std::size_t(runs));
+    std::vector<int> dayOfRun(static_cast<std::size_t>(runs));
     for (int &d : dayOfRun) {
         const int week = rng.bounded(int(schoolDays.size() + 4) / 5);
         const int day = std::min(int(schoolDays.size()) - 1, week * 5 + rng.bounded(5));
