@@ -105,6 +105,7 @@ private slots:
     void streamedLinesMatchWholeFile();
     void reportShowsTheFolder();
     void folderWithoutAnswers();
+    void menuEntryOpensTheConfiguredFolder();
     void chromiumShowsIt();
 };
 
@@ -245,7 +246,7 @@ void ClassReportTest::reportShowsTheFolder() {
         QVERIFY(text.contains(QStringLiteral("pes dog 67 % 3")));
     }
     // Nothing loaded from the network or from files beside it: only links within the page.
-    QVERIFY(!QString::fromUtf8(testsupport::readBytes(html)).contains(QRegularExpression(QStringLiteral(R"((src=|href="[^#]|url\(|@import))"))));
+    QVERIFY(!QString::fromUtf8(testsupport::readBytes(html)).contains(QRegularExpression(QStringLiteral("(src=|href=\"[^#]|url\\(|@import)"))));
 }
 
 void ClassReportTest::folderWithoutAnswers() {
@@ -260,6 +261,34 @@ void ClassReportTest::folderWithoutAnswers() {
     QVERIFY(!page.contains(QStringLiteral("Nejtěžší položky")));
     QCOMPARE(runTool({tmp.filePath(QStringLiteral("none"))}), 1);
     QCOMPARE(runTool({dir, QStringLiteral("--from"), QStringLiteral("32.1.2026")}), 2);
+}
+
+void ClassReportTest::menuEntryOpensTheConfiguredFolder() {
+    // What the menu entry runs: the configured course's results, into the
+    // cache folder, handed to xdg-open (here a stand-in that notes its argument).
+    testsupport::CourseCopy course;
+    QVERIFY(course.isValid());
+    QFile::remove(course.dataDir() + QStringLiteral("/Vysledky.dat"));
+    writeFolder(course.dataDir() + QStringLiteral("/../trida"), kRuns, &kAnswers);
+    for (const char *f : {"Vysledky.dat", "Odpovedi.dat"})
+        QVERIFY(QFile::rename(course.root() + QStringLiteral("/trida/") + QLatin1String(f), course.dataDir() + QLatin1Char('/') + QLatin1String(f)));
+    QTemporaryDir tmp;
+    const QString opened = tmp.filePath(QStringLiteral("opened"));
+    QVERIFY(testsupport::writeBytes(tmp.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\necho \"$1\" > " + opened.toUtf8() + "\n"));
+    QFile::setPermissions(tmp.filePath(QStringLiteral("xdg-open")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TUTORIX_WINDOWS_DIR"), course.root());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), tmp.filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("PATH"), tmp.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TUTORIX_COURSE_TOOL), {QStringLiteral("report"), QStringLiteral("--open")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString page = tmp.filePath(QStringLiteral("cache/tutorix/vysledky-tridy.html"));
+    QTRY_VERIFY(QFile::exists(opened));
+    QCOMPARE(QString::fromUtf8(testsupport::readBytes(opened)).trimmed(), page);
+    QVERIFY(htmlText(testsupport::readBytes(page)).contains(QStringLiteral("5 běhů cvičení")));
 }
 
 void ClassReportTest::chromiumShowsIt() {
