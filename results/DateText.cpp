@@ -36,12 +36,12 @@ QDate ParseDayMonthYear(QStringView t) {
 
 QTime ParseClock(QStringView t, bool withSeconds) {
     qsizetype pos = 0;
-    const int h = number(t, pos, 1, 2);
+    const int h = number(t, pos, 2, 2);
     if (h < 0 || !separator(t, pos, ':')) return {};
-    const int m = number(t, pos, 1, 2);
+    const int m = number(t, pos, 2, 2);
     if (m < 0) return {};
     int s = 0;
-    if (withSeconds && (!separator(t, pos, ':') || (s = number(t, pos, 1, 2)) < 0)) return {};
+    if (withSeconds && (!separator(t, pos, ':') || (s = number(t, pos, 2, 2)) < 0)) return {};
     if (pos != t.size()) return {};
     return QTime(h, m, s);
 }

@@ -12,7 +12,7 @@ namespace results {
 // "d.M.yyyy": day and month of one or two digits, a four-digit year.
 // Invalid for anything else or an impossible date.
 QDate ParseDayMonthYear(QStringView text);
-// "hh:mm" or, with seconds, "hh:mm:ss", parts of one or two digits.
+// "hh:mm" or, with seconds, "hh:mm:ss", two digits each.
 // Invalid for anything else.
 QTime ParseClock(QStringView text, bool withSeconds);
 

@@ -4,6 +4,7 @@
 #include "platform/codec.h"
 #include "results/AnswersLog.h"
 #include "results/ClassReport.h"
+#include "results/DateText.h"
 #include "results/ReportSources.h"
 #include "results/ResultsRules.h"
 #include "screens/ExerciseGroups.h"
@@ -102,6 +103,8 @@ private slots:
     void folders();
     void filters_data();
     void filters();
+    void datesAsQtReadsThem_data();
+    void datesAsQtReadsThem();
     void streamedLinesMatchWholeFile();
     void reportShowsTheFolder();
     void folderWithoutAnswers();
@@ -194,6 +197,24 @@ void ClassReportTest::filters() {
     int sum = 0;
     for (const ExerciseReport &e : r.exercises) sum += e.runs;
     QCOMPARE(sum, runs);
+}
+
+void ClassReportTest::datesAsQtReadsThem_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    for (const char *d : {"8.12.2026", "08.12.2026", "1.1.2000", "29.2.2024", "29.2.2026", "31.4.2026", "8.12.26",
+                          "8.12.20266", "8..2026", ".12.2026", "8.12.2026 ", "a.12.2026", "123.1.2026", ""})
+        for (const char *t : {"14:03:27", "09:07:00", "9:07:00", "24:00:00", "14:60:00", "14:03", "14:03:27:1", ""})
+            QTest::addRow("%s %s", d, t) << QString::fromLatin1(d) << QString::fromLatin1(t);
+}
+
+void ClassReportTest::datesAsQtReadsThem() {
+    // The fast readers of the logs' dates agree with Qt's format parser.
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QCOMPARE(ParseDayMonthYear(date), QDate::fromString(date, QStringLiteral("d.M.yyyy")));
+    QCOMPARE(ParseClock(time, true), QTime::fromString(time, QStringLiteral("hh:mm:ss")));
+    QCOMPARE(ParseClock(time, false), QTime::fromString(time, QStringLiteral("hh:mm")));
 }
 
 void ClassReportTest::streamedLinesMatchWholeFile() {
