@@ -4,6 +4,7 @@
 #include "platform/configfile.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,10 +55,21 @@ bool canCreateIn(const QString &nativeDir, int *err) {
 
 }  // namespace
 
-bool FolderTakesResults(const QString &nativeDir, QString *why) {
+QString CzechFolderReason(int error) {
+    switch (error) {
+    case ENOENT: return QStringLiteral("složka neexistuje a nelze ji vytvořit");
+    case ENOTDIR: return QStringLiteral("nejde o složku");
+    case EACCES:
+    case EPERM: return QStringLiteral("chybí oprávnění k zápisu");
+    }
+    return platform::czechReason(error);
+}
+
+bool FolderTakesResults(const QString &nativeDir, QString *why, int *whyError) {
     int err = 0;
     if (canCreateIn(nativeDir, &err)) return true;
     if (why) *why = QString::fromLocal8Bit(std::strerror(err));
+    if (whyError) *whyError = err;
     // A read-only folder whose results files were made writable on purpose.
     const QDir dir(nativeDir);
     const QStringList logs = dir.entryList({QStringLiteral("Vysledky.dat")}, QDir::Files);
@@ -66,6 +78,7 @@ bool FolderTakesResults(const QString &nativeDir, QString *why) {
     for (const QString &t : tables)
         if (!writable(dir.filePath(t))) return false;
     if (why) why->clear();
+    if (whyError) *whyError = 0;
     return true;
 }
 
@@ -77,13 +90,16 @@ ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir
     if (!named.isEmpty()) {
         // A relative folder is taken relative to the INI, like CD and HD.
         c.configured = plainFolder(platform::nativePath(platform::resolveConfigDir(named, QFileInfo(iniPath).path())));
+        errno = 0;
         if (!QDir().mkpath(c.configured) && !QFileInfo(c.configured).isDir()) {
-            c.whyNot = QString::fromLocal8Bit(std::strerror(errno ? errno : ENOENT));
-        } else if (FolderTakesResults(c.configured, &c.whyNot)) {
+            c.whyNotError = QFileInfo::exists(c.configured) ? ENOTDIR : errno ? errno : ENOENT;
+            c.whyNot = QString::fromLocal8Bit(std::strerror(c.whyNotError));
+        } else if (FolderTakesResults(c.configured, &c.whyNot, &c.whyNotError)) {
             c.dir = c.configured;
             return c;
         }
         if (c.whyNot.isEmpty()) c.whyNot = QString::fromLocal8Bit(std::strerror(EACCES));
+        if (c.whyNotError == 0) c.whyNotError = EACCES;
     }
     if (FolderTakesResults(platform::nativePath(dataDir))) {
         c.dir = plainFolder(platform::nativePath(dataDir));

@@ -22,6 +22,7 @@ struct ResultsDirChoice {
     QString dir;            // native path of the folder results go to
     QString configured;     // native path named by Vysledky, "" when not set
     QString whyNot;         // why the configured folder is not used ("" when it is, or none is set)
+    int whyNotError = 0;    // the errno behind whyNot
     bool ownFolder = false; // dir is the pupil's own $XDG_DATA_HOME/tutorix
 };
 
@@ -34,9 +35,13 @@ ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir
 // iniPath is the configuration file that was read.
 ResultsDirChoice ChooseResultsDir(const QString &iniPath);
 
+// The reason a folder takes no results, in Czech, for the pupil and the
+// teacher ("chybí oprávnění k zápisu").
+QString CzechFolderReason(int error);
+
 // True when results can be written in the folder (a native path): a new file
 // can be made there, or the log and every results table in it are writable.
 // *why (optional) gets the reason when not.
-bool FolderTakesResults(const QString &nativeDir, QString *why = nullptr);
+bool FolderTakesResults(const QString &nativeDir, QString *why = nullptr, int *whyError = nullptr);
 
 }  // namespace Misc

@@ -37,6 +37,13 @@ QString StartupMessage(int number) {
     return {};
 }
 
+QString ResultsFolderMessage(const ResultsDirChoice &choice) {
+    return QStringLiteral("Do nastavené složky výsledků nelze zapisovat:\r\n%1\r\nDůvod: %2.\r\n\r\n"
+                          "Výsledky se tentokrát ukládají do složky:\r\n%3\r\n\r\n"
+                          "Učitel je v nastavené složce neuvidí; řekněte mu o tom.")
+        .arg(choice.configured, CzechFolderReason(choice.whyNotError), choice.dir);
+}
+
 QString WithTrailingBackslash(const QString &dir) {
     return dir.endsWith(QLatin1Char('\\')) ? dir : dir + QLatin1Char('\\');
 }
@@ -130,7 +137,10 @@ bool LoadConfiguration() {
     }
     SaveKeyboardLayout();
     if (!LoadCheckedTables()) return false;
-    ChooseResultsDir(ini);
+    const ResultsDirChoice results = ChooseResultsDir(ini);
+    if (!results.whyNot.isEmpty())
+        platform::msgBox(ResultsFolderMessage(results), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
+                         platform::MsgButtons::Ok);
     qCInfo(lcStartup) << "media" << MediaDir << "data" << DataDir;
     return true;
 }

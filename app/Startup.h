@@ -3,6 +3,7 @@
 
 #include "app/GradeBands.h"
 #include "app/Misc.h"
+#include "app/ResultsDir.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,10 @@ namespace Misc {
 
 // The three start-up failure messages (caption "Chyba", critical icon).
 QString StartupMessage(int number);
+
+// The start-up warning when the results folder named in Tutorix.ini cannot
+// be written: that folder, why, and where this run's results go instead.
+QString ResultsFolderMessage(const ResultsDirChoice &choice);
 
 // Reads Tutorix.ini, checks the data and media files, loads the cursors, the
 // keyboard layout, the grade table and the text table. On a failure it shows

@@ -5,20 +5,15 @@
 namespace content {
 
 Layout layoutOfExercise(int n) {
-    switch (n) {
-    case 1: case 5: case 6: case 15: case 16: case 17: return Layout::GapSentence;
-    case 22: case 23: case 24: return Layout::Listening;
-    case 2: case 4: case 11: return Layout::Switch;
-    case 7: case 8: case 10: case 12: return Layout::ChoiceList;
-    case 9: case 20: return Layout::Model;
-    case 13: return Layout::ModelWholeSentence;
-    case 14: return Layout::TwoLines;
-    case 19: return Layout::Clock;
-    case 18: return Layout::WordLists;
-    case 3: return Layout::Translation;
-    case 21: return Layout::TopicItems;
-    }
-    return Layout::GapSentence;
+    using L = Layout;
+    // The file layout of exercises 1 ... 24 (entry 0 for any other number).
+    static constexpr std::array<Layout, 25> kLayouts{
+        L::GapSentence,  L::GapSentence, L::Switch,     L::Translation, L::Switch,      L::GapSentence,
+        L::GapSentence,  L::ChoiceList,  L::ChoiceList, L::Model,       L::ChoiceList,  L::Switch,
+        L::ChoiceList,   L::ModelWholeSentence,         L::TwoLines,    L::GapSentence, L::GapSentence,
+        L::GapSentence,  L::WordLists,   L::Clock,      L::Model,       L::TopicItems,  L::Listening,
+        L::Listening,    L::Listening};
+    return (n >= 1 && n <= 24) ? kLayouts[std::size_t(n)] : Layout::GapSentence;
 }
 
 std::array<int, 6> fieldsOfParts(Layout layout, int exercise) {

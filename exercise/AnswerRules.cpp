@@ -20,22 +20,7 @@ QString NormalizeAnswer(const QString &text) {
 
 void NormalizeAnswerInPlace(QString &text) { text = NormalizeAnswer(text); }
 
-CheckRule CheckRuleFor(int exercise) {
-    switch (exercise) {
-    case 2:
-    case 4:
-    case 11:
-        return CheckRule::Switch;
-    case 18:
-        return CheckRule::List;
-    case 19:
-        return CheckRule::Label;
-    case 21:
-        return CheckRule::Tile;
-    default:
-        return CheckRule::Box;
-    }
-}
+CheckRule CheckRuleFor(int exercise) { return exercise::spec(exercise).check; }
 
 BoxVerdict CheckBoxAnswer(const QString &typed, const QString &expected) {
     BoxVerdict v;
@@ -79,57 +64,44 @@ QString capitalisedField2(const Misc::ContentRecord &r) {
 HintText AnswerHint(int exercise, const Misc::ContentRecord &r, const QString &caption, const QString &tag) {
     HintText h;
     h.shown = true;
-    switch (exercise) {
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 15:
-    case 16:
-    case 17:
-    case 20:
+    using exercise::HintForm;
+    switch (exercise::spec(exercise).hint) {
+    case HintForm::Sentence:
         h.line1 = (!r.field[0].isEmpty() || !r.field[1].isEmpty()) ? Sentence(r) : capitalisedField2(r);
         break;
-    case 6: {
+    case HintForm::SentenceBeforeBracket: {
         const QString s = Sentence(r);
         const qsizetype bracket = s.indexOf(QLatin1Char('('));
         h.line1 = bracket < 0 ? s : s.left(bracket);
         break;
     }
-    case 3:
+    case HintForm::Translation:
         h.line1 = r.field[4];
         h.alignment = Qt::AlignHCenter;
         break;
-    case 13:
+    case HintForm::Field1:
         h.line1 = r.field[1];
         break;
-    case 14:
+    case HintForm::TwoLines:
         h.line1 = r.field[0];
         h.line2 = r.field[6] + r.field[1] + r.field[7];
         break;
-    case 19:
+    case HintForm::Caption:
         h.line1 = caption;
         h.alignment = Qt::AlignHCenter;
         break;
-    case 21:
+    case HintForm::CaptionAndTag:
         h.line1 = caption + QStringLiteral(" - ") + tag;
         h.alignment = Qt::AlignHCenter;
         break;
-    case 22:
-    case 23:
+    case HintForm::SentenceCentred:
         h.line1 = Sentence(r);
         h.alignment = Qt::AlignHCenter;
         break;
-    case 24:
+    case HintForm::SentenceLeft:
         h.line1 = Sentence(r);
         break;
-    default:  // 18 shows the list's details instead of a hint
+    case HintForm::None:  // 18 shows the list's details instead of a hint
         h.shown = false;
         break;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Misc.h"
+#include "rules/ExerciseSpec.h"
 
 #include <QPoint>
 #include <QSize>
@@ -17,7 +18,7 @@ QString NormalizeAnswer(const QString &text);
 // The same, in place.
 void NormalizeAnswerInPlace(QString &text);
 
-enum class CheckRule { Box, Switch, Label, Tile, List };
+using CheckRule = exercise::CheckRule;
 // Which rule checks the rows of an exercise (1 ... 24).
 CheckRule CheckRuleFor(int exercise);
 

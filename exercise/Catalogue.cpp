@@ -5,45 +5,24 @@
 namespace exercise {
 
 PageGroup pageGroupOf(int n) {
-    switch (n) {
-    case 2: case 4: case 11: case 13: case 14: case 19: return PageGroup::Five;
-    case 18: return PageGroup::Two;
-    default: return PageGroup::Ten;
-    }
+    const int rows = spec(n).rowsPerPage;
+    return rows == 5 ? PageGroup::Five : rows == 2 ? PageGroup::Two : PageGroup::Ten;
 }
 
 int itemsOnFirstPage(int n, int questionCount) {
-    switch (pageGroupOf(n)) {
-    case PageGroup::Ten: return std::min(questionCount, 10);
-    case PageGroup::Five: return std::min(questionCount, 5);
-    case PageGroup::Two: return std::min(questionCount, 2);
-    }
-    return questionCount;
+    return spec(n).number ? std::min(questionCount, spec(n).rowsPerPage) : std::min(questionCount, 10);
 }
 
 QString backgroundOf(int n, int itemsOnPage) {
     const QString nn = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    bool full = true;
-    switch (pageGroupOf(n)) {
-    case PageGroup::Ten: full = itemsOnPage >= 10; break;
-    case PageGroup::Five: full = true; break;
-    case PageGroup::Two: full = itemsOnPage >= 2; break;
-    }
+    // A page of five rows has one background; the others have a second
+    // one for a shorter last page.
+    const int rows = spec(n).number ? spec(n).rowsPerPage : 10;
+    const bool full = rows == 5 || itemsOnPage >= rows;
     return QStringLiteral("Bitmap\\Games\\%1_bckg%2.bmp").arg(nn, full ? QString() : QStringLiteral("5"));
 }
 
-int rowStepOf(int n) {
-    switch (n) {
-    case 1: case 5: case 6: return 33;
-    case 2: case 4: case 11: return 66;
-    case 3: case 21: return 32;
-    case 7: case 8: case 10: case 12: case 9: case 20: case 15: case 16: case 17: case 24: return 35;
-    case 13: return 65;
-    case 14: return 70;
-    case 19: return 73;
-    default: return 0;
-    }
-}
+int rowStepOf(int n) { return spec(n).rowStep; }
 
 QPoint listeningGridOffset(int i) {
     if (i <= 3) return {(i - 1) * 202, 0};
@@ -52,15 +31,7 @@ QPoint listeningGridOffset(int i) {
     return {(i - 9) * 202 + 101, 255};
 }
 
-bool tileUsed(int n, int k) {
-    if (k < 1 || k > 12) return false;
-    switch (n) {
-    case 1: return k <= 3;
-    case 5: case 6: return true;
-    case 19: case 21: return k <= 10;
-    default: return false;
-    }
-}
+bool tileUsed(int n, int k) { return k >= 1 && k <= 12 && k <= spec(n).tiles.count; }
 
 QPoint designTilePlace(int k) {
     static const QPoint places[13] = {{0, 0},     {213, 436}, {293, 436}, {373, 436}, {440, 384}, {496, 384}, {552, 384},
@@ -69,22 +40,19 @@ QPoint designTilePlace(int k) {
 }
 
 QPoint tilePlace(int n, int k) {
-    switch (n) {
-    case 5: case 6: {
+    switch (spec(n).tiles.places) {
+    case TilePlaces::Grid: {
         const int r = (k - 1) / 6 + 1, c = (k - 1) % 6 + 1;
         return {131 + 66 * (c - 1), 421 + 30 * (r - 1)};
     }
-    case 19: return {17, 112 + 35 * (k - 1)};
-    case 21: return {441, 123 + 32 * (k - 1)};
-    default: return designTilePlace(k);
+    case TilePlaces::ClockColumn: return {17, 112 + 35 * (k - 1)};
+    case TilePlaces::TopicColumn: return {441, 123 + 32 * (k - 1)};
+    case TilePlaces::Design: break;
     }
+    return designTilePlace(k);
 }
 
-int tileWidth(int n) {
-    if (n == 19) return 238;
-    if (n == 21) return 160;
-    return 50;
-}
+int tileWidth(int n) { return spec(n).tiles.width; }
 
 QPolygon tileOutline(int w) {
     return QPolygon({QPoint(0, 7), QPoint(1, 5), QPoint(5, 1), QPoint(7, 0), QPoint(w - 7, 0), QPoint(w - 5, 1),
@@ -94,26 +62,16 @@ QPolygon tileOutline(int w) {
 
 bool inHelpArea(int x, int y) { return x > 6 && x < 232 && y > 6 && y < 72; }
 
-FocusRule focusRuleOf(int n) {
-    switch (n) {
-    case 9: case 13: case 14: case 15: case 16: case 17: case 20: return FocusRule::FirstAnswerWhileUnchecked;
-    case 3: return FocusRule::LeaveAsIs;
-    default: return FocusRule::HiddenBox;
-    }
-}
+FocusRule focusRuleOf(int n) { return spec(n).focus; }
 
-int listOptionCountOf(int n) {
-    switch (n) {
-    case 7: case 10: return 3;
-    case 8: case 12: return 4;
-    default: return 0;
-    }
-}
+int listOptionCountOf(int n) { return spec(n).listOptions; }
 
 int recordsDrawnByRun(int n, int questionCount, int itemsOnPage) {
-    if (n == 18) return 30;
-    if (n == 19) return 2 * itemsOnPage;
-    return questionCount;
+    switch (spec(n).family) {
+    case Family::WordLists: return 30;  // every list of a run is drawn at once
+    case Family::Clocks: return 2 * itemsOnPage;  // two phrases per clock
+    default: return questionCount;
+    }
 }
 
 int recordsNeeded(int n, int questionCount, int itemsOnPage) {

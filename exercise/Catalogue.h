@@ -4,6 +4,8 @@
 // form applies them; keeping them free of widgets lets them be tested alone.
 #pragma once
 
+#include "rules/ExerciseSpec.h"
+
 #include <QPoint>
 #include <QPolygon>
 #include <QString>
@@ -42,7 +44,6 @@ QPolygon tileOutline(int width);
 bool inHelpArea(int x, int y);
 
 // Where Form_Activate puts the focus.
-enum class FocusRule { HiddenBox, FirstAnswerWhileUnchecked, LeaveAsIs };
 FocusRule focusRuleOf(int exercise);
 
 // Drop-down list options per row (3 or 4), 0 for exercises without a list.

@@ -3,7 +3,10 @@
 // wrong marks open the list with the right entry shown, and the continue
 // button that leads through these screens to the end of the run.
 #include "app/Misc.h"
+#include "rules/ExerciseSpec.h"
 #include "app/Services.h"
+#include "exercise/AnswerRules.h"
+#include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"
 
 #include <QFontMetrics>
@@ -85,29 +88,29 @@ void frm_Game01::connectEx18Handlers() {
     ui::Label *row = TextPred(1);
     auto rowDown = row->events.MouseDown;
     row->events.MouseDown = [this, rowDown](int i, Qt::MouseButton b, int x, int y) {
-        if (m_exercise == 18) TextPred_MouseDown(i);
+        if (exercise::isWordLists(m_exercise)) TextPred_MouseDown(i);
         else if (rowDown) rowDown(i, b, x, y);
     };
     auto rowMove = row->events.MouseMove;
     row->events.MouseMove = [this, rowMove](int i, Qt::MouseButtons b, int x, int y) {
-        if (m_exercise == 18) TextPred_MouseMove(i);
+        if (exercise::isWordLists(m_exercise)) TextPred_MouseMove(i);
         else if (rowMove) rowMove(i, b, x, y);
     };
     ui::Label *label = Vzor(1);
     auto labelClick = label->events.Click;
     label->events.Click = [this, labelClick](int k) {
-        if (m_exercise == 18) Vzor_Click(k);
+        if (exercise::isWordLists(m_exercise)) Vzor_Click(k);
         else if (labelClick) labelClick(k);
     };
     auto labelMove = label->events.MouseMove;
     label->events.MouseMove = [this, labelMove](int k, Qt::MouseButtons b, int x, int y) {
-        if (m_exercise == 18) Vzor_MouseMove(k);
+        if (exercise::isWordLists(m_exercise)) Vzor_MouseMove(k);
         else if (labelMove) labelMove(k, b, x, y);
     };
     ui::Image *mark = IHodnoceni(1);
     auto markDown = mark->events.MouseDown;
     mark->events.MouseDown = [this, markDown](int k, Qt::MouseButton b, int x, int y) {
-        if (m_exercise == 18) Ex18_MarkMouseDown(k);
+        if (exercise::isWordLists(m_exercise)) Ex18_MarkMouseDown(k);
         else if (markDown) markDown(k, b, x, y);
     };
 }
@@ -282,10 +285,14 @@ void frm_Game01::Ex18_CheckPage() {
     const int count = std::clamp(int(QuestionCount), 1, 30);
     const QPixmap &ok = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap &ko = Ex18_Picture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
+    std::vector<exercise::CheckedRow> rows;
     for (int k = 1; k <= count; ++k) {
         // A list never picked has an empty pick and counts as wrong.
         const QString &chosen = Ex18Chosen[std::size_t(k)];
-        const bool right = !chosen.isEmpty() && chosen == Ex18Correct[std::size_t(k)];
+        const bool right = answers::CheckListAnswer(chosen, Ex18Correct[std::size_t(k)]);
+        const int record = std::clamp(DrawnItems[std::size_t(k)], 0, kMaxRecords);
+        rows.push_back({exercise::ItemKey(18, ContentRecords[std::size_t(record)]), chosen,
+                        Ex18Correct[std::size_t(k)], right});
         ui::Image *mark = IHodnoceni.Load(k);
         mark->move(Ex18_OverviewMark(k, count));
         mark->setPicture(right ? ok : ko);
@@ -296,6 +303,7 @@ void frm_Game01::Ex18_CheckPage() {
         else ++WrongCount;
     }
     Ex18Screen = Ex18View::Solution;
+    RowsChecked(rows);
     RevealContinueButton();
 }
 

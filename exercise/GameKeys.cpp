@@ -3,6 +3,7 @@
 #include "app/Misc.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/Catalogue.h"
+#include "exercise/ReplayRule.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Chybovy.h"
@@ -18,21 +19,10 @@ namespace exercise {
 
 namespace {
 
-enum class RowKind { Typed, List, Switch, Tiles, Lists18, Listening, None };
+using RowKind = KeyRows;
+RowKind rowKindOf(int n) { return spec(n).keys; }
 
-RowKind rowKindOf(int n) {
-    switch (n) {
-    case 3: case 9: case 13: case 14: case 15: case 16: case 17: case 20: return RowKind::Typed;
-    case 7: case 8: case 10: case 12: return RowKind::List;
-    case 2: case 4: case 11: return RowKind::Switch;
-    case 1: case 5: case 6: case 19: case 21: return RowKind::Tiles;
-    case 18: return RowKind::Lists18;
-    case 22: case 23: case 24: return RowKind::Listening;
-    default: return RowKind::None;
-    }
-}
-
-bool endless(int n) { return n == 1 || n == 5 || n == 6; }
+bool endless(int n) { return spec(n).tiles.endless; }
 
 ui::Hotspot *clockArea(frm_Game01 &f, int r) {
     return f.findChild<ui::Hotspot *>(QStringLiteral("clock%1").arg(r), Qt::FindDirectChildrenOnly);
@@ -49,7 +39,7 @@ QRect areaOf(QWidget *w, QWidget *form) { return QRect(w->mapTo(form, QPoint(0, 
 
 // The control a tile is dropped on for row r.
 ui::ControlBase *dropTargetOf(frm_Game01 &f, int r) {
-    if (f.exercise() == 19) return f.TextPred(r);
+    if (exercise::isClocks(f.exercise())) return f.TextPred(r);
     return f.TVstup(r);
 }
 
@@ -91,7 +81,7 @@ void dropOnRow(frm_Game01 &f, KeyState &st, int r) {
 }
 
 void stepSwitch(frm_Game01 &f, int r) {
-    const int positions = f.exercise() == 11 ? 3 : 2;
+    const int positions = exercise::switchPositions(f.exercise());
     const QString state = f.SwitchState[std::size_t(r)];
     const int now = state.isEmpty() ? 0 : state.right(1).toInt();
     f.Prepinac_MouseDown(now % positions + 1, r);
@@ -135,7 +125,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
             i.widget = f.Prepinac1(r);
             i.needsEnabled = false;  // the chosen position is disabled; the switch is not
             QRect area = areaOf(f.Prepinac1(r), &f);
-            for (int p = 2; p <= (n == 11 ? 3 : 2); ++p)
+            for (int p = 2; p <= exercise::switchPositions(n); ++p)
                 if (ui::Label *l = positions(f, p)(r)) area |= areaOf(l, &f);
             i.area = area;
             i.press = [&f, r] { stepSwitch(f, r); };
@@ -145,15 +135,15 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
     case RowKind::Tiles:
         if (!unchecked) break;
         for (int r = 1; r <= rows; ++r) {
-            QWidget *row = n == 19   ? static_cast<QWidget *>(clockArea(f, r))
-                           : n == 21 ? static_cast<QWidget *>(f.TextPred(r))
+            QWidget *row = exercise::isClocks(n)   ? static_cast<QWidget *>(clockArea(f, r))
+                           : exercise::isTopics(n) ? static_cast<QWidget *>(f.TextPred(r))
                                      : f.TVstup(r);
             add(row, [&f, st, r] { dropOnRow(f, *st, r); });
         }
         for (int k = 1; k <= 12; ++k)
             add(f.LDown(k), [&f, st, k] { pressTile(f, *st, k); });
         break;
-    case RowKind::Lists18:
+    case RowKind::WordLists:
         if (f.Ex18Screen == frm_Game01::Ex18View::Lists || f.Ex18Screen == frm_Game01::Ex18View::OverviewDetails) {
             for (int row = 1; row <= 10; ++row)
                 if (row != 1 && row != 6) add(f.TextPred(row));
@@ -167,7 +157,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
     }
     // The wrong marks of a checked page show the right answer while held,
     // beside the mark (the mouse pointer may be anywhere).
-    if (n != 18 && !unchecked)
+    if (!exercise::isWordLists(n) && !unchecked)
         for (int r = 1; r <= rows; ++r) {
             ui::Image *mark = f.IHodnoceni(r);
             if (!mark) continue;
@@ -293,16 +283,16 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
         }
         if (r <= 10 && f.TextPred(r) && w == f.TextPred(r)) {
             // Exercise 19's labels hold the answer: they are read as the clock.
-            if (n == 19) return as(QStringLiteral("Hodiny %1").arg(r), QAccessible::Button);
-            if (n == 21) return as(f.TextPred(r)->Caption().trimmed(), QAccessible::Button);
-            if (n == 18 && r != 1 && r != 6) {
+            if (exercise::isClocks(n)) return as(QStringLiteral("Hodiny %1").arg(r), QAccessible::Button);
+            if (exercise::isTopics(n)) return as(f.TextPred(r)->Caption().trimmed(), QAccessible::Button);
+            if (exercise::isWordLists(n) && r != 1 && r != 6) {
                 w->setProperty("tutorixChecked", f.TextPred(r)->ForeColor() == QColor(Qt::white));
                 return as(f.TextPred(r)->Caption().trimmed(), QAccessible::RadioButton);
             }
             return as(f.TextPred(r)->Caption().trimmed(), QAccessible::StaticText);
         }
         if (f.Vzor(r) && w == f.Vzor(r))
-            return as(f.Vzor(r)->Caption().trimmed(), n == 18 ? QAccessible::Button : QAccessible::StaticText);
+            return as(f.Vzor(r)->Caption().trimmed(), exercise::isWordLists(n) ? QAccessible::Button : QAccessible::StaticText);
         if (f.IHodnoceni(r) && w == f.IHodnoceni(r)) {
             const bool wrong = f.IHodnoceni(r)->isEnabled();
             return as(wrong ? QStringLiteral("Špatně, řádek %1: ukázat správnou odpověď").arg(r)
@@ -310,7 +300,7 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
                       QAccessible::Button);
         }
         if (r <= 10 && f.Klakson(r) && w == f.Klakson(r))
-            return as(QStringLiteral("Přehrát větu %1").arg(r), QAccessible::Button);
+            return as(exercise::loudspeakerName(r, f.Replay.next(r)), QAccessible::Button);
         if (r <= 10)
             for (int p = 1; p <= 3; ++p)
                 if (positions(f, p)(r) && w == positions(f, p)(r)) {
@@ -336,7 +326,7 @@ void updateKeyAreas(frm_Game01 &f) {
     static const QPoint centres[6] = {{0, 0}, {312, 132}, {555, 205}, {312, 278}, {555, 351}, {312, 424}};
     for (int r = 1; r <= 5; ++r) {
         ui::Hotspot *area = clockArea(f, r);
-        const bool used = f.exercise() == 19 && r <= ItemsOnPage && f.TextPred(r);
+        const bool used = exercise::isClocks(f.exercise()) && r <= ItemsOnPage && f.TextPred(r);
         if (used) area->setGeometry(QRect(centres[r] - QPoint(32, 32), QSize(64, 64)) | f.TextPred(r)->geometry());
         area->setVisible(used);
     }

@@ -1,9 +1,15 @@
 // Listening rows (exercises 22, 23, 24): each row's loudspeaker plays its
-// recorded sentence and hands the row's box the focus.
+// recorded sentence and hands the row's box the focus; pressed again right
+// after, it plays the sentence slower (ReplayRule.h).
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "exercise/ReplayRule.h"
 #include "exercise/frm_Game01.h"
+#include "platform/paths.h"
 #include "platform/sound.h"
+
+#include <QAccessible>
+#include <QFileInfo>
 
 using namespace Misc;
 
@@ -22,9 +28,20 @@ void frm_Game01::Klakson_MouseDown(int r) {
     }
     // A row without a sound name has nothing to play (the folder itself is
     // no sound).
-    if (!speaker->Tag.isEmpty())
-        platform::Sounds::play(MediaPath(QStringLiteral("Sound\\%1\\%2").arg(ExerciseNumber, speaker->Tag)),
-                               platform::Sounds::Channel::Recording);
+    if (!speaker->Tag.isEmpty()) {
+        const auto speed = Replay.press(r);
+        QString path = MediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, speed));
+        // A course made without slower recordings plays the normal one.
+        if (speed == exercise::ReplaySpeed::Slow && !QFileInfo(platform::nativePath(path)).isFile())
+            path = MediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, exercise::ReplaySpeed::Normal));
+        platform::Sounds::play(path, platform::Sounds::Channel::Recording);
+        // What the next press plays is part of the loudspeakers' names.
+        for (int row = 1; row <= 10; ++row)
+            if (ui::Image *s = Klakson(row); s && s->isVisible()) {
+                QAccessibleEvent changed(s, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&changed);
+            }
+    }
     if (ui::TextBox *box = TVstup(r)) box->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include "exercise/Catalogue.h"
 #include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
+#include "exercise/families/ExerciseFamily.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -91,7 +92,7 @@ void frm_Game01::CheckPage() {
     PicTop(4)->QWidget::setEnabled(true);
     Text1->setFocus();
     const int n = m_exercise;
-    if (n == 18) {
+    if (exercise::spec(n).check == exercise::CheckRule::List) {
         Ex18_CheckPage();
         return;
     }
@@ -100,29 +101,13 @@ void frm_Game01::CheckPage() {
 
     const QPixmap ok = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
     const QPixmap ko = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
-    const answers::CheckRule rule = answers::CheckRuleFor(n);
-    for (int i = 1; i <= ItemsOnPage; ++i) {
-        ui::TextBox *box = TVstup(i);
-        ui::Label *pred = TextPred(i);
-        bool correct = false;
-        switch (rule) {
-        case answers::CheckRule::Box: {
-            box->setLocked(true);
-            const answers::BoxVerdict v = answers::CheckBoxAnswer(box->Text(), box->Tag);
-            box->setText(v.shown);
-            correct = v.correct;
-            break;
-        }
-        case answers::CheckRule::Switch: {
-            const answers::BoxVerdict v = answers::CheckSwitchAnswer(box->Text(), box->Tag);
-            box->setText(v.shown);
-            correct = v.correct;
-            break;
-        }
-        case answers::CheckRule::Label: correct = answers::CheckLabelAnswer(pred->Caption(), pred->Tag); break;
-        case answers::CheckRule::Tile: correct = answers::CheckTileAnswer(box->Tag, pred->Tag); break;
-        case answers::CheckRule::List: break;
-        }
+    const exercise::ExerciseSpec &spec = exercise::spec(n);
+    const exercise::ExerciseFamily *family = exercise::familyOf(spec);
+    std::vector<exercise::CheckedRow> rows;
+    for (int i = 1; i <= ItemsOnPage && family; ++i) {
+        exercise::CheckedRow row = family->checkRow(*this, spec, i);
+        const bool correct = row.right;
+        rows.push_back(std::move(row));
         ui::Image *mark = IHodnoceni(i);
         mark->setPicture(correct ? ok : ko);
         mark->show();
@@ -131,6 +116,7 @@ void frm_Game01::CheckPage() {
         else ++WrongCount;
     }
     NoteCheckedPage();
+    RowsChecked(rows);
 
     // The hint window is drawn once off screen, so the first press on a mark
     // shows it at once.
@@ -145,29 +131,44 @@ void frm_Game01::CheckPage() {
     RevealContinueButton();
 }
 
+void frm_Game01::RowsChecked(const std::vector<exercise::CheckedRow> &rows) { m_lastCheckedRows = rows; }
+
+// ---- Rows and their answer hints -----------------------------------------
+
+const ContentRecord &frm_Game01::RowRecord(int index) const {
+    const int row = std::clamp(index, 0, 10);
+    // The topic exercise shows its rows in shuffled order from the chosen
+    // topics' records.
+    if (exercise::spec(m_exercise).topicRecords) {
+        const int record = DrawnItems[std::size_t(PairOrder[std::size_t(row)])];
+        return TopicRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
+    }
+    const int record = DrawnItems[std::size_t(row)];
+    return ContentRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
+}
+
 // ---- Answer hint ----------------------------------------------------------
 
 void frm_Game01::IHodnoceni_MouseDown(int index) {
     // Only a checked page answers, and only its wrong (enabled) marks.
     if (!PageChecked()) return;
     ui::Image *mark = IHodnoceni(index);
-    if (m_exercise != 18 && (!mark || !mark->isEnabled())) return;
+    if (!exercise::isWordLists(m_exercise) && (!mark || !mark->isEnabled())) return;
     ShowAnswerHint(index);
 }
 
 void frm_Game01::ShowAnswerHint(int index) {
     PlayClickSound();
     // Exercise 18 opens the list's details from its own handlers instead.
-    if (m_exercise == 18) return;
+    if (exercise::isWordLists(m_exercise)) return;
     if (index < 1 || index > 10 || !TextPred(index)) return;
     frm_Chybovy &hint = frm_Chybovy::get();
     hint.Load();
     hint.Vykresli_hint_na_pozadi();
     const QPoint cursor = QCursor::pos();
     hint.move(0, 0);
-    const int record = DrawnItems[std::size_t(index)];
-    const ContentRecord &rec = ContentRecords[std::size_t(std::clamp(record, 0, kMaxRecords))];
-    const answers::HintText text = answers::AnswerHint(m_exercise, rec, TextPred(index)->Caption(), TextPred(index)->Tag);
+    const answers::HintText text =
+        answers::AnswerHint(m_exercise, RowRecord(index), TextPred(index)->Caption(), TextPred(index)->Tag);
     hint.Label1(1)->setAlignment(text.alignment);
     if (hint.Label1.count() >= 2 && hint.Label1(2)) hint.Label1(2)->setAlignment(Qt::AlignLeft);
     hint.Vloz_Text(text.line1, text.line2);
@@ -177,7 +178,7 @@ void frm_Game01::ShowAnswerHint(int index) {
 }
 
 void frm_Game01::IHodnoceni_MouseUp(int) {
-    if (m_exercise == 18) return;
+    if (exercise::isWordLists(m_exercise)) return;
     if (frm_Chybovy *hint = frm_Chybovy::existing()) hint->hide();
 }
 
@@ -198,11 +199,11 @@ void frm_Game01::NewPage() {
     const int n = m_exercise;
     SetToolbarEnabled(QStringLiteral("zapnuto"));
     if (exercise::listOptionCountOf(n) > 0 && ListBox->Visible()) ListBox->hide();
-    const int marks = n == 18 ? 1 : ItemsOnPage;
+    const int marks = exercise::isWordLists(n) ? 1 : ItemsOnPage;
     for (int i = 1; i <= marks; ++i)
         if (ui::Image *m = IHodnoceni(i)) m->hide();
     picPokracuj->hide();
-    if (n == 18) {
+    if (exercise::isWordLists(n)) {
         SetToolbarEnabled(QStringLiteral("vypnuto"));
         PicTop(4)->QWidget::setEnabled(true);
     }
@@ -211,7 +212,7 @@ void frm_Game01::NewPage() {
     // The draw leaves a row at 0 when every record of the file is among the
     // last sixty drawn (pages skipped with the new-page button count too):
     // the run cannot go on with items of its own.
-    if (n != 18 && n != 19) {
+    if (!exercise::isWordLists(n) && !exercise::isClocks(n)) {
         for (int r = 1; r <= ItemsOnPage; ++r) {
             if (DrawnItems[std::size_t(r)] != 0) continue;
             m_loadAborted = true;
@@ -287,7 +288,7 @@ void frm_Game01::ContinueRun() {
     const int n = m_exercise;
     // Exercise 18 counts its lists off itself and, once every list is done,
     // steps through its closing screens to the end of the run.
-    if (n == 18) {
+    if (exercise::isWordLists(n)) {
         Ex18_ContinueRun();
         return;
     }
@@ -313,10 +314,10 @@ void frm_Game01::ContinueRun() {
             add(TextPred(r));
             add(TVstup(r));
             add(IHodnoceni(r));
-            if (n != 3 && n != 21) add(TextZa(r));
-            if (n == 9 || n == 20) add(Vzor(r));
-            if (n >= 22 && n <= 24) add(Klakson(r));
-            if (n == 21) add(picDown(r));
+            if (n != 3 && !exercise::isTopics(n)) add(TextZa(r));
+            if (exercise::spec(n).form == exercise::RowForm::Model) add(Vzor(r));
+            if (exercise::isListening(n)) add(Klakson(r));
+            if (exercise::isTopics(n)) add(picDown(r));
         }
         for (ui::ControlBase *c : hidden) c->setVisible(false);
         break;

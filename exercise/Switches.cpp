@@ -1,6 +1,7 @@
 // Switch rows (exercises 2, 4, 11): choosing a position writes its word into
 // the row's gap and turns the switch picture drawn beside the row.
 #include "app/Misc.h"
+#include "rules/ExerciseSpec.h"
 #include "app/Services.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
@@ -16,7 +17,7 @@ SwitchChoice chooseSwitchPosition(int exercise, int position, const QString &wor
     SwitchChoice c{word, after, true};
     if (exercise == 4) return c;
     const bool first = before.isEmpty();  // the word begins the sentence
-    if (exercise == 11 || (exercise == 2 && position == 1)) {
+    if (::exercise::switchPositions(exercise) == 3 || (exercise == 2 && position == 1)) {
         if (first) {
             c.gap = withCapital(word);
             // The after-text begins with a space; its first letter follows
@@ -63,21 +64,21 @@ void frm_Game01::DrawSwitch(int r, int pictureIndex) {
 void frm_Game01::DrawSwitchFromPicMain(int r) {
     const QPixmap &pm = PicMain(1)->picture();
     if (pm.isNull()) return;
-    const int x = m_exercise == 11 ? 241 : 269;
+    const int x = exercise::switchPositions(m_exercise) == 3 ? 241 : 269;
     const int y = 146 + 66 * (r - 1);
     BlitToForm(this, x, y, pm.width(), pm.height(), pm.toImage());
 }
 
 void frm_Game01::Prepinac_MouseDown(int position, int r) {
     if (!pageUnchecked()) return;
-    if (position < 1 || position > (m_exercise == 11 ? 3 : 2) || r < 1 || r > 5) return;
+    if (position < 1 || position > exercise::switchPositions(m_exercise) || r < 1 || r > 5) return;
     ui::Label *chosen = positionArray(*this, position)(r);
     if (!chosen) return;
     const QString name = QStringLiteral("Prepinac%1").arg(position);
     if (SwitchState[std::size_t(r)] == name) return;
 
     DrawSwitch(r, switchPictureBase(r) + position);
-    for (int p = 1; p <= (m_exercise == 11 ? 3 : 2); ++p)
+    for (int p = 1; p <= exercise::switchPositions(m_exercise); ++p)
         if (ui::Label *l = positionArray(*this, p)(r)) l->QWidget::setEnabled(p != position);
 
     const auto choice = exercise::chooseSwitchPosition(m_exercise, position, chosen->Tag, TextPred(r)->Caption(),

@@ -1,5 +1,6 @@
 #include "exercise/TextFit.h"
 
+#include "rules/ExerciseSpec.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/TileRules.h"
 #include "screens/HintRules.h"
@@ -88,7 +89,7 @@ ListeningPlacement placeListeningSentence(const QString &before, const QString &
 QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &measure) {
     QStringList faults;
     const auto &f = rec.field;
-    if (e == 22 || e == 23) {
+    if (exercise::isListeningGrid(e)) {
         if (!placeListeningSentence(f[0], f[1], f[2], measure).fits)
             faults << QStringLiteral("the sentence %1 does not fit its card in the listening grid, not even on two "
                                      "lines (%2 pixels a line).")
@@ -103,8 +104,8 @@ QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &me
                           .arg(width)
                           .arg(row.right - row.left);
     }
-    if (e != 18) {
-        const answers::HintText hintText = answers::AnswerHint(e, rec, e == 19 ? f[8] : f[6], f[7]);
+    if (!exercise::isWordLists(e)) {
+        const answers::HintText hintText = answers::AnswerHint(e, rec, exercise::isClocks(e) ? f[8] : f[6], f[7]);
         const hint::Layout layout = hint::LayoutFor(e);
         for (const QString &line : {hintText.line1, hintText.line2})
             if (hintText.shown && hint::NeededWidth(line, 8.25) > layout.lineWidth)

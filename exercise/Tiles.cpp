@@ -4,6 +4,7 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/TileRules.h"
+#include "rules/ExerciseSpec.h"
 #include "exercise/frm_Game01.h"
 
 #include <cmath>
@@ -32,7 +33,7 @@ void frm_Game01::connectTileSwitchHandlers() {
 
 bool frm_Game01::pageUnchecked() const { return PicTop(1) && PicTop(1)->isEnabled(); }
 
-bool frm_Game01::endlessTiles() const { return m_exercise == 1 || m_exercise == 5 || m_exercise == 6; }
+bool frm_Game01::endlessTiles() const { return exercise::spec(m_exercise).tiles.endless; }
 
 void frm_Game01::LDown_MouseDown(int k, Qt::MouseButton, int x, int y) {
     if (!pageUnchecked() || !LDown(k) || !LDown(k)->isEnabled()) return;
@@ -77,19 +78,19 @@ void frm_Game01::returnTile(int k) {
 }
 
 ui::ControlBase *frm_Game01::dropTarget(int r) {
-    if (m_exercise == 19) return TextPred(r);
+    if (exercise::isClocks(m_exercise)) return TextPred(r);
     return TVstup(r);
 }
 
 QString &frm_Game01::answerCarrier(int r) {
     // Exercise 19 keeps the dropped phrase in the clock label's Tag, 21 in
     // the hidden box's Tag; both are what the check compares.
-    if (m_exercise == 19) return TextPred(r)->Tag;
+    if (exercise::isClocks(m_exercise)) return TextPred(r)->Tag;
     return TVstup(r)->Tag;
 }
 
 int frm_Game01::tilesOnPage() const {
-    if (m_exercise == 19) return std::min(12, 2 * ItemsOnPage);
+    if (exercise::isClocks(m_exercise)) return std::min(12, 2 * ItemsOnPage);
     return std::min(12, int(ItemsOnPage));
 }
 
@@ -129,7 +130,7 @@ void frm_Game01::LDown_MouseUp(int k, Qt::MouseButton, int x, int y) {
     // row goes back to its column.
     clearCarriersOf(k);
     ui::ControlBase *target = dropTarget(r);
-    const QPoint place = m_exercise == 19 ? QPoint(target->Left() + 4, target->Top() + 3)
+    const QPoint place = exercise::isClocks(m_exercise) ? QPoint(target->Left() + 4, target->Top() + 3)
                                           : QPoint(target->Left(), target->Top());
     QString &carrier = answerCarrier(r);
     const int previous = m_rowTile[std::size_t(r)];
@@ -162,8 +163,8 @@ void frm_Game01::ClearPlacedTiles() {
     // A new page: nothing lies on any row, so no word of the previous page
     // can count on this one.
     for (int r = 1; r <= 10; ++r) {
-        if (m_exercise == 19 && TextPred(r)) TextPred(r)->Tag.clear();
-        if (m_exercise == 21 && TVstup(r)) TVstup(r)->Tag.clear();
+        if (exercise::isClocks(m_exercise) && TextPred(r)) TextPred(r)->Tag.clear();
+        if (exercise::isTopics(m_exercise) && TVstup(r)) TVstup(r)->Tag.clear();
     }
     m_rowTile.fill(0);
     DragActive = false;

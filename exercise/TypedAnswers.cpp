@@ -14,24 +14,9 @@ namespace {
 const QColor kOptionBack(255, 236, 182);  // light yellow
 const QColor kOptionFore(Qt::black);
 
-enum class BoxClick { HiddenBox, TypedBox, ListBox, None };
-
-BoxClick boxClickOf(int exercise) {
-    switch (exercise) {
-    case 1: case 2: case 4: case 5: case 6: return BoxClick::HiddenBox;
-    case 3: case 9: case 13: case 14: case 15: case 20: case 22: case 23: case 24: return BoxClick::TypedBox;
-    case 7: case 8: case 10: case 12: return BoxClick::ListBox;
-    default: return BoxClick::None;
-    }
-}
-
-bool hoverBox(int exercise) {
-    switch (exercise) {
-    case 3: case 7: case 8: case 9: case 10: case 12: case 13: case 14: case 15: case 20: case 22: case 23: case 24:
-        return true;
-    default: return false;
-    }
-}
+using exercise::BoxClick;
+BoxClick boxClickOf(int exercise) { return exercise::spec(exercise).boxClick; }
+bool hoverBox(int exercise) { return exercise::spec(exercise).hoverBox; }
 
 }  // namespace
 

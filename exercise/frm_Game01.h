@@ -7,6 +7,8 @@
 // checking and tile code of the other exercise files can work on them.
 #pragma once
 
+#include "exercise/CheckedRow.h"
+#include "exercise/ReplayRule.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -18,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace content {
 struct CourseFileRead;
@@ -55,6 +58,8 @@ public:
     int ListPos = 0;
     // Drop-down options of each row (7, 8, 10, 12): ListOptions[k][row].
     std::array<std::array<QString, 11>, 5> ListOptions;
+    // Listening rows: normal or slow replay of the loudspeaker pressed.
+    exercise::ReplayRule Replay;
 
     // The exercise as a number (ExerciseNumber as text is the shared value).
     int exercise() const { return m_exercise; }
@@ -83,6 +88,7 @@ public:
     // Fills a page by the exercise's family; called for the first page by the
     // load and by the new-page action for later pages.
     void FillPage();
+    // The fill routines of the families (exercise/families/).
     void FillGapSentences();        // 1, 5, 6, 15, 16, 17
     void FillSwitchRows();          // 2, 4, 11
     void FillTranslationRows();     // 3
@@ -104,6 +110,14 @@ public:
     // The page state: checked once button 1 (check) is disabled.
     bool PageChecked() const;
     void CheckPage();          // button 1: marks and counts every row
+    // The one way out of a checked page: every check (exercise 18's
+    // included) hands its rows here, in row order.
+    void RowsChecked(const std::vector<exercise::CheckedRow> &rows);
+    // The rows the last check handed on.
+    std::vector<exercise::CheckedRow> m_lastCheckedRows;
+    // The content record behind row index (1 ... 10) of the page: the one its
+    // answer hint and its checked row are about.
+    const Misc::ContentRecord &RowRecord(int index) const;
     void NewPage();            // button 2 and the continue button
     void ShowResultsTable();   // button 3: the stored table; the run stays
     void ContinueRun();        // the continue button: next page or the end
@@ -170,8 +184,6 @@ private:
     QString &answerCarrier(int r);
     int tilesOnPage() const;
     void clearCarriersOf(int k);
-    // The gap box of 1, 5 and 6, wide enough for every word of the tiles.
-    int tileGapBoxWidth();
     int switchPictureBase(int r) const;
     void DrawSwitchFromPicMain(int r);
     int m_dragTile = 0;  // the tile being dragged (0: none)
@@ -247,11 +259,17 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
 
+public:
+    // Helpers of the families' layouts: the tiles of the exercise at their
+    // places, the switch pictures, the gap box of 1, 5 and 6, wide enough
+    // for every word of the tiles.
+    void setUpTiles();
+    void loadSwitchPictures();
+    int tileGapBoxWidth();
+
 private:
     void ExerciseFormLoad();
     void setUpExerciseControls();
-    void setUpTiles();
-    void loadSwitchPictures();
     bool loadExerciseContent();
     void reportTooFewRecords(const QString &file, int have, int need);
     // A content file that is missing, unreadable or garbled: named in a

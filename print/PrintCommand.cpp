@@ -1,5 +1,6 @@
 #include "print/PrintCommand.h"
 
+#include "rules/ExerciseSpec.h"
 #include "app/Misc.h"
 #include "app/Startup.h"
 #include "content/Records.h"
@@ -46,7 +47,7 @@ int runPrintCommand(const QStringList &args, QTextStream &err) {
         err << "tutorix-course: cannot read " << contentFile << Qt::endl;
         return 1;
     }
-    if (exercise == 21) content::CopyChosenTopics([](int) { return true; });
+    if (::exercise::isTopics(exercise)) content::CopyChosenTopics([](int) { return true; });
     Misc::ExerciseNumber = QString::number(exercise);
     Misc::QuestionCount = std::uint8_t(count);
     Misc::ItemsRemaining = count;

@@ -1,5 +1,7 @@
 #include "print/RowLayouts.h"
 
+#include "rules/ExerciseSpec.h"
+
 namespace print {
 
 namespace {
@@ -18,55 +20,47 @@ RowContent itemRow(int exercise, const Misc::ContentRecord &r, int j, int top, c
     };
     const double y7 = top + 7.0 * j;
     const double y15 = top + 15.0 * j;
-    switch (exercise) {
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 11:
+    using exercise::Worksheet;
+    switch (exercise::spec(exercise).worksheet) {
+    case Worksheet::GapLine:
         line(20, y7, f(r, 0), B9, f(r, 2));
         break;
-    case 3:
+    case Worksheet::Translation:
         line(20, y7, f(r, 3) + QStringLiteral("  -  "), B32);
         break;
-    case 4:
+    case Worksheet::SwitchPair:
         line(12, y7, f(r, 6) + kSlash + f(r, 7) + kColon);
         line(50, y7, f(r, 0), B9, f(r, 2));
         break;
-    case 9:
-    case 20:
+    case Worksheet::Model:
         line(12, y7, f(r, 6) + kColon);
         line(40, y7, f(r, 0), B15, f(r, 2));
         break;
-    case 15:
-    case 16:
-    case 17:
+    case Worksheet::LongGap:
         line(12, roundHalfEven(top + 7.5 * j), f(r, 0), B20, f(r, 2));
         break;
-    case 7:
-    case 10: {
+    case Worksheet::Choice3: {
         const auto p = shuffleIntoPlaces({f(r, 1), f(r, 6), f(r, 7)}, rnd);
         line(12, y15 - 9, p[0] + kSlash + p[1] + kSlash + p[2] + kColon);
         line(12, y15 - 3, f(r, 0), B15, f(r, 2));
         break;
     }
-    case 8:
-    case 12: {
+    case Worksheet::Choice4: {
         const auto p = shuffleIntoPlaces({f(r, 1), f(r, 6), f(r, 7), f(r, 8)}, rnd);
         line(12, y15 - 9, p[0] + kSlash + p[1] + kSlash + p[2], kSlash + p[3] + kColon);
         line(12, y15 - 3, f(r, 0), B15, f(r, 2));
         break;
     }
-    case 13:
+    case Worksheet::ModelSentence:
         line(12, y15 - 9, f(r, 0));
         line(12, y15 - 3, f(r, 6) + kColon, B45);
         line(70, y15 - 3, B54);
         break;
-    case 14:
+    case Worksheet::TwoLines:
         line(12, y15 - 9, f(r, 0));
         line(12, y15 - 3, f(r, 6), B55Q);
         break;
-    case 18: {
+    case Worksheet::WordList: {
         const double Y = top + 45.0 * j;
         line(12, Y - 35, B55);
         line(12, Y - 38, f(r, 0));
@@ -75,7 +69,9 @@ RowContent itemRow(int exercise, const Misc::ContentRecord &r, int j, int top, c
         for (int k = 1; k <= 4; ++k) line(20, Y - 35 + 7.0 * k, words[std::size_t(k - 1)]);
         break;
     }
-    default:
+    case Worksheet::None:
+    case Worksheet::Clocks:  // printed in blocks (clockBlock, topicBlock)
+    case Worksheet::Topics:
         break;
     }
     return row;

@@ -1,6 +1,7 @@
 // The worksheets of the current exercise: item draws, pages and rows.
 #include "print/Worksheets.h"
 
+#include "rules/ExerciseSpec.h"
 #include "app/Misc.h"
 #include "print/LayoutMath.h"
 #include "print/PageFrame.h"
@@ -28,11 +29,11 @@ const Misc::ContentRecord &recordAtPosition(int position) {
 void printRow(int exercise, int j, int top) {
     const Uniform rnd = defaultUniform();
     RowContent row;
-    if (exercise == 19) {
+    if (::exercise::isClocks(exercise)) {
         std::vector<const Misc::ContentRecord *> ten;
         for (int p = Misc::PrintPosition; p < Misc::PrintPosition + 10; ++p) ten.push_back(&recordAtPosition(p));
         row = clockBlock(ten, j, top, rnd);
-    } else if (exercise == 21) {
+    } else if (::exercise::isTopics(exercise)) {
         Vygeneruj_tisk_21();
         std::array<QString, 5> prompts, answers;
         for (int k = 1; k <= 5; ++k) {
@@ -55,15 +56,15 @@ QString WorksheetProblem() {
     if (!plan) return QStringLiteral("Cvičení %1 nemá pracovní list.").arg(Misc::ExerciseNumber);
     const int n = Misc::QuestionCount;
     if (pagesForCount(*plan, n) == 0) return QStringLiteral("Není zvolen počet otázek (10, 15, 20, 25 nebo 30).");
-    if (e == 21) {
+    if (exercise::isTopics(e)) {
         if (Misc::TopicRecordCount < 5)
             return QStringLiteral("Vybraná témata mají jen %1 slov; pracovní list jich potřebuje alespoň 5.")
                 .arg(Misc::TopicRecordCount);
-    } else if (Misc::RecordCount < n || (e == 19 && Misc::RecordCount < 10)) {
+    } else if (Misc::RecordCount < n || (exercise::isClocks(e) && Misc::RecordCount < 10)) {
         return QStringLiteral("Cvičení má jen %1 položek; pro %2 otázek jich je potřeba alespoň %3.")
             .arg(Misc::RecordCount)
             .arg(n)
-            .arg(std::max(n, e == 19 ? 10 : n));
+            .arg(std::max(n, exercise::isClocks(e) ? 10 : n));
     }
     return {};
 }
@@ -128,9 +129,9 @@ void PrintWorksheets() {
     const WorksheetPlan &plan = *worksheetPlan(e);
     for (int copy = 1; copy <= job->copies() && !job->failed(); ++copy) {
         job->setFont(12, false, false);
-        if (e == 19)
+        if (exercise::isClocks(e))
             DrawClockWorksheetItems();
-        else if (e != 21)
+        else if (!exercise::isTopics(e))
             DrawWorksheetItems();
         PrintWorksheet(Misc::Text(plan.titleText), Misc::Text(plan.subtitleText), Misc::Text(plan.instructionText),
                        plan.pages[0], plan.pages[1], plan.pages[2], plan.pages[3], plan.pages[4], plan.rowsPerPage,

@@ -32,8 +32,10 @@ bool between(const QString &line, const QString &after, const QString &before, Q
     return true;
 }
 
-QString csvField(const QString &s) {
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
+// Quoted when it holds the separator, a quote or a line end, or when
+// spaces around it would be lost.
+QString csvField(const QString &s, QChar separator) {
+    if (!s.contains(separator) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
         !s.contains(QLatin1Char('\r')) && s.trimmed() == s)
         return s;
     return QLatin1Char('"') + QString(s).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
@@ -98,13 +100,21 @@ void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult>
     }
 }
 
-QByteArray FormatCsv(const std::vector<ExportRow> &rows) {
-    QString text = QStringLiteral("Cvičení,Název cvičení,Jméno,Správně,Špatně,Známka,Datum a čas\r\n");
+QStringList ExportHeaders() {
+    return {QStringLiteral("Cvičení"), QStringLiteral("Název cvičení"), QStringLiteral("Jméno"),
+            QStringLiteral("Správně"),  QStringLiteral("Špatně"),        QStringLiteral("Známka"),
+            QStringLiteral("Datum a čas")};
+}
+
+QByteArray FormatCsv(const std::vector<ExportRow> &rows, QChar separator) {
+    QStringList header;
+    for (const QString &h : ExportHeaders()) header << csvField(h, separator);
+    QString text = header.join(separator) + QStringLiteral("\r\n");
     for (const ExportRow &r : rows) {
-        text += QStringList{QString::number(r.exercise), csvField(r.title), csvField(r.name),
+        text += QStringList{QString::number(r.exercise), csvField(r.title, separator), csvField(r.name, separator),
                             QString::number(r.right), QString::number(r.wrong), QString::number(r.grade),
                             r.when.isValid() ? r.when.toString(QStringLiteral("yyyy-MM-dd hh:mm")) : QString()}
-                    .join(QLatin1Char(','));
+                    .join(separator);
         text += QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
@@ -139,10 +149,12 @@ std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList 
         for (const ResultRecord &rec : ReadResultsFile(file, &skipped))
             rows.push_back({n, text(screens::nameTextOfExercise(n)), rec.name, rec.right, rec.wrong, rec.grade, {}});
         if (skipped > 0 && warnings)
-            *warnings << QStringLiteral("%1: %2 line(s) could not be read and are not listed").arg(file).arg(skipped);
+            *warnings << QStringLiteral("%1: nečitelné řádky (%2) nejsou ve výpisu").arg(file).arg(skipped);
     }
     if (text(35).isEmpty() || text(43).isEmpty()) {
-        if (warnings) *warnings << QStringLiteral("no Texty.dat: titles and dates from the results log are missing");
+        if (warnings)
+            *warnings << QStringLiteral("nenalezen soubor Texty.dat složky ani nastaveného kurzu: ve výpisu chybí "
+                                        "názvy cvičení a data z deníku výsledků");
         return rows;
     }
     bool ok = false;

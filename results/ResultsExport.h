@@ -51,10 +51,15 @@ std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::f
 // Sets `when` of each row from the first matching log entry not yet used.
 void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log);
 
-// CSV: a header row and one row per record, fields quoted where needed,
-// CR LF line ends, starting with a UTF-8 byte order mark so that spreadsheet
-// programs read Czech names as UTF-8. Date and time as "yyyy-MM-dd hh:mm".
-QByteArray FormatCsv(const std::vector<ExportRow> &rows);
+// The Czech column headers every format carries, in the order of ExportRow.
+QStringList ExportHeaders();
+
+// CSV: a header row and one row per record, fields separated by separator
+// (",", ";" as Czech spreadsheets expect, or a tab) and quoted where they
+// hold it, a quote or a line end; CR LF line ends, starting with a UTF-8
+// byte order mark so that spreadsheet programs read Czech names as UTF-8.
+// Date and time as "yyyy-MM-dd hh:mm".
+QByteArray FormatCsv(const std::vector<ExportRow> &rows, QChar separator = QLatin1Char(','));
 // JSON: an array of objects with the keys exercise, title, name, right,
 // wrong, grade and date ("yyyy-MM-ddThh:mm:00", null when unknown).
 QByteArray FormatJson(const std::vector<ExportRow> &rows);

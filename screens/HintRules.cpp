@@ -1,5 +1,6 @@
 #include "screens/HintRules.h"
 
+#include "rules/ExerciseSpec.h"
 #include "ui/fonts.h"
 
 #include <QFontMetricsF>
@@ -9,21 +10,14 @@
 namespace hint {
 
 Layout LayoutFor(int exercise) {
-    switch (exercise) {
-    case 3:
-    case 22:
-    case 23:
-        return {QStringLiteral("Bitmap\\Games\\Hint_2.bmp"), 212, 37, 1, 190};
-    case 14:
-        return {QStringLiteral("Bitmap\\Games\\Hint_4.bmp"), 605, 57, 2, 550};
-    case 18:
-        return {QStringLiteral("Bitmap\\Games\\Hint_5.bmp"), 531, 57, 2, 480};
-    case 19:
-    case 21:
-        return {QStringLiteral("Bitmap\\Games\\Hint_6.bmp"), 250, 37, 1, 225};
-    default:  // 1, 2, 4 ... 13, 15, 16, 17, 20, 24
-        return {QStringLiteral("Bitmap\\Games\\Hint_3.bmp"), 531, 37, 1, 490};
+    switch (exercise::spec(exercise).bubble) {
+    case exercise::HintBubble::Short: return {QStringLiteral("Bitmap\\Games\\Hint_2.bmp"), 212, 37, 1, 190};
+    case exercise::HintBubble::TwoLines: return {QStringLiteral("Bitmap\\Games\\Hint_4.bmp"), 605, 57, 2, 550};
+    case exercise::HintBubble::List: return {QStringLiteral("Bitmap\\Games\\Hint_5.bmp"), 531, 57, 2, 480};
+    case exercise::HintBubble::Tile: return {QStringLiteral("Bitmap\\Games\\Hint_6.bmp"), 250, 37, 1, 225};
+    case exercise::HintBubble::Wide: break;
     }
+    return {QStringLiteral("Bitmap\\Games\\Hint_3.bmp"), 531, 37, 1, 490};
 }
 
 double SmallerFontSize(double points) {

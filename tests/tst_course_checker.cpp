@@ -208,7 +208,7 @@ void TestCourseChecker::wrapping() {
 }
 
 void TestCourseChecker::wording_data() {
-    QTest::addColumn<QString>("rule");  // "formal" or "contraction"
+    QTest::addColumn<QString>("rule");  // "formal", "contraction" or "spelling"
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("found");  // the word the rule names, empty when the text passes
     QTest::newRow("formal question") << "formal" << "Opravdu chcete ukončit program?" << "chcete";
@@ -225,13 +225,23 @@ void TestCourseChecker::wording_data() {
     QTest::newRow("negative n't is wanted") << "contraction" << "She doesn't play tennis." << "";
     QTest::newRow("possessive 's") << "contraction" << "Is this Tom's bike?" << "";
     QTest::newRow("full forms") << "contraction" << "They are hungry." << "";
+    QTest::newRow("grey") << "spelling" << "I have a grey cat." << "grey";
+    QTest::newRow("gray, the other spelling") << "spelling" << "gray" << "gray";
+    QTest::newRow("with an ending") << "spelling" << "Look at the Colours!" << "Colours";
+    QTest::newRow("favourites") << "spelling" << "my favourites" << "favourites";
+    QTest::newRow("mum") << "spelling" << "Mum is at home." << "Mum";
+    QTest::newRow("a word with another meaning") << "spelling" << "Check the tire and read a story." << "";
+    QTest::newRow("one spelling") << "spelling" << "My mumble is blue." << "";
 }
 
 void TestCourseChecker::wording() {
     QFETCH(QString, rule);
     QFETCH(QString, text);
     QFETCH(QString, found);
-    QCOMPARE(rule == QLatin1String("formal") ? formalAddressWord(text) : contractionIn(text), found);
+    QCOMPARE(rule == QLatin1String("formal")        ? formalAddressWord(text)
+             : rule == QLatin1String("contraction") ? contractionIn(text)
+                                                    : wordWithTwoSpellings(text).word,
+             found);
 }
 
 void TestCourseChecker::bundledSourcesCheckClean() {
@@ -326,6 +336,8 @@ void TestCourseChecker::brokenCourse_data() {
         << "3.dat:2:" << "hint";
     QTest::newRow("recording missing") << "22.txt" << 2 << "It's a _ car.#red#" << "22.dat:2:" << "recording name";
     QTest::newRow("recording used twice") << "23.txt" << 2 << "She _ milk.#drinks#23-01.wav" << "23.dat:2:" << "line 1";
+    QTest::newRow("listening answer with two spellings") << "22.txt" << 26 << "I have a _ cat.#grey#22-26.wav" << "22.dat:26:"
+                                                        << "also spelt \"gray\"";
     // line -2: the built file written from its source in UTF-8 instead of Windows-1250.
     QTest::newRow("content file in UTF-8") << "3.dat" << -2 << "" << "3.dat:" << "UTF-8";
     QTest::newRow("texts in UTF-8") << "Texty.dat" << -2 << "" << "Texty.dat:" << "UTF-8";

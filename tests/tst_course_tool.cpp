@@ -159,7 +159,7 @@ void TestCourseTool::sourceFaults_data() {
     QTest::newRow("character without a Windows-1250 form") << "3.txt" << QByteArray("pes#dog\nkočka#cat\nжаба#frog\n")
                                                            << "3.txt:3:";
     QTest::newRow("arrow in the texts") << "Texty.txt" << QByteArray("Opravdu?\nKonec \xE2\x86\x92\n") << "Texty.txt:2:";
-    QTest::newRow("missing source") << "Znamky.txt" << QByteArray() << "Znamky.txt: missing";
+    QTest::newRow("missing source") << "Znamky.txt" << QByteArray() << "Znamky.txt: soubor chybí";
 }
 
 void TestCourseTool::sourceFaults() {

@@ -9,6 +9,7 @@
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -16,14 +17,10 @@
 #include <memory>
 
 using namespace Misc;
+using exercisetest::settle;
 using View = frm_Game01::Ex18View;
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 QString stripped(const QString &caption) {
     int i = 0;
@@ -68,17 +65,11 @@ private:
     void workAllPages(frm_Game01 &f, const QList<int> &wrong);
     QByteArray read(const QString &name);
 
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
     QMap<int, QStringList> m_shown;  // entries of each list as first shown
 };
 
-void TestEx18::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    frm_Setup::get().Load();
-}
+void TestEx18::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestEx18::init() {
     testsupport::messageBoxes().clear();
@@ -87,7 +78,7 @@ void TestEx18::init() {
     PupilName = QStringLiteral("Jiří Šťastný");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Seznamy");
-    QFile res(m_course->dataDir() + QStringLiteral("/18.res"));
+    QFile res(m_course.dataDir() + QStringLiteral("/18.res"));
     QVERIFY(res.open(QIODevice::WriteOnly | QIODevice::Truncate));
 }
 
@@ -99,11 +90,7 @@ void TestEx18::cleanup() {
 }
 
 frm_Game01 &TestEx18::open(int count) {
-    ExerciseNumber = QStringLiteral("18");
-    QuestionCount = std::uint8_t(count);
-    frm_Game01 &f = frm_Game01::get();
-    f.Show();
-    return f;
+    return exercisetest::openExercise(18, count);
 }
 
 int TestEx18::rowOf(frm_Game01 &f, int slot, int list, bool right) {
@@ -158,7 +145,7 @@ void TestEx18::workAllPages(frm_Game01 &f, const QList<int> &wrong) {
 }
 
 QByteArray TestEx18::read(const QString &name) {
-    QFile file(m_course->dataDir() + QLatin1Char('/') + name);
+    QFile file(m_course.dataDir() + QLatin1Char('/') + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
@@ -420,6 +407,16 @@ void TestEx18::tenListsOpenAPairAndNeverPicked() {
     f.PicTop_MouseDown(1);
     QCOMPARE(CorrectCount, 8);
     QCOMPARE(WrongCount, 2);
+    // The checked lists leave through the form's one exit, in list order.
+    QCOMPARE(int(f.m_lastCheckedRows.size()), 10);
+    for (int k = 1; k <= 10; ++k) {
+        const exercise::CheckedRow &row = f.m_lastCheckedRows[std::size_t(k - 1)];
+        QCOMPARE(row.item, exercise::ItemKey(18, ContentRecords[std::size_t(DrawnItems[std::size_t(k)])]));
+        QCOMPARE(row.answer, f.Ex18Chosen[std::size_t(k)]);
+        QCOMPARE(row.expected, f.Ex18Correct[std::size_t(k)]);
+        QCOMPARE(row.right, k != 3 && k != 7);
+    }
+    QVERIFY(f.m_lastCheckedRows[2].answer.isEmpty());
     QVERIFY(f.IHodnoceni(3)->isEnabled() && f.IHodnoceni(7)->isEnabled() && !f.IHodnoceni(8)->isEnabled());
     // The wrong list 3 opens with lists 3 and 4: list 4 right, list 3 without
     // a pick shows its right entry and the wrong mark.

@@ -13,6 +13,7 @@
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -20,13 +21,9 @@
 #include <memory>
 
 using namespace Misc;
+using exercisetest::settle;
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // The control-array elements among the form's widgets.
 int controlCount(QWidget *form) {
@@ -72,15 +69,10 @@ private:
     void chooseTopics(std::initializer_list<int> topics);
     void writeContent(const QString &name, int lines, const QString &line);
 
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestExerciseForm::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-}
+void TestExerciseForm::initTestCase() { QVERIFY(m_course.start(false, false)); }
 
 void TestExerciseForm::init() {
     testsupport::messageBoxes().clear();
@@ -94,7 +86,7 @@ void TestExerciseForm::cleanup() {
     frm_Setup::Unload();
     settle();
     // Each test that rewrites a content file gets the course's own back.
-    QDir data(m_course->dataDir());
+    QDir data(m_course.dataDir());
     for (const QString &f : data.entryList({QStringLiteral("*.dat.orig")}, QDir::Files)) {
         const QString orig = data.filePath(f);
         const QString target = orig.chopped(5);
@@ -104,11 +96,7 @@ void TestExerciseForm::cleanup() {
 }
 
 frm_Game01 &TestExerciseForm::open(int exercise, int count) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = std::uint8_t(count);
-    frm_Game01 &f = frm_Game01::get();
-    f.Load();
-    return f;
+    return exercisetest::openExercise(exercise, count, exercisetest::Open::LoadOnly);
 }
 
 void TestExerciseForm::chooseTopics(std::initializer_list<int> topics) {
@@ -121,7 +109,7 @@ void TestExerciseForm::chooseTopics(std::initializer_list<int> topics) {
 }
 
 void TestExerciseForm::writeContent(const QString &name, int lines, const QString &line) {
-    const QString path = m_course->dataDir() + QLatin1Char('/') + name;
+    const QString path = m_course.dataDir() + QLatin1Char('/') + name;
     if (!QFileInfo::exists(path + QStringLiteral(".orig"))) QFile::rename(path, path + QStringLiteral(".orig"));
     QStringList all;
     for (int i = 1; i <= lines; ++i) all << line.arg(i);

@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +35,8 @@ private slots:
     void resultsExport_data();
     void resultsExport();
     void resultsCommand();
+    void resultsFormats_data();
+    void resultsFormats();
 };
 
 namespace {
@@ -48,7 +51,7 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
 QByteArray encoded(const QStringList &lines) { return platform::encode1250(platform::joinLinesCrLf(lines)); }
 
 // Fields of CSV text (RFC 4180: quotes doubled inside quoted fields).
-QList<QStringList> readCsv(const QString &text) {
+QList<QStringList> readCsv(const QString &text, QChar separator = QLatin1Char(',')) {
     QList<QStringList> rows;
     QStringList row;
     QString field;
@@ -61,7 +64,7 @@ QList<QStringList> readCsv(const QString &text) {
             else field += c;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == separator) {
             row << field;
             field.clear();
         } else if (c == QLatin1Char('\n')) {
@@ -189,19 +192,27 @@ void TestInstall::commandLine_data() {
     QTest::newRow("scale not a number") << "tutorix" << QStringList{"--scale", "x"} << 2 << "" << "--scale takes";
     QTest::newRow("scale out of range") << "tutorix" << QStringList{"--scale=0"} << 2 << "" << "--scale takes";
     QTest::newRow("argument") << "tutorix" << QStringList{"file"} << 2 << "" << "unexpected argument 'file'";
-    QTest::newRow("tool help") << "tutorix-course" << QStringList{"--help"} << 0 << "tutorix-course results DATADIR"
+    QTest::newRow("tool help") << "tutorix-course" << QStringList{"--help"} << 0 << "tutorix-course results [DATADIR]"
                                << "";
     QTest::newRow("tool version") << "tutorix-course" << QStringList{"--version"} << 0 << "tutorix-course 1." << "";
     QTest::newRow("tool unknown option") << "tutorix-course" << QStringList{"--bogus"} << 2 << ""
                                          << "unknown option '--bogus'";
-    QTest::newRow("results without folder") << "tutorix-course" << QStringList{"results"} << 2 << ""
-                                            << "one data folder expected";
+    QTest::newRow("results without folder or course") << "tutorix-course" << QStringList{"results"} << 1 << ""
+                                                      << "zadejte složku výsledků";
     QTest::newRow("results unknown format") << "tutorix-course" << QStringList{"results", ".", "--format", "xml"} << 2
-                                            << "" << "unknown format 'xml'";
+                                            << "" << "neznámý formát 'xml'";
     QTest::newRow("results exercise 25") << "tutorix-course" << QStringList{"results", ".", "--exercise", "25"} << 2
-                                         << "" << "exercise must be 1 ... 24";
+                                         << "" << "cvičení musí být 1 ... 24";
     QTest::newRow("results missing folder") << "tutorix-course" << QStringList{"results", "/nonexistent"} << 1 << ""
-                                            << "no such folder";
+                                            << "složka neexistuje";
+    QTest::newRow("results bad separator") << "tutorix-course" << QStringList{"results", ".", "--separator", "|"} << 2
+                                           << "" << "oddělovač musí být";
+    QTest::newRow("results xlsx to stdout") << "tutorix-course" << QStringList{"results", ".", "--format", "xlsx"} << 2
+                                            << "" << "-o SOUBOR.xlsx";
+    QTest::newRow("forget without pupil") << "tutorix-course" << QStringList{"forget", "."} << 2 << ""
+                                          << "chybí jméno žáka";
+    QTest::newRow("archive into itself") << "tutorix-course" << QStringList{"archive", ".", "."} << 1 << ""
+                                         << "archiv musí být jiná složka";
 }
 
 void TestInstall::commandLine() {
@@ -324,6 +335,84 @@ void TestInstall::resultsCommand() {
     QCOMPARE(o.value("exercise").toInt(), 3);
     QCOMPARE(o.value("grade").toInt(), 2);
     QVERIFY(o.value("date").isNull());
+}
+
+// Every format carries the same rows, read back as a spreadsheet reads them:
+// CSV split at the chosen separator (quoting follows it), xlsx cells typed.
+void TestInstall::resultsFormats_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("separator");  // "" for the workbook
+    QTest::newRow("comma") << QStringList{} << ",";
+    QTest::newRow("semicolon") << QStringList{"--separator", ";"} << ";";
+    QTest::newRow("tab") << QStringList{"--separator", "tab"} << "\t";
+    QTest::newRow("xlsx") << QStringList{"--format", "xlsx"} << "";
+}
+
+void TestInstall::resultsFormats() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, separator);
+    testsupport::CourseCopy course;
+    const QStringList names{"Novák, Jan", "Malá; Eva", "\"Ája\" Dvořáková"};
+    QVERIFY(writeFile(course.dataDir() + "/3.res", encoded({names[0] + "|9|1|1|0", names[1] + "|7|3|3|0",
+                                                            names[2] + "|2|8|5|0"})));
+    const QStringList texts = content::readScrambledLines(course.dataDir() + "/Texty.dat");
+    const auto text = [&](int k) { return texts.value(k - 1); };
+    const QDateTime when(QDate(2026, 12, 7), QTime(9, 5));
+    results::LogEntry entry{names[0], text(3), text(screens::nameTextOfExercise(3)), 10, "9", "1", "1", when};
+    QVERIFY(results::AppendLogEntry(course.dataDir() + "/Vysledky.dat", results::LogEntryLines(entry, text)));
+    QTemporaryDir out;
+    const QString file = out.filePath(separator.isEmpty() ? "v.xlsx" : "v.csv");
+    QProcess p;
+    p.start(build("tutorix-course"), QStringList{"results", course.dataDir(), "-o", file} + options);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 0);
+    const QList<int> numbers{9, 1, 1, 7, 3, 3, 2, 8, 5};
+    if (!separator.isEmpty()) {
+        const QString csv = QString::fromUtf8(testsupport::readBytes(file).mid(3));
+        const QList<QStringList> rows = readCsv(csv, separator.at(0));
+        QCOMPARE(rows.size(), 4);
+        for (int r = 1; r <= 3; ++r) {
+            QCOMPARE(rows[r].size(), 7);
+            QCOMPARE(rows[r][2], names[r - 1]);
+            for (int c = 0; c < 3; ++c) QCOMPARE(rows[r][3 + c].toInt(), numbers[(r - 1) * 3 + c]);
+            // A name is quoted only for the separator in use (and its quotes).
+            const QString field = csv.split("\r\n")[r].split(separator)[2];
+            QCOMPARE(field.startsWith('"'), names[r - 1].contains(separator) || names[r - 1].contains('"'));
+        }
+        QCOMPARE(rows[1][6], QStringLiteral("2026-12-07 09:05"));
+        return;
+    }
+    const auto part = [&](const char *name) {
+        QProcess unzip;
+        unzip.start("unzip", {"-p", file, name});
+        return unzip.waitForFinished(10000) ? QString::fromUtf8(unzip.readAllStandardOutput()) : QString();
+    };
+    QVERIFY(part("xl/workbook.xml").contains("<sheet name=\"Přehled\"") &&
+            part("xl/workbook.xml").contains("<sheet name=\"Cvičení 3\""));
+    // cell reference -> (attributes, value) of the exercise sheet
+    QMap<QString, QPair<QString, QString>> cells;
+    const QRegularExpression cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*)><v>([^<]*)</v>");
+    for (const auto &m : cell.globalMatch(part("xl/worksheets/sheet2.xml"))) cells[m.captured(1)] = {m.captured(2), m.captured(3)};
+    QVERIFY(part("xl/worksheets/sheet2.xml").contains("state=\"frozen\""));
+    for (int r = 2; r <= 4; ++r) {
+        QVERIFY(cells[QString("C%1").arg(r)].first.contains("t=\"s\""));  // names are text
+        QCOMPARE(cells[QString("A%1").arg(r)], qMakePair(QString(), QString("3")));
+        for (int c = 0; c < 3; ++c)  // counts and grade are plain numbers
+            QCOMPARE(cells[QString(QChar('D' + c)) + QString::number(r)],
+                     qMakePair(QString(), QString::number(numbers[(r - 2) * 3 + c])));
+    }
+    // The date is a number in a date format: days since 30.12.1899.
+    const auto date = cells.value("G2");
+    const double serial = QDate(1899, 12, 30).daysTo(when.date()) + (9 * 60 + 5) / 1440.0;
+    QVERIFY2(qAbs(date.second.toDouble() - serial) < 1e-6, qPrintable(date.second));
+    const QString style = QRegularExpression("s=\"(\\d+)\"").match(date.first).captured(1);
+    QVERIFY(!style.isEmpty() && !cells.contains("G3"));
+    const QString styles = part("xl/styles.xml");
+    const QString xf = styles.mid(styles.indexOf("<cellXfs")).split("<xf ").value(style.toInt() + 1);
+    const QString fmt = QRegularExpression("numFmtId=\"(\\d+)\"").match(xf).captured(1);
+    QVERIFY2(styles.contains(QString("numFmtId=\"%1\" formatCode=\"d.m.yyyy h:mm\"").arg(fmt)), qPrintable(xf));
+    // The summary: each pupil's grade in exercise 3, a number.
+    QVERIFY(part("xl/worksheets/sheet1.xml").contains("<c r=\"B2\"><v>"));
 }
 
 QTEST_MAIN(TestInstall)

@@ -3,6 +3,7 @@
 // screen to the results with key presses only, Esc on every screen, the
 // accessible name and role of every clickable control, and the dimmed and
 // lit looks of buttons.
+#include "exercise_fixture.h"
 #include "screens_fixture.h"
 
 #include "exercise/AnswerRules.h"
@@ -19,13 +20,9 @@
 
 using namespace screentest;
 using namespace Misc;
+using exercisetest::settle;
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 ui::Form *screen() { return CurrentScreen; }
 

@@ -1,7 +1,8 @@
 // Listening rows (22, 23, 24) on the real form: the loudspeaker plays the
 // row's own file, which hover and click sounds do not cut off, and hands its
-// box the focus; it stays silent after the check, and every box is as wide
-// as its answer.
+// box the focus; pressed again it plays the slower recording, then the
+// normal one; it stays silent after the check, and every box is as wide as
+// its answer.
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/Catalogue.h"
@@ -10,6 +11,7 @@
 #include "screens/frm_Setup.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QtTest>
 
@@ -81,18 +83,33 @@ void TestListening::speakerPlaysRowAndFocusesBox() {
                                        f.Klakson(4)->Tag)
                                  .canonicalFilePath();
     QVERIFY2(!expected.isEmpty(), "the row's sound file exists in the course");
-    // Twice quickly: the sound starts again and the focus stays in box 4.
+    // Pressed again right after, the sentence plays slower (pitch kept, made
+    // by the build); the next press is at normal speed again. The
+    // loudspeaker's screen reader name tells what the next press plays.
+    const QString slow = QFileInfo(m_course->mediaDir() + QStringLiteral("/Sound/%1/slow/").arg(exercise) +
+                                   f.Klakson(4)->Tag)
+                             .canonicalFilePath();
+    QVERIFY2(!slow.isEmpty(), "the row's slower recording exists in the course");
+    auto name = [&] { return QAccessible::queryAccessibleInterface(f.Klakson(4))->text(QAccessible::Name); };
+    QVERIFY(name().contains(QStringLiteral("pomaleji")));  // tells that a second press plays it slower
+    for (const QString &heard : {expected, slow, expected}) {
+        QCOMPARE(name().endsWith(QStringLiteral("pomalu")), heard == slow);
+        f.Klakson_MouseDown(4);
+        QCOMPARE(QFileInfo(log.last()).canonicalFilePath(), heard);
+        QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.TVstup(4)));
+    }
+    QCOMPARE(int(log.size()), start + 3);
+    // Another row's loudspeaker starts at normal speed.
+    f.Klakson_MouseDown(3);
+    QVERIFY(!log.last().contains(QStringLiteral("slow")));
     f.Klakson_MouseDown(4);
-    f.Klakson_MouseDown(4);
-    QCOMPARE(int(log.size()), start + 2);
-    for (int i : {start, start + 1}) QCOMPARE(QFileInfo(log[i]).canonicalFilePath(), expected);
-    QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.TVstup(4)));
+    QCOMPARE(QFileInfo(log.last()).canonicalFilePath(), expected);
     // Hover and click sounds on the way to the box leave the sentence playing.
     f.Klakson_MouseMove(5);
     f.PicTop_MouseMove(3);
     f.IHodnoceni_MouseMove(2);
     PlayClickSound();
-    QVERIFY(log.size() > start + 3);
+    QVERIFY(log.size() > start + 5);
     QCOMPARE(QFileInfo(platform::Sounds::recording()).canonicalFilePath(), expected);
     f.Klakson_MouseDown(7);
     QVERIFY(platform::Sounds::recording().endsWith(f.Klakson(7)->Tag));

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "app/Misc.h"
+#include "course/lib/CourseLookup.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "results/frm_Tabulka.h"
@@ -108,6 +109,19 @@ void TestResultsFolder::resultsLandInChosenFolder() {
                           : expected == QLatin1String("ini") ? named
                                                              : m_home->path() + QStringLiteral("/share/tutorix");
     QCOMPARE(QDir(platform::nativePath(Misc::ResultsDir)).canonicalPath(), QDir(where).canonicalPath());
+    // A configured folder that cannot be written is never replaced silently:
+    // one box names it, the reason, and where this run's results go.
+    const bool refused = iniFolder == QLatin1String("read-only");
+    QCOMPARE(testsupport::messageBoxes().size(), refused ? 1 : 0);
+    // The teacher's tools mention the other folder once it holds results.
+    QCOMPARE(course::fallbackNotice(course::lookUpCourse()).isEmpty(), true);
+    if (refused) {
+        const platform::MsgBoxCall box = testsupport::messageBoxes().takeFirst();
+        QCOMPARE(box.caption, QStringLiteral("Chyba"));
+        QVERIFY2(box.text.contains(named) && box.text.contains(where) &&
+                     box.text.contains(QStringLiteral("oprávnění")),
+                 qPrintable(box.text));
+    }
 
     // A finished run: the installed table is shown and carried over.
     Misc::ExerciseNumber = QStringLiteral("3");
@@ -124,6 +138,8 @@ void TestResultsFolder::resultsLandInChosenFolder() {
     const QByteArray log = readBytes(where + QStringLiteral("/Vysledky.dat"));
     QVERIFY2(log.contains("Nov\xFD") && log.endsWith(QByteArray(75, '=') + "\r\n"), log.constData());
     QCOMPARE(log.startsWith("old\r\n"), expected == QLatin1String("data"));
+    const QString notice = course::fallbackNotice(course::lookUpCourse());
+    QCOMPARE(notice.contains(named) && notice.contains(where), refused);
     if (expected != QLatin1String("data")) {
         // The course's own files are untouched.
         QCOMPARE(readBytes(data + QStringLiteral("/3.res")), installed);

@@ -10,6 +10,7 @@
 #include "results/frm_Tabulka.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -18,15 +19,11 @@
 #include <set>
 
 using namespace Misc;
+using exercisetest::settle;
 using Step = frm_Game01::PageStep;
 Q_DECLARE_METATYPE(frm_Game01::PageStep)
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 QString pad(const QString &s, int n) { return s.size() < n ? s + QString(n - s.size(), QLatin1Char(' ')) : s; }
 
@@ -44,6 +41,8 @@ private slots:
     void wholeRunOfExercise3With15Items();
     void exercise13TwoPagesOfFive();
     void sevenRightThreeWrong();
+    void checkedRowsLeaveThroughOnePlace_data();
+    void checkedRowsLeaveThroughOnePlace();
     void backAfterCheckRecordsNothing();
     void newPageOnUncheckedPageCountsNothing();
     void onlyWrongMarksShowTheHint();
@@ -61,16 +60,10 @@ private:
     QByteArray logEntry(int count, const QString &right, const QString &wrong, const QString &grade,
                         const QDateTime &when);
 
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestRunFlow::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    frm_Setup::get().Load();
-}
+void TestRunFlow::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestRunFlow::init() {
     testsupport::messageBoxes().clear();
@@ -90,11 +83,7 @@ void TestRunFlow::cleanup() {
 }
 
 frm_Game01 &TestRunFlow::open(int exercise, int count) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = std::uint8_t(count);
-    frm_Game01 &f = frm_Game01::get();
-    f.Show();
-    return f;
+    return exercisetest::openExercise(exercise, count);
 }
 
 void TestRunFlow::answer(frm_Game01 &f, int right) {
@@ -108,12 +97,12 @@ void TestRunFlow::check(frm_Game01 &f) {
 }
 
 QByteArray TestRunFlow::read(const QString &name) {
-    QFile file(m_course->dataDir() + QLatin1Char('/') + name);
+    QFile file(m_course.dataDir() + QLatin1Char('/') + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void TestRunFlow::write(const QString &name, const QByteArray &bytes) {
-    QFile file(m_course->dataDir() + QLatin1Char('/') + name);
+    QFile file(m_course.dataDir() + QLatin1Char('/') + name);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
@@ -267,6 +256,32 @@ void TestRunFlow::sevenRightThreeWrong() {
     QCOMPARE(frm_Tabulka::get().LSpatne(1)->Caption(), QStringLiteral("3"));
 }
 
+void TestRunFlow::checkedRowsLeaveThroughOnePlace_data() {
+    QTest::addColumn<int>("exercise");
+    for (int n : {3, 4, 7, 9, 15, 24}) QTest::addRow("%d", n) << n;
+}
+
+void TestRunFlow::checkedRowsLeaveThroughOnePlace() {
+    QFETCH(int, exercise);
+    frm_Game01 &f = open(exercise, 10);
+    const int rows = ItemsOnPage;
+    for (int r = 1; r <= rows; ++r)
+        f.TVstup(r)->setText(r <= 2 ? QStringLiteral("  ") + f.TVstup(r)->Tag + QStringLiteral("  ") : QString());
+    f.m_lastCheckedRows.clear();
+    check(f);
+    QCOMPARE(int(f.m_lastCheckedRows.size()), rows);
+    for (int r = 1; r <= rows; ++r) {
+        const exercise::CheckedRow &row = f.m_lastCheckedRows[std::size_t(r - 1)];
+        QCOMPARE(row.item, exercise::ItemKey(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]));
+        QVERIFY(!row.item.isEmpty());
+        QCOMPARE(row.expected, f.TVstup(r)->Tag);
+        QCOMPARE(row.answer, f.TVstup(r)->Text());  // what the box shows once checked, spaces closed up
+        QCOMPARE(row.right, r <= 2 && !row.expected.isEmpty());
+    }
+    QCOMPARE(CorrectCount, int(std::count_if(f.m_lastCheckedRows.begin(), f.m_lastCheckedRows.end(),
+                                             [](const exercise::CheckedRow &c) { return c.right; })));
+}
+
 void TestRunFlow::backAfterCheckRecordsNothing() {
     write(QStringLiteral("3.res"), QByteArray("Eva|9|1|1|0\r\n"));
     frm_Game01 &f = open(3, 10);
@@ -367,7 +382,7 @@ void TestRunFlow::skippedPagesNeverEndTheRun() {
     // result.
     QByteArray plain;
     for (int i = 1; i <= 21; ++i) plain += QStringLiteral("Item %1 is _.#w%1#x.wav\r\n").arg(i).toLatin1();
-    QVERIFY(content::writeScrambledFile(m_course->dataDir() + QStringLiteral("/24.dat"), plain));
+    QVERIFY(content::writeScrambledFile(m_course.dataDir() + QStringLiteral("/24.dat"), plain));
     write(QStringLiteral("24.res"), QByteArray());
     frm_Game01 &f = open(24, 20);
     QCOMPARE(RecordCount, 21);

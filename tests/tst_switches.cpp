@@ -7,6 +7,7 @@
 #include "exercise/frm_Game01.h"
 #include "platform/sound.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -14,13 +15,7 @@
 #include <memory>
 
 using namespace Misc;
-
-namespace {
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-}  // namespace
+using exercisetest::settle;
 
 class TestSwitches : public QObject {
     Q_OBJECT
@@ -44,16 +39,10 @@ private:
     frm_Game01 &open(int exercise);
     // The form's pixels where row r's switch is drawn equal the picture.
     static bool switchShows(frm_Game01 &f, int r, const QPixmap &picture);
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestSwitches::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    testsupport::muteSounds();
-}
+void TestSwitches::initTestCase() { QVERIFY(m_course.start(false, true)); }
 
 void TestSwitches::init() {
     PrintMode = false;
@@ -67,11 +56,7 @@ void TestSwitches::cleanup() {
 }
 
 frm_Game01 &TestSwitches::open(int exercise) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = 10;
-    frm_Game01 &f = frm_Game01::get();
-    f.Load();
-    return f;
+    return exercisetest::openExercise(exercise, 10, exercisetest::Open::LoadOnly);
 }
 
 bool TestSwitches::switchShows(frm_Game01 &f, int r, const QPixmap &picture) {

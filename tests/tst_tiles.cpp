@@ -5,6 +5,7 @@
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -12,13 +13,9 @@
 #include <memory>
 
 using namespace Misc;
+using exercisetest::settle;
 
 namespace {
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // Presses tile k at (5, 5) of its label, drags it so that its top-left corner
 // lands on target and releases it there, as the mouse does.
@@ -67,16 +64,10 @@ private slots:
 
 private:
     frm_Game01 &open(int exercise, int count);
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestTiles::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    testsupport::muteSounds();
-}
+void TestTiles::initTestCase() { QVERIFY(m_course.start(false, true)); }
 
 void TestTiles::init() {
     testsupport::messageBoxes().clear();

@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 #include "screens/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -16,13 +17,7 @@
 #include <memory>
 
 using namespace Misc;
-
-namespace {
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-}  // namespace
+using exercisetest::settle;
 
 class TestTypedAnswers : public QObject {
     Q_OBJECT
@@ -48,16 +43,10 @@ private slots:
 
 private:
     frm_Game01 &open(int exercise, int count);
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestTypedAnswers::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    frm_Setup::get().Load();
-}
+void TestTypedAnswers::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestTypedAnswers::init() {
     PrintMode = false;
@@ -72,11 +61,7 @@ void TestTypedAnswers::cleanup() {
 }
 
 frm_Game01 &TestTypedAnswers::open(int exercise, int count) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = std::uint8_t(count);
-    frm_Game01 &f = frm_Game01::get();
-    f.Show();
-    return f;
+    return exercisetest::openExercise(exercise, count);
 }
 
 // ---- Placement rule -----------------------------------------------------------

@@ -5,6 +5,8 @@
 #include "course/lib/CheckerRules.h"
 #include "course/lib/LanguageRules.h"
 #include "course/lib/MediaCheck.h"
+#include "course/lib/Recordings.h"
+#include "course/lib/SourceText.h"
 #include "exercise/TextFit.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
@@ -130,6 +132,12 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
         else if (sound != sound.trimmed() || sound.contains(QLatin1Char('\\')) || sound.contains(QLatin1Char('/')) ||
                  !sound.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
             r.at(n, QStringLiteral("the recording name %1 should be a plain file name ending in \".wav\".").arg(quoted(sound)));
+        else if (sound.compare(recordings::kSlowFolder, Qt::CaseInsensitive) == 0)
+            r.at(n, QStringLiteral("the recording name %1 is the folder of the slower recordings.").arg(quoted(sound)));
+        if (const TwoSpellings two = wordWithTwoSpellings(f[1]); !two.word.isEmpty())
+            r.at(n, QStringLiteral("the answer %1 is also spelt %2; a pupil who hears it cannot know which spelling "
+                                   "is expected, so choose a word with one spelling.")
+                        .arg(quoted(two.word), quoted(two.other)));
         break;
     }
     case Layout::Switch: {
@@ -655,6 +663,27 @@ QStringList checkCourse(const QString &dataDir) {
 
     const QString media = QFileInfo(dataDir + QStringLiteral("/../media")).absoluteFilePath();
     if (QFileInfo(media).isDir()) problems << checkMedia(media, dataDir);
+    return problems;
+}
+
+QStringList checkSources(const QString &srcDir) {
+    if (!QFileInfo(srcDir).isDir()) return {QStringLiteral("%1:0: the source folder does not exist.").arg(srcDir)};
+    QStringList problems;
+    auto lines = [&](const QString &name, bool *found) {
+        const QString path = QDir(srcDir).filePath(name);
+        *found = QFileInfo(path).isFile();
+        if (!*found) problems << QStringLiteral("%1:0: missing.").arg(path);
+        return std::pair{path, readSourceLines(path)};
+    };
+    bool found = false;
+    for (int e = 1; e <= 24; ++e) {
+        const auto [path, text] = lines(QStringLiteral("%1.txt").arg(e), &found);
+        if (found) problems << checkContentLines(e, text, path);
+    }
+    if (const auto [path, text] = lines(QStringLiteral("Texty.txt"), &found); found) problems << checkTextLines(text, path);
+    if (const auto [path, text] = lines(QStringLiteral("Znamky.txt"), &found); found)
+        problems << checkGradeLines(text, path);
+    problems << checkOwnRecordings(srcDir);
     return problems;
 }
 

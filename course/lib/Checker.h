@@ -11,6 +11,11 @@ namespace course {
 // concerns the whole file). Empty when the course is sound.
 QStringList checkCourse(const QString &dataDir);
 
+// The checks of a course's sources (the folder "build" reads): the content
+// files, the texts and the grade bands by the same rules as the built files,
+// and the teacher's own recordings (checkOwnRecordings).
+QStringList checkSources(const QString &srcDir);
+
 // The checks of one data file given as its stored bytes. name is its name in
 // the data directory ("7.dat", "Texty.dat", "Znamky.dat", "3.res"); file
 // names it in the messages. Content files and texts are unscrambled first;

@@ -4,6 +4,7 @@
 #include "platform/configfile.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "results/AnswersLog.h"
 
 #include <QFileInfo>
 
@@ -22,14 +23,42 @@ CourseSetup lookUpCourse() {
     return s;
 }
 
-QStringList courseTextsFor(const QString &folder) {
+namespace {
+// A texts file that unscrambles to at least one line.
+bool readable(const QString &path) {
+    bool ok = false;
+    return platform::fileExists(path) && !content::readScrambledLines(path, &ok).isEmpty() && ok;
+}
+}  // namespace
+
+QString courseTextsPathFor(const QString &folder) {
     const QString own = platform::nativePath(folder + QStringLiteral("/Texty.dat"));
-    if (platform::fileExists(own)) return content::readScrambledLines(own);
+    if (readable(own)) return own;
     const CourseSetup s = lookUpCourse();
     if (s.dataDir.isEmpty()) return {};
     const QString course = platform::nativePath(s.dataDir + QStringLiteral("/Texty.dat"));
-    if (!platform::fileExists(course)) return {};
-    return content::readScrambledLines(course);
+    return readable(course) ? course : QString();
+}
+
+QStringList courseTextsFor(const QString &folder) {
+    const QString path = courseTextsPathFor(folder);
+    return path.isEmpty() ? QStringList() : content::readScrambledLines(path);
+}
+
+bool holdsResults(const QString &folder) {
+    QStringList names{QStringLiteral("Vysledky.dat"), QLatin1String(results::kAnswersFileName)};
+    for (int n = 1; n <= 24; ++n) names << QStringLiteral("%1.res").arg(n);
+    for (const QString &name : names)
+        if (QFileInfo(platform::nativePath(folder + QLatin1Char('/') + name)).size() > 0) return true;
+    return false;
+}
+
+QString fallbackNotice(const CourseSetup &setup) {
+    const Misc::ResultsDirChoice &c = setup.results;
+    if (c.whyNot.isEmpty() || c.dir.isEmpty() || !holdsResults(c.dir)) return {};
+    return QStringLiteral("Pozor: do nastavené složky výsledků %1 nelze zapisovat (%2). Program na tomto počítači "
+                          "proto ukládá výsledky do složky %3 a ta už nějaké výsledky obsahuje.")
+        .arg(c.configured, Misc::CzechFolderReason(c.whyNotError), c.dir);
 }
 
 }  // namespace course

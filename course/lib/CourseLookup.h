@@ -20,9 +20,22 @@ struct CourseSetup {
 // Looks the configuration up as the program does at start-up.
 CourseSetup lookUpCourse();
 
-// Texty.dat of a results folder; a per-user results folder or an archive
-// has none, so then the one of the course the program would start with.
-// Empty when neither can be read.
+// The Texty.dat a results folder is read with: its own; a per-user results
+// folder or an archive has none (or only a damaged one), so then the one of
+// the course the program would start with. "" when neither can be read.
+QString courseTextsPathFor(const QString &folder);
+
+// The lines of courseTextsPathFor(folder); empty when there is none.
 QStringList courseTextsFor(const QString &folder);
+
+// True when the folder holds a result: a results table, the results log or
+// the answers log that is not empty.
+bool holdsResults(const QString &folder);
+
+// When the configured results folder (Vysledky) cannot be written, the
+// program puts this computer's results elsewhere. A Czech note naming both
+// folders and the reason when that other folder holds results; "" when the
+// configured folder is used, none is configured or nothing went elsewhere.
+QString fallbackNotice(const CourseSetup &setup);
 
 }  // namespace course

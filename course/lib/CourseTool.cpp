@@ -3,6 +3,7 @@
 #include "content/scramble.h"
 #include "course/lib/Checker.h"
 #include "course/lib/Icons.h"
+#include "course/lib/MaintenanceCommand.h"
 #include "course/lib/Media.h"
 #include "course/lib/ResultsCommand.h"
 #include "platform/codec.h"
@@ -19,16 +20,38 @@ namespace course {
 namespace {
 
 const char *const kUsage =
-    "usage: tutorix-course build SRC OUT\n"
-    "       tutorix-course check DATADIR\n"
-    "       tutorix-course scramble IN OUT\n"
-    "       tutorix-course unscramble IN OUT\n"
-    "       tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]\n"
-    "       tutorix-course results DATADIR [--format csv|json] [--exercise N]\n"
-    "       tutorix-course report [FOLDER...] [-o report.html] [--pdf report.pdf]\n"
-    "                             [--from D.M.YYYY] [--to D.M.YYYY] [--pupil NAME] [--open]\n"
-    "       tutorix-course icons OUTDIR NAME\n"
-    "       tutorix-course --help | --version";
+    "použití / usage:\n"
+    "  tutorix-course build SRC OUT\n"
+    "  tutorix-course check DATADIR | SRCDIR\n"
+    "  tutorix-course scramble IN OUT\n"
+    "  tutorix-course unscramble IN OUT\n"
+    "  tutorix-course print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES]\n"
+    "  tutorix-course results [DATADIR] [--format csv|json|xlsx] [--separator ';'|','|tab]\n"
+    "                 [--exercise N] [-o FILE]\n"
+    "  tutorix-course forget DATADIR --pupil NAME [--dry-run]\n"
+    "  tutorix-course archive DATADIR ARCHIVE\n"
+    "  tutorix-course report [SLOŽKA...] [-o report.html] [--pdf report.pdf]\n"
+    "                 [--from D.M.YYYY] [--to D.M.YYYY] [--pupil NAME] [--open]\n"
+    "  tutorix-course icons OUTDIR NAME\n"
+    "  tutorix-course --help | --version";
+
+const char *const kAbout =
+    "Sestaví, zkontroluje a zašifruje kurz Tutorix Lingvana 1, tiskne pracovní listy\n"
+    "a pracuje s výsledky žáků:\n"
+    "  results   vypíše výsledky složky (bez složky té, kam je program na tomto počítači\n"
+    "            ukládá) jako CSV, JSON nebo sešit xlsx; pro český tabulkový procesor\n"
+    "            --separator ';'\n"
+    "  forget    odstraní všechny záznamy jednoho žáka (--dry-run jen vypíše, co by šlo pryč)\n"
+    "  archive   zkopíruje výsledky do archivu, ověří kopii a složku vyprázdní (nový školní rok)\n"
+    "  report    přehled výsledků třídy pro učitele jako stránka HTML a PDF (--open otevře\n"
+    "            v prohlížeči); bez složky ze složky, kam program na tomto počítači ukládá\n"
+    "\n"
+    "Builds, checks and scrambles a Tutorix Lingvana 1 course, prints worksheets and\n"
+    "handles the pupils' results: results lists a results folder (by default the one the\n"
+    "program uses on this computer) as CSV, JSON or an xlsx workbook; forget removes every\n"
+    "record of one pupil; archive copies the results into an archive folder, checks the\n"
+    "copy and empties the folder for a new school year; report makes the teacher's report\n"
+    "of results folders as an HTML page and a PDF.";
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     QFile existing(path);
@@ -47,7 +70,7 @@ bool encodable(const QString &src, const QStringList &lines, QString *error) {
         for (QChar c : lines[i])
             if (!platform::representableIn1250(QString(c))) {
                 if (error)
-                    *error = QStringLiteral("%1:%2: the character \"%3\" (U+%4) has no Windows-1250 form.")
+                    *error = QStringLiteral("%1:%2: znak „%3“ (U+%4) nemá podobu ve Windows-1250.")
                                  .arg(src)
                                  .arg(i + 1)
                                  .arg(QString(c))
@@ -69,7 +92,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
     const QString data = outDir + QStringLiteral("/data");
     const QString media = outDir + QStringLiteral("/media");
     if (!QDir().mkpath(data) || !QDir().mkpath(media)) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(outDir);
+        if (error) *error = QStringLiteral("složku %1 nelze vytvořit").arg(outDir);
         return false;
     }
     for (int n = 1; n <= 24; ++n) {
@@ -77,7 +100,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
         const QString src = QStringLiteral("%1/%2.txt").arg(srcDir).arg(n);
         const QStringList lines = readSourceLines(src, &ok);
         if (!ok) {
-            if (error) *error = QStringLiteral("%1: missing").arg(src);
+            if (error) *error = QStringLiteral("%1: soubor chybí").arg(src);
             return false;
         }
         if (!encodable(src, lines, error)) return false;
@@ -89,7 +112,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
     bool ok = false;
     const QStringList texts = readSourceLines(srcDir + QStringLiteral("/Texty.txt"), &ok);
     if (!ok) {
-        if (error) *error = srcDir + QStringLiteral("/Texty.txt: missing");
+        if (error) *error = srcDir + QStringLiteral("/Texty.txt: soubor chybí");
         return false;
     }
     if (!encodable(srcDir + QStringLiteral("/Texty.txt"), texts, error)) return false;
@@ -97,7 +120,7 @@ bool buildCourse(const QString &srcDir, const QString &outDir, QString *error) {
         return false;
     const QStringList grades = readSourceLines(srcDir + QStringLiteral("/Znamky.txt"), &ok);
     if (!ok) {
-        if (error) *error = srcDir + QStringLiteral("/Znamky.txt: missing");
+        if (error) *error = srcDir + QStringLiteral("/Znamky.txt: soubor chybí");
         return false;
     }
     if (!encodable(srcDir + QStringLiteral("/Znamky.txt"), grades, error)) return false;
@@ -117,10 +140,7 @@ int runTool(const QStringList &args) {
     QTextStream out(stdout);
     const QString cmd = args.value(1);
     if (cmd == QLatin1String("--help") || cmd == QLatin1String("-h")) {
-        out << kUsage << "\n\nBuilds, checks and scrambles a Tutorix Lingvana 1 course; prints worksheets;\n"
-                         "lists the pupils' results of a data folder in UTF-8 (CSV or JSON);\n"
-                         "makes the teacher's report of results folders (HTML and PDF, in Czech)."
-            << Qt::endl;
+        out << kUsage << "\n\n" << kAbout << Qt::endl;
         return 0;
     }
     if (cmd == QLatin1String("--version") || cmd == QLatin1String("-v")) {
@@ -128,10 +148,13 @@ int runTool(const QStringList &args) {
         return 0;
     }
     if (cmd.startsWith(QLatin1Char('-'))) {
-        err << "tutorix-course: unknown option '" << cmd << "'\nTry 'tutorix-course --help'." << Qt::endl;
+        err << "tutorix-course: neznámá volba / unknown option '" << cmd << "'\nViz / try 'tutorix-course --help'."
+            << Qt::endl;
         return 2;
     }
     if (cmd == QLatin1String("results")) return runResultsCommand(args.mid(2), err);
+    if (cmd == QLatin1String("forget")) return runForgetCommand(args.mid(2), out, err);
+    if (cmd == QLatin1String("archive")) return runArchiveCommand(args.mid(2), out, err);
     if (cmd == QLatin1String("icons") && args.size() == 4) {
         QString error;
         if (!writeIcons(args[2], args[3], &error)) {
@@ -149,15 +172,17 @@ int runTool(const QStringList &args) {
         return 0;
     }
     if (cmd == QLatin1String("check") && args.size() == 3) {
-        const QStringList problems = checkCourse(args[2]);
+        // A source folder has its texts as Texty.txt; a data folder as Texty.dat.
+        const bool sources = QFileInfo(QDir(args[2]).filePath(QStringLiteral("Texty.txt"))).isFile();
+        const QStringList problems = sources ? checkSources(args[2]) : checkCourse(args[2]);
         for (const QString &p : problems) out << p << Qt::endl;
-        if (!problems.isEmpty()) err << problems.size() << " problem(s) found" << Qt::endl;
+        if (!problems.isEmpty()) err << "nalezeno problémů: " << problems.size() << Qt::endl;
         return problems.isEmpty() ? 0 : 1;
     }
     if ((cmd == QLatin1String("scramble") || cmd == QLatin1String("unscramble")) && args.size() == 4) {
         QFile in(args[2]);
         if (!in.open(QIODevice::ReadOnly)) {
-            err << "tutorix-course: cannot read " << args[2] << Qt::endl;
+            err << "tutorix-course: soubor nelze přečíst: " << args[2] << Qt::endl;
             return 1;
         }
         QString error;

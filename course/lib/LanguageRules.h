@@ -1,6 +1,7 @@
 // Rules about the wording of the course that a program can judge: the pupil
-// is addressed with "ty" everywhere, and exercise 13 wants full verb forms
-// (its negatives use the short "n't" form only).
+// is addressed with "ty" everywhere, exercise 13 wants full verb forms (its
+// negatives use the short "n't" form only), and a listening answer is a
+// word with one spelling.
 #pragma once
 
 #include <QString>
@@ -20,5 +21,16 @@ QString formalAddressWord(const QString &text);
 // pronoun: "He's", "it's", "there's"); empty when there is none. A
 // possessive "'s" after a noun ("Tom's bike") is no contraction.
 QString contractionIn(const QString &sentence);
+
+// The first word of text that English spells two ways ("grey" and "gray",
+// "colour" and "color", "favourite", "centre", "mum" and "mom" ..., with
+// their endings: "colours", "coloured"), and its other spelling; empty when
+// there is none. A pupil who hears such a word cannot know which spelling
+// an exact comparison expects.
+struct TwoSpellings {
+    QString word;
+    QString other;
+};
+TwoSpellings wordWithTwoSpellings(const QString &text);
 
 }  // namespace course::rules

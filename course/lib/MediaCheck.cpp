@@ -2,14 +2,22 @@
 
 #include "content/Records.h"
 #include "content/scramble.h"
+#include "course/lib/RecordingAudio.h"
+#include "course/lib/Recordings.h"
+#include "course/lib/SourceText.h"
 #include "platform/codec.h"
 #include "platform/curfile.h"
 #include "platform/paths.h"
 #include "screens/ExerciseGroups.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
 
 namespace course {
 
@@ -92,6 +100,11 @@ QList<Picture> expectedPictures() {
     return list;
 }
 
+bool decodable(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && audio::readWav(f.readAll()).has_value();
+}
+
 bool isWav(const QString &path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
@@ -159,14 +172,75 @@ QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
         bool readable = false;
         const QStringList names = recordingNames(dataDir, n, &readable);
         if (!readable) continue;  // the content check reports a missing content file
+        QSet<QString> named;
         for (const QString &name : names) {
+            named.insert(name.toLower());
             const QString rel = QStringLiteral("Sound\\%1\\%2").arg(n).arg(name);
             const QString path = platform::nativePath(where(rel));
             if (name.isEmpty() || !QFileInfo(path).isFile())
                 problems << where(rel) + QStringLiteral(": the recording of an item of %1.dat is missing").arg(n);
-            else if (!isWav(path))
-                problems << where(rel) + QStringLiteral(": not a WAV file");
+            else if (!decodable(path))
+                problems << where(rel) + QStringLiteral(": cannot be decoded as a PCM WAV recording");
+            const QString slow = platform::nativePath(
+                where(QStringLiteral("Sound\\%1\\%2\\%3").arg(n).arg(recordings::kSlowFolder, name)));
+            if (!name.isEmpty() && QFileInfo(slow).isFile() && !decodable(slow))
+                problems << slow + QStringLiteral(": cannot be decoded as a PCM WAV recording");
         }
+        // Files of the folders that no content line names.
+        const QString folder = platform::nativePath(where(QStringLiteral("Sound\\%1").arg(n)));
+        for (const QString &sub : {QString(), recordings::kSlowFolder}) {
+            const QDir dir(sub.isEmpty() ? folder : folder + QLatin1Char('/') + sub);
+            for (const QString &file : dir.entryList(QDir::Files)) {
+                if (sub.isEmpty() && file == recordings::kStampName) continue;
+                if (!named.contains(file.toLower()))
+                    problems << dir.filePath(file) + QStringLiteral(": no content line of %1.dat names this recording").arg(n);
+            }
+        }
+    }
+    return problems;
+}
+
+QStringList checkOwnRecordings(const QString &srcDir) {
+    const QDir dir(srcDir + QLatin1Char('/') + recordings::kOwnFolder);
+    if (!dir.exists()) return {};
+    QSet<QString> stems;  // of the recording names, lower case
+    for (int n = 22; n <= 24; ++n) {
+        const QString src = QStringLiteral("%1/%2.txt").arg(srcDir).arg(n);
+        for (const QString &line : readSourceLines(src))
+            if (!line.trimmed().isEmpty())
+                stems.insert(recordings::stemOf(
+                    content::parseContentLine(line, content::Layout::Listening, n).field[6].trimmed()).toLower());
+    }
+    const QString sox = QStandardPaths::findExecutable(QStringLiteral("sox"));
+    QStringList problems;
+    QHash<QString, QString> seen;  // stem -> first file
+    for (const QString &file : dir.entryList(QDir::Files, QDir::Name)) {
+        const QString path = dir.filePath(file);
+        const QString ext = QFileInfo(file).suffix().toLower();
+        const QString stem = recordings::stemOf(file).toLower();
+        if (!recordings::ownExtensions().contains(ext)) {
+            problems << path + QStringLiteral(": the build reads only .wav, .flac and .ogg recordings");
+            continue;
+        }
+        if (!stems.contains(stem)) {
+            problems << path + QStringLiteral(": no content line of 22.txt, 23.txt or 24.txt names the recording %1")
+                                   .arg(recordings::stemOf(file));
+            continue;
+        }
+        if (seen.contains(stem)) {
+            problems << path + QStringLiteral(": a second own recording beside %1; the build takes one").arg(seen[stem]);
+            continue;
+        }
+        seen.insert(stem, file);
+        if (sox.isEmpty()) {
+            problems << path + QStringLiteral(": cannot be checked, sox is not installed (Debian package sox)");
+            continue;
+        }
+        QProcess p;
+        p.start(sox, {QStringLiteral("-V1"), path, QStringLiteral("-n")});
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            problems << path + QStringLiteral(": cannot be decoded: ") +
+                            QString::fromLocal8Bit(p.readAllStandardError()).simplified();
     }
     return problems;
 }

@@ -1,5 +1,7 @@
-// tutorix-course results DATADIR [--format csv|json] [--exercise N]: prints
-// every stored result of a data folder in UTF-8 for the teacher.
+// tutorix-course results [FOLDER] [--format csv|json|xlsx] [--separator C]
+// [--exercise N] [-o FILE]: every stored result of a results folder for the
+// teacher, in UTF-8 or as a workbook. Without FOLDER, the folder the program
+// itself would use on this computer.
 #pragma once
 
 #include <QStringList>

@@ -46,9 +46,8 @@ bool parseDate(const QString &text, QDate *date) {
 QString defaultReportFolder(QStringList *notes) {
     const course::CourseSetup setup = course::lookUpCourse();
     if (!setup.results.dir.isEmpty()) {
-        if (!setup.results.whyNot.isEmpty() && notes)
-            *notes << QStringLiteral("Nastavená složka výsledků %1 se nedá použít (%2); zobrazuji složku %3.")
-                          .arg(setup.results.configured, setup.results.whyNot, setup.results.dir);
+        const QString fallback = course::fallbackNotice(setup);
+        if (!fallback.isEmpty() && notes) *notes << fallback;
         return setup.results.dir;
     }
     // No course configured: the pupil's own folder, where the program would

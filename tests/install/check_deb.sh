@@ -3,7 +3,9 @@
 # temporary root and starts the unpacked program with a fresh HOME and no
 # TUTORIX_* variables on a 640 x 480 virtual X display. The program must find
 # its course beside itself and reach the title screen (its "tutorix.intro"
-# log line). With SCREENSHOT=file.png it also photographs the title screen.
+# log line); the unpacked course tool must list a pupil's own results folder
+# with titles and dates. With SCREENSHOT=file.png it also photographs the
+# title screen.
 # Usage: check_deb.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
@@ -21,7 +23,7 @@ trap cleanup EXIT
 deb=$(ls "$work"/pkg/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 fonts-liberation2 libqt6charts6 libqt6svg6 xdg-utils; do
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libxlsxwriter fonts-liberation2 libqt6charts6 libqt6svg6 xdg-utils; do
   echo "$depends" | grep -q "$d" || { echo "missing dependency: $d"; exit 1; }
 done
 
@@ -60,4 +62,20 @@ if [ -n "${SCREENSHOT:-}" ]; then
   DISPLAY="$display" import -window root "$SCREENSHOT"
   echo "screenshot: $SCREENSHOT"
 fi
+# The teacher's export of the pupil's own results folder, which holds no
+# Texty.dat: titles and dates come from the installed course's texts.
+own="$work/home/.local/share/tutorix"
+mkdir -p "$own"
+printf 'Eva|9|1|1|0\r\n' >"$own/3.res"
+{
+  printf 'Jméno: %-35s   Datum: %-10s   Čas: 09:05\r\n' 'Eva' '7.12.2026'
+  printf 'Skupina: %-20s Cvičení: %-30s\r\n' 'Slovíčka' 'Překlad slovíček'
+  printf 'Počet otázek:  10       Správně:  9         Špatně:  1         Známka:  1\r\n'
+  printf '%s\r\n' '==========================================================================='
+} | iconv -f UTF-8 -t CP1250 >"$own/Vysledky.dat"
+env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 XDG_CONFIG_DIRS="$work/no-system-config" \
+    XDG_RUNTIME_DIR="$work" "$work/root/usr/bin/tutorix-course" results "$own" >"$work/results.csv" 2>"$work/results.err"
+grep -q "3,Překlad slovíček,Eva,9,1,1,2026-12-07 09:05" "$work/results.csv" || {
+  echo "the unpacked course tool lost titles or dates of the pupil's own folder:"; cat "$work/results.csv" "$work/results.err"; exit 1
+}
 echo "title screen reached from $deb"

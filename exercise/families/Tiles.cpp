@@ -1,8 +1,10 @@
-// Exercise 21: the prompts of the chosen topics in shuffled rows, their
-// answer words on the tiles in draw order.
+// The tile family (21): the prompts of the chosen topics in shuffled rows,
+// their answer words on the tiles in draw order.
 #include "app/Misc.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
+#include "exercise/families/Families.h"
+#include "exercise/families/RowLayout.h"
 
 #include <algorithm>
 
@@ -32,3 +34,26 @@ void frm_Game01::FillTopicRows() {
         LDown(j)->setCaption(TopicRecords[std::size_t(DrawnItems[std::size_t(j)])].field[7]);
     }
 }
+
+namespace exercise {
+
+void TilesFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
+    hideSwitches(f);
+    f.TextPred(1)->hide();
+    f.TextZa(1)->hide();
+    f.TVstup(1)->hide();
+    f.IHodnoceni(1)->move(402, 120);
+    f.TextPred(1)->setGeometry(39, 123, 172, 20);
+    f.TextPred(1)->setAlignment(Qt::AlignHCenter);
+    f.TextPred(1)->setBackStyle(ui::BackStyle::Transparent);
+    f.TextPred(1)->setForeColor(Qt::white);
+    f.TVstup(1)->setGeometry(224, 123, 172, 20);
+    createRows(f.IHodnoceni, rows, spec.rowStep);
+    createRows(f.TextPred, rows, spec.rowStep);
+    createRows(f.TVstup, rows, spec.rowStep);
+    f.setUpTiles();
+}
+
+void TilesFamily::fillPage(frm_Game01 &f, const ExerciseSpec &) const { f.FillTopicRows(); }
+
+}  // namespace exercise

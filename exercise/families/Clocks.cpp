@@ -1,10 +1,12 @@
-// Exercise 19: five clocks with their hands drawn on the background and the
-// time phrases (and as many decoys) on the tiles.
+// The clock family (19): five clocks with their hands drawn on the
+// background and the time phrases (and as many decoys) on the tiles.
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/PageDraw.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
+#include "exercise/families/Families.h"
+#include "exercise/families/RowLayout.h"
 
 #include <QPainter>
 
@@ -63,3 +65,25 @@ void frm_Game01::FillClockRows() {
         LDown(i)->setCaption(ContentRecords[std::size_t(DrawnItems[std::size_t(p)])].field[8]);
     }
 }
+
+namespace exercise {
+
+void ClocksFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
+    hideSwitches(f);
+    f.TextPred(1)->hide();
+    f.TextZa(1)->hide();
+    f.TVstup(1)->hide();
+    f.PicMain(1)->setPicture(LoadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
+    f.IHodnoceni(1)->move(603, 117);
+    f.TextPred(1)->resize(245, 28);
+    f.setUpTiles();
+    createRows(f.IHodnoceni, rows, spec.rowStep);
+    createRows(f.TextPred, rows, 0);
+    static const QPoint labels[6] = {{0, 0}, {349, 119}, {273, 192}, {349, 265}, {273, 338}, {349, 411}};
+    for (int i = 1; i <= 5; ++i)
+        if (ui::Label *l = f.TextPred(i)) l->move(labels[i]);
+}
+
+void ClocksFamily::fillPage(frm_Game01 &f, const ExerciseSpec &) const { f.FillClockRows(); }
+
+}  // namespace exercise

@@ -1,10 +1,13 @@
-// Exercise 18: a page of two lists (one on a short last page), each a heading
-// and four entries in shuffled order with a marker in front of each entry.
-// The same layout serves the pages opened again from the overview.
+// The word-list family (18): a page of two lists (one on a short last page),
+// each a heading and four entries in shuffled order with a marker in front
+// of each entry. The same layout serves the pages opened again from the
+// overview.
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
+#include "exercise/families/Families.h"
+#include "exercise/families/RowLayout.h"
 
 #include <algorithm>
 
@@ -122,3 +125,34 @@ void frm_Game01::FillEx18Screens() {
     for (int row = 2; row <= (lists == 2 ? 10 : 5); ++row)
         if (row != 6) Ex18_SetMarker(row, 0);
 }
+
+namespace exercise {
+
+void WordListsFamily::layOut(frm_Game01 &f, const ExerciseSpec &, int) const {
+    hideSwitches(f);
+    f.ListBox->hide();
+    f.Vzor(1)->hide();
+    f.TVstup(1)->hide();
+    f.TextZa(1)->hide();
+    hideAllTiles(f);
+    f.loadSwitchPictures();
+    f.TextPred(1)->move(62, 126);
+    f.TextPred(1)->setBackStyle(ui::BackStyle::Transparent);
+    f.IPomHodnoceni(1)->move(600, 120);
+    f.IPomHodnoceni(1)->hide();
+    f.IPomHodnoceni.Load(2)->setGeometry(600, 300, f.IPomHodnoceni(1)->width(), f.IPomHodnoceni(1)->height());
+    f.IPomHodnoceni(2)->hide();
+    f.TextPred(1)->setAutoSize(true);
+    // A heading and four entries per list, two lists a page.
+    static const int tops[11] = {0, 126, 154, 181, 208, 235, 306, 334, 361, 388, 415};
+    for (int i = 2; i <= 10; ++i) {
+        ui::Label *l = f.TextPred.Load(i);
+        l->setBackStyle(ui::BackStyle::Transparent);
+        l->setTop(tops[i]);
+        l->hide();
+    }
+}
+
+void WordListsFamily::fillPage(frm_Game01 &f, const ExerciseSpec &) const { f.FillEx18Screens(); }
+
+}  // namespace exercise

@@ -1,8 +1,10 @@
-// Exercises 7, 8, 10, 12: gap sentences whose box is filled from a drop-down
-// list; the options of each row are shuffled here.
+// The list family (7, 8, 10, 12): gap sentences whose box is filled from a
+// drop-down list; the options of each row are shuffled here.
 #include "app/Misc.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
+#include "exercise/families/Families.h"
+#include "exercise/families/RowLayout.h"
 
 #include <QStyle>
 
@@ -19,16 +21,10 @@ void frm_Game01::FillListRows() {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
         ui::TextBox *box = TVstup(r);
-        sizeToText(pred, rec[0]);
-        pred->show();
-        box->setLeft(pred->x() + pred->width());
         box->setText(QString());
         box->setForeColor(QColor(255, 0, 0));
         box->Tag = rec[1];
-        box->show();
-        TextZa(r)->setLeft(box->x() + box->width());
-        sizeToText(TextZa(r), rec[2]);
-        TextZa(r)->show();
+        exercise::chainGapRow(pred, box, TextZa(r), rec[0], rec[2]);
 
         // A random order of the option places 1 ... options.
         std::array<int, 5> place{};
@@ -41,7 +37,7 @@ void frm_Game01::FillListRows() {
             taken[std::size_t(p)] = true;
             place[std::size_t(i)] = p;
         }
-        const QString texts[5] = {QString(), rec[1], rec[6], rec[7], (n == 8 || n == 12) ? rec[8] : QString()};
+        const QString texts[5] = {QString(), rec[1], rec[6], rec[7], (exercise::listOptionCountOf(n) == 4) ? rec[8] : QString()};
         for (auto &column : ListOptions) column[std::size_t(r)].clear();
         for (int i = 1; i <= options; ++i) ListOptions[std::size_t(place[std::size_t(i)])][std::size_t(r)] = texts[i];
 
@@ -54,3 +50,25 @@ void frm_Game01::FillListRows() {
         TextZa(r)->setLeft(box->x() + box->width());
     }
 }
+
+namespace exercise {
+
+void ListsFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
+    const int n = spec.number;
+    if (n == 7) f.Polozka(4)->hide();
+    f.Vzor(1)->hide();  // unused here; shown it would catch the clicks on row 1's box
+    hideSwitches(f);
+    hideAllTiles(f);
+    if (spec.listOptions == 3) f.ListBox->setHeight(f.ListBox->height() - f.Polozka(4)->height());
+    f.ListBox->setWidth(n == 7 ? 96 : 140);
+    for (int k = 1; k <= 4; ++k) f.Polozka(k)->setWidth(f.ListBox->width() - 6);
+    f.TVstup(1)->setWidth(n == 7 ? 90 : 140);
+    f.IHodnoceni(1)->move(595, 101);
+    f.TextPred(1)->setLeft(63);
+    setRowTop(f, 107);
+    createGapRows(f, rows, spec.rowStep);
+}
+
+void ListsFamily::fillPage(frm_Game01 &f, const ExerciseSpec &) const { f.FillListRows(); }
+
+}  // namespace exercise
