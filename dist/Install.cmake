@@ -8,6 +8,7 @@
 #                                                      media\ and data\ relative
 #                                                      to its own folder
 #   share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml
+#   share/applications/<id>.Report.desktop             the teacher's report
 #   share/icons/hicolor/{NxN,scalable}/apps/<id>.{png,svg}
 include(GNUInstallDirs)
 # Installing and packaging take what the build made; they never start a build
@@ -24,6 +25,7 @@ add_custom_target(icons ALL
   VERBATIM)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tutorix.desktop.in ${dist_out}/${TUTORIX_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/tutorix-report.desktop.in ${dist_out}/${TUTORIX_APP_ID}.Report.desktop @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tutorix.metainfo.xml.in ${dist_out}/${TUTORIX_APP_ID}.metainfo.xml @ONLY)
 
 # The installed course's INI and empty results files. The build's own course
@@ -43,7 +45,8 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/course/media DESTINATION ${course_dest})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/course/data DESTINATION ${course_dest}
   FILES_MATCHING PATTERN "*.dat" PATTERN "Vysledky.dat" EXCLUDE)
 install(DIRECTORY ${dist_out}/course/data DESTINATION ${course_dest})
-install(FILES ${dist_out}/${TUTORIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${dist_out}/${TUTORIX_APP_ID}.desktop ${dist_out}/${TUTORIX_APP_ID}.Report.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist_out}/${TUTORIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${dist_out}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
@@ -61,7 +64,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Shared libraries (Qt 6 Core, Gui, Widgets, Multimedia, PrintSupport, X11)
 # come from dpkg-shlibdeps; the fonts and the sound back end are not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# xdg-open shows the teacher's report in the default browser.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, xdg-utils")
 # Most of the package is bitmaps and sounds: gzip packs them nearly as well
 # as xz in a fraction of the time.
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)

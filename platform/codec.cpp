@@ -39,11 +39,11 @@ int byteFor(char16_t c) {
 }  // namespace
 
 QString decode1250(const QByteArray &bytes) {
-    QString out;
-    out.reserve(bytes.size());
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *to = reinterpret_cast<char16_t *>(out.data());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        out.append(QChar(b < 0x80 ? char16_t(b) : kHigh[b - 0x80]));
+        *to++ = b < 0x80 ? char16_t(b) : kHigh[b - 0x80];
     }
     return out;
 }
@@ -127,6 +127,34 @@ QStringList readTextLines(const QString &nativePath, bool *ok) {
     }
     if (ok) *ok = true;
     return splitLines(decode1250(f.readAll()));
+}
+
+bool forEachTextLine(const QString &nativePath, const std::function<void(const QString &)> &onLine) {
+    QFile f(nativePath);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    constexpr qint64 kChunk = 1 << 20;
+    QByteArray buffer;
+    qsizetype start = 0;
+    const auto take = [&](qsizetype from, qsizetype end) {
+        if (end > from && buffer.at(end - 1) == '\r') --end;
+        onLine(decode1250(QByteArray::fromRawData(buffer.constData() + from, end - from)));
+    };
+    for (;;) {
+        const QByteArray chunk = f.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (f.error() != QFileDevice::NoError) return false;
+            break;
+        }
+        buffer = buffer.mid(start) + chunk;
+        start = 0;
+        for (qsizetype nl; (nl = buffer.indexOf('\n', start)) >= 0; start = nl + 1) take(start, nl);
+    }
+    // A last line without its line end (a lone CR stays part of it, as in splitLines).
+    if (start < buffer.size()) {
+        QByteArray rest = buffer.mid(start);
+        onLine(decode1250(rest));
+    }
+    return true;
 }
 
 }  // namespace platform

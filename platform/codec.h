@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace platform {
 
 // Decodes Windows-1250 bytes. The five byte values that the code page leaves
@@ -45,5 +47,10 @@ QString joinLinesCrLf(const QStringList &lines);
 // Reads a Windows-1250 text file as lines. A missing file gives no lines and
 // ok = false.
 QStringList readTextLines(const QString &nativePath, bool *ok = nullptr);
+
+// Reads a Windows-1250 text file as a stream: onLine gets each line, split
+// as splitLines does, while only a small buffer of the file is in memory.
+// False when the file cannot be opened or a read fails midway.
+bool forEachTextLine(const QString &nativePath, const std::function<void(const QString &)> &onLine);
 
 }  // namespace platform

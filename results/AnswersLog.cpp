@@ -1,6 +1,9 @@
 #include "results/AnswersLog.h"
 
+#include "results/DateText.h"
 #include "results/ResultsRules.h"
+
+#include <array>
 
 namespace results {
 
@@ -31,19 +34,30 @@ QString FormatAnswerLine(const AnswerEntry &e) {
 }
 
 std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
-    const QStringList f = line.split(QLatin1Char('|'));
-    if (f.size() != kFields) return std::nullopt;
+    // Split into views first: only the fields kept become strings.
+    std::array<QStringView, kFields> f;
+    const QStringView all(line);
+    qsizetype start = 0;
+    for (int k = 0; k < kFields; ++k) {
+        const qsizetype bar = k + 1 < kFields ? all.indexOf(QLatin1Char('|'), start) : all.size();
+        if (bar < 0) return std::nullopt;
+        f[std::size_t(k)] = all.mid(start, bar - start);
+        start = bar + 1;
+    }
+    if (f[7].contains(QLatin1Char('|'))) return std::nullopt;
     AnswerEntry e;
-    e.when = QDateTime(QDate::fromString(f[0], QStringLiteral("d.M.yyyy")),
-                       QTime::fromString(f[1], QStringLiteral("hh:mm:ss")));
+    const QDate day = ParseDayMonthYear(f[0]);
+    const QTime time = ParseClock(f[1], true);
     bool ok = false;
     e.exercise = f[3].toInt(&ok);
-    if (!e.when.isValid() || !ok || e.exercise < 1 || e.exercise > 24) return std::nullopt;
+    if (!day.isValid() || !time.isValid() || !ok || e.exercise < 1 || e.exercise > 24) return std::nullopt;
     if (f[7] != QLatin1String("0") && f[7] != QLatin1String("1")) return std::nullopt;
-    e.name = f[2];
-    e.item = f[4];
-    e.answer = f[5];
-    e.expected = f[6];
+    e.when = QDateTime(day, time);
+    if (!e.when.isValid()) return std::nullopt;
+    e.name = f[2].toString();
+    e.item = f[4].toString();
+    e.answer = f[5].toString();
+    e.expected = f[6].toString();
     e.right = f[7] == QLatin1String("1");
     return e;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/codec.h"
 #include "platform/paths.h"
+#include "results/DateText.h"
 #include "results/ResultsRules.h"
 #include "screens/ExerciseGroups.h"
 
@@ -42,39 +43,44 @@ QString csvField(const QString &s, QChar separator) {
 
 }  // namespace
 
-std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::function<QString(int)> &label) {
-    std::vector<LoggedResult> out;
+std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, const QString &l3,
+                                         const std::function<QString(int)> &label) {
     const QString c = QStringLiteral(": ");
     const QString c2 = QStringLiteral(":  ");
+    if (!l1.startsWith(label(35) + c) || !l2.startsWith(label(38) + c) || !l3.startsWith(label(40) + c2))
+        return std::nullopt;
+    LoggedResult r;
+    QString date, time, right, wrong, grade;
+    // The name is padded to 35 characters and may itself hold spaces.
+    const qsizetype nameEnd = l1.lastIndexOf(QStringLiteral("   ") + label(36) + c);
+    if (nameEnd < 0) return std::nullopt;
+    r.name = trimmedRight(l1.mid(label(35).size() + c.size(), nameEnd - label(35).size() - c.size()));
+    if (!between(l1, QStringLiteral("   ") + label(36) + c, QStringLiteral("   ") + label(37) + c, &date) ||
+        !between(l1, QStringLiteral("   ") + label(37) + c, {}, &time))
+        return std::nullopt;
+    const qsizetype titleAt = l2.lastIndexOf(QLatin1Char(' ') + label(39) + c);
+    if (titleAt < 0) return std::nullopt;
+    r.exercise = trimmedRight(l2.mid(titleAt + 1 + label(39).size() + c.size()));
+    if (!between(l3, QStringLiteral("   ") + label(41) + c2, QStringLiteral("    ") + label(42) + c2, &right) ||
+        !between(l3, QStringLiteral("    ") + label(42) + c2, QStringLiteral("    ") + label(43) + c2, &wrong) ||
+        !between(l3, QStringLiteral("    ") + label(43) + c2, {}, &grade))
+        return std::nullopt;
+    const auto rr = ParseCount(right), ww = ParseCount(wrong), gg = ParseCount(grade);
+    if (!rr || !ww || !gg) return std::nullopt;
+    r.right = *rr;
+    r.wrong = *ww;
+    r.grade = *gg;
+    r.when = QDateTime(ParseDayMonthYear(date), ParseClock(time, false));
+    return r;
+}
+
+std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::function<QString(int)> &label) {
+    std::vector<LoggedResult> out;
     for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
-        const QString &l1 = lines.at(i), &l2 = lines.at(i + 1), &l3 = lines.at(i + 2);
-        if (!l1.startsWith(label(35) + c) || !l2.startsWith(label(38) + c) || !l3.startsWith(label(40) + c2))
-            continue;
-        LoggedResult r;
-        QString date, time, right, wrong, grade;
-        // The name is padded to 35 characters and may itself hold spaces.
-        const qsizetype nameEnd = l1.lastIndexOf(QStringLiteral("   ") + label(36) + c);
-        if (nameEnd < 0) continue;
-        r.name = trimmedRight(l1.mid(label(35).size() + c.size(), nameEnd - label(35).size() - c.size()));
-        if (!between(l1, QStringLiteral("   ") + label(36) + c, QStringLiteral("   ") + label(37) + c, &date) ||
-            !between(l1, QStringLiteral("   ") + label(37) + c, {}, &time))
-            continue;
-        const qsizetype titleAt = l2.lastIndexOf(QLatin1Char(' ') + label(39) + c);
-        if (titleAt < 0) continue;
-        r.exercise = trimmedRight(l2.mid(titleAt + 1 + label(39).size() + c.size()));
-        if (!between(l3, QStringLiteral("   ") + label(41) + c2, QStringLiteral("    ") + label(42) + c2, &right) ||
-            !between(l3, QStringLiteral("    ") + label(42) + c2, QStringLiteral("    ") + label(43) + c2, &wrong) ||
-            !between(l3, QStringLiteral("    ") + label(43) + c2, {}, &grade))
-            continue;
-        const auto rr = ParseCount(right), ww = ParseCount(wrong), gg = ParseCount(grade);
-        if (!rr || !ww || !gg) continue;
-        r.right = *rr;
-        r.wrong = *ww;
-        r.grade = *gg;
-        r.when = QDateTime(QDate::fromString(date, QStringLiteral("d.M.yyyy")),
-                           QTime::fromString(time, QStringLiteral("hh:mm")));
-        out.push_back(r);
-        i += 2;
+        if (auto r = ParseLogEntry(lines.at(i), lines.at(i + 1), lines.at(i + 2), label)) {
+            out.push_back(*r);
+            i += 2;
+        }
     }
     return out;
 }

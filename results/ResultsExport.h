@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace results {
@@ -36,6 +37,11 @@ struct LoggedResult {
     int grade = 0;
     QDateTime when;
 };
+
+// One entry from three consecutive lines of a results log (the fourth is
+// the separator); nothing when they do not form an entry.
+std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, const QString &l3,
+                                         const std::function<QString(int)> &label);
 
 // Reads the entries of a results log (its lines); label(k) gives text k of
 // the texts file (35 ... 43), the words the log was written with. Lines that

@@ -9,7 +9,8 @@ PACKAGES="build-essential cmake ccache pkg-config qt6-base-dev qt6-multimedia-de
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev libx11-dev libxrandr-dev \
 xvfb xauth xdotool imagemagick festival festvox-us-slt-hts flite sox libsox-fmt-base poppler-utils fonts-liberation2 fonts-dejavu-core \
 desktop-file-utils appstream qt6-base-private-dev qt6-translations-l10n openbox x11-xkb-utils \
-libxdamage-dev libxtst-dev clang libclang-rt-14-dev libxlsxwriter-dev unzip"
+libxdamage-dev libxtst-dev clang libclang-rt-14-dev libxlsxwriter-dev unzip \
+qt6-charts-dev qt6-svg-dev libqt6opengl6-dev chromium"
 # Test tools only, the program does not need them: the speech recogniser that
 # bench/recordings.sh runs over the listening recordings.
 PACKAGES="$PACKAGES pocketsphinx pocketsphinx-en-us"

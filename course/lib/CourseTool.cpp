@@ -30,6 +30,8 @@ const char *const kUsage =
     "                 [--exercise N] [-o FILE]\n"
     "  tutorix-course forget DATADIR --pupil NAME [--dry-run]\n"
     "  tutorix-course archive DATADIR ARCHIVE\n"
+    "  tutorix-course report [SLOŽKA...] [-o report.html] [--pdf report.pdf]\n"
+    "                 [--from D.M.YYYY] [--to D.M.YYYY] [--pupil NAME] [--open]\n"
     "  tutorix-course icons OUTDIR NAME\n"
     "  tutorix-course --help | --version";
 
@@ -41,12 +43,15 @@ const char *const kAbout =
     "            --separator ';'\n"
     "  forget    odstraní všechny záznamy jednoho žáka (--dry-run jen vypíše, co by šlo pryč)\n"
     "  archive   zkopíruje výsledky do archivu, ověří kopii a složku vyprázdní (nový školní rok)\n"
+    "  report    přehled výsledků třídy pro učitele jako stránka HTML a PDF (--open otevře\n"
+    "            v prohlížeči); bez složky ze složky, kam program na tomto počítači ukládá\n"
     "\n"
     "Builds, checks and scrambles a Tutorix Lingvana 1 course, prints worksheets and\n"
     "handles the pupils' results: results lists a results folder (by default the one the\n"
     "program uses on this computer) as CSV, JSON or an xlsx workbook; forget removes every\n"
     "record of one pupil; archive copies the results into an archive folder, checks the\n"
-    "copy and empties the folder for a new school year.";
+    "copy and empties the folder for a new school year; report makes the teacher's report\n"
+    "of results folders as an HTML page and a PDF.";
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     QFile existing(path);

@@ -12,6 +12,7 @@ namespace course {
 // Command line: build SRC OUT | check DATADIR or SRC | scramble IN OUT | unscramble IN OUT |
 // print DATADIR EXERCISE COUNT OUT.pdf [NAME] [COPIES] (worksheets as PDF) |
 // results DATADIR [--format csv|json] [--exercise N] | icons OUTDIR NAME |
+// (report ... is run by the tool's main, see course/report/ReportCommand.h) |
 // --help | --version.
 int runTool(const QStringList &args);
 

@@ -23,7 +23,7 @@ trap cleanup EXIT
 deb=$(ls "$work"/pkg/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libxlsxwriter fonts-liberation2; do
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libxlsxwriter fonts-liberation2 libqt6charts6 libqt6svg6 xdg-utils; do
   echo "$depends" | grep -q "$d" || { echo "missing dependency: $d"; exit 1; }
 done
 

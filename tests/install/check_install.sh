@@ -15,7 +15,8 @@ for f in bin/tutorix bin/tutorix-course share/tutorix/course/Tutorix.ini \
          share/tutorix/course/data/Texty.dat share/tutorix/course/data/Vysledky.dat \
          share/tutorix/course/data/24.dat share/tutorix/course/data/24.res \
          share/tutorix/course/media/Sound/click.wav \
-         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/applications/$id.desktop share/applications/$id.Report.desktop \
+         share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg; do
   [ -f "$u/$f" ] || { echo "missing: $f"; exit 1; }
 done
@@ -31,6 +32,10 @@ grep -q '^CD=media\\' "$u/share/tutorix/course/Tutorix.ini"
 grep -q '^HD=data\\' "$u/share/tutorix/course/Tutorix.ini"
 
 desktop-file-validate "$u/share/applications/$id.desktop"
+desktop-file-validate "$u/share/applications/$id.Report.desktop"
+# The report entry makes the report of the configured folder and opens it.
+grep -q '^Exec=tutorix-course report --open$' "$u/share/applications/$id.Report.desktop"
+grep -q '^Categories=Education;' "$u/share/applications/$id.Report.desktop"
 appstreamcli validate --no-net "$u/share/metainfo/$id.metainfo.xml"
 "$u/bin/tutorix-course" check "$u/share/tutorix/course/data"
 echo "installed files:"
