@@ -11,6 +11,10 @@ namespace Misc {
 
 // The three start-up failure messages (caption "Chyba", critical icon).
 QString StartupMessage(int number);
+// Message 2 or 3 followed by a line naming the files (native paths) that are
+// missing, or with damaged set that cannot be read, as the box and standard
+// error show it.
+QString MissingFilesMessage(int number, const QStringList &files, bool damaged = false);
 
 // Reads Tutorix.ini, checks the data and media files, loads the cursors, the
 // keyboard layout, the grade table and the text table. On a failure it shows

@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake ccache pkg-config qt6-base-dev qt6-multimedia-de
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev libx11-dev libxrandr-dev \
 xvfb xauth xdotool imagemagick espeak-ng poppler-utils fonts-liberation2 fonts-dejavu-core \
 desktop-file-utils appstream qt6-base-private-dev qt6-translations-l10n openbox x11-xkb-utils \
-libxdamage-dev libxtst-dev clang libclang-rt-14-dev"
+libxdamage-dev libxtst-dev clang libclang-rt-14-dev lintian reuse scdoc man-db"
 
 missing=""
 for p in $PACKAGES; do

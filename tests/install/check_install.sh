@@ -16,7 +16,10 @@ for f in bin/tutorix bin/tutorix-course share/tutorix/course/Tutorix.ini \
          share/tutorix/course/data/24.dat share/tutorix/course/data/24.res \
          share/tutorix/course/media/Sound/click.wav \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$id.svg; do
+         share/icons/hicolor/scalable/apps/$id.svg \
+         share/man/man1/tutorix.1.gz share/man/man1/tutorix-course.1.gz \
+         share/man/cs/man1/tutorix.1.gz share/man/cs/man1/tutorix-course.1.gz \
+         share/doc/tutorix/copyright share/doc/tutorix/changelog.gz; do
   [ -f "$u/$f" ] || { echo "missing: $f"; exit 1; }
 done
 for s in 16 24 32 48 64 128 256; do
@@ -31,6 +34,8 @@ grep -q '^CD=media\\' "$u/share/tutorix/course/Tutorix.ini"
 grep -q '^HD=data\\' "$u/share/tutorix/course/Tutorix.ini"
 
 desktop-file-validate "$u/share/applications/$id.desktop"
+# The licence the AppStream data declares is the one the tree declares.
+grep -q '<project_license>GPL-3.0-or-later AND CC-BY-SA-4.0</project_license>' "$u/share/metainfo/$id.metainfo.xml"
 appstreamcli validate --no-net "$u/share/metainfo/$id.metainfo.xml"
 "$u/bin/tutorix-course" check "$u/share/tutorix/course/data"
 echo "installed files:"
