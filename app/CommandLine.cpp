@@ -23,6 +23,10 @@ CommandLineResult parseCommandLine(const QStringList &args) {
                                                   "display to 640 x 480."),
                                    QStringLiteral("N"));
     parser.addOption(scale);
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Print the program's own log (configuration, course, results "
+                                                    "folder, display, sound) on standard error."));
+    parser.addOption(verbose);
     // Qt's own options ("-platform offscreen", "-style fusion", ...) are taken
     // by the application object later; here they are only let through.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -56,6 +60,7 @@ CommandLineResult parseCommandLine(const QStringList &args) {
         return r;
     }
     ProgramOptions options;
+    options.verbose = parser.isSet(verbose);
     if (parser.isSet(scale)) {
         bool ok = false;
         options.scale = parser.value(scale).toInt(&ok);
@@ -67,6 +72,11 @@ CommandLineResult parseCommandLine(const QStringList &args) {
     }
     r.options = options;
     return r;
+}
+
+QString loggingRules(bool verbose) {
+    return verbose ? QStringLiteral("tutorix.*=true")
+                   : QStringLiteral("tutorix.*.debug=false\ntutorix.*.info=false");
 }
 
 std::optional<int> handleCommandLine(int argc, char *argv[], ProgramOptions *options) {

@@ -14,8 +14,14 @@ namespace app {
 
 // Values of the program's options.
 struct ProgramOptions {
-    int scale = 0;  // --scale N: show the scene at N (1 ... 16) times; 0 = choose
+    int scale = 0;         // --scale N: show the scene at N (1 ... 16) times; 0 = choose
+    bool verbose = false;  // --verbose: the program's own log on standard error
 };
+
+// The logging rules of a run: the program's own info and debug lines only
+// with --verbose; warnings and errors always. QT_LOGGING_RULES, when set,
+// still wins over these.
+QString loggingRules(bool verbose);
 
 // What parsing decided: go on with options, or end at once with exitCode
 // after printing text to stdout (help, version: code 0) or stderr (an error:

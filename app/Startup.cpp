@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcStartup, "tutorix.startup")
@@ -48,10 +49,29 @@ QString WithTrailingBackslash(const QString &dir) {
     return dir.endsWith(QLatin1Char('\\')) ? dir : dir + QLatin1Char('\\');
 }
 
+QString MissingFilesMessage(int number, const QStringList &files, bool damaged) {
+    return StartupMessage(number) + (damaged ? QStringLiteral("\r\n\r\nNelze přečíst: ") : QStringLiteral("\r\n\r\nChybí: ")) +
+           files.join(QStringLiteral(", "));
+}
+
 namespace {
-void startupFailure(int number) {
-    platform::msgBox(StartupMessage(number), QStringLiteral("Chyba"), platform::MsgIcon::Critical,
-                     platform::MsgButtons::Ok);
+// A failure also goes to standard error, where a start from a terminal or a
+// session log shows it when no message box can.
+void showStartupFailure(const QString &text) {
+    const QString line = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "tutorix: %s\n", qUtf8Printable(line));
+    platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+}
+
+// Message 2 or 3 when any of names is missing in dir; true when all exist.
+bool allPresent(int message, const QString &dir, std::initializer_list<const char *> names) {
+    QStringList missing;
+    for (const char *name : names)
+        if (!platform::fileExists(dir + QLatin1String(name)))
+            missing << platform::nativePath(dir + QLatin1String(name));
+    if (missing.isEmpty()) return true;
+    showStartupFailure(MissingFilesMessage(message, missing));
+    return false;
 }
 }  // namespace
 
@@ -79,9 +99,7 @@ void configurationNotFound(const QStringList &looked, const QString &read) {
         text += QStringLiteral("\r\n\r\nHledáno v:");
         for (const QString &place : looked) text += QStringLiteral("\r\n") + place;
     }
-    const QString line = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    std::fprintf(stderr, "tutorix: %s\n", qUtf8Printable(line));
-    platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+    showStartupFailure(text);
 }
 
 // Finds Tutorix.ini (platform/configfile.h gives the order) and sets
@@ -112,27 +130,20 @@ bool LoadConfiguration() {
         }
         *dir = WithTrailingBackslash(platform::resolveConfigDir(value, iniFolder));
     }
-    bool dataOk = true;
-    for (const char *name : {"Vysledky.dat", "Znamky.dat", "Texty.dat"})
-        dataOk &= platform::fileExists(DataDir + QLatin1String(name));
-    if (!dataOk) {
-        startupFailure(2);
+    if (!allPresent(2, DataDir, {"Vysledky.dat", "Znamky.dat", "Texty.dat"})) return false;
+    if (!allPresent(3, MediaDir, {"Bitmap\\Games\\01_bckg.bmp", "Bitmap\\Tab\\01.bmp", "Sound\\Click.wav"}))
         return false;
-    }
-    bool mediaOk = true;
-    for (const char *name : {"Bitmap\\Games\\01_bckg.bmp", "Bitmap\\Tab\\01.bmp", "Sound\\Click.wav"})
-        mediaOk &= platform::fileExists(MediaDir + QLatin1String(name));
-    if (!mediaOk) {
-        startupFailure(3);
-        return false;
-    }
     // A damaged cursor file is a damaged media file like any other.
-    bool cursorOk[3] = {};
-    CursorArrow = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Arrow.cur"), &cursorOk[0]);
-    CursorHand = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Hand.cur"), &cursorOk[1]);
-    CursorHelp = platform::loadCursorFile(MediaDir + QStringLiteral("Cur\\Help.cur"), &cursorOk[2]);
-    if (!cursorOk[0] || !cursorOk[1] || !cursorOk[2]) {
-        startupFailure(3);
+    QStringList badCursors;
+    const std::pair<const char *, QCursor *> cursors[] = {
+        {"Cur\\Arrow.cur", &CursorArrow}, {"Cur\\Hand.cur", &CursorHand}, {"Cur\\Help.cur", &CursorHelp}};
+    for (const auto &[name, cursor] : cursors) {
+        bool ok = false;
+        *cursor = platform::loadCursorFile(MediaDir + QLatin1String(name), &ok);
+        if (!ok) badCursors << platform::nativePath(MediaDir + QLatin1String(name));
+    }
+    if (!badCursors.isEmpty()) {
+        showStartupFailure(MissingFilesMessage(3, badCursors, true));
         return false;
     }
     SaveKeyboardLayout();

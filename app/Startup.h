@@ -12,6 +12,10 @@ namespace Misc {
 
 // The three start-up failure messages (caption "Chyba", critical icon).
 QString StartupMessage(int number);
+// Message 2 or 3 followed by a line naming the files (native paths) that are
+// missing, or with damaged set that cannot be read, as the box and standard
+// error show it.
+QString MissingFilesMessage(int number, const QStringList &files, bool damaged = false);
 
 // The start-up warning when the results folder named in Tutorix.ini cannot
 // be written: that folder, why, and where this run's results go instead.

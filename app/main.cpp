@@ -11,10 +11,13 @@
 #include "ui/Scene.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char *argv[]) {
     app::ProgramOptions options;
     if (const auto code = app::handleCommandLine(argc, argv, &options)) return *code;
+    // A normal start and end print nothing; --verbose turns the log on.
+    QLoggingCategory::setFilterRules(app::loggingRules(options.verbose));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tutorix"));

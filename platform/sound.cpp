@@ -28,13 +28,13 @@ void logRequest(const QString &entry) {
 }
 
 // Where the sound module may lie: named by TUTORIX_SOUND_MODULE, installed
-// beside the program's libraries, or beside the program (the build folder).
+// in the program's module folder, or beside the program (the build folder).
 QStringList moduleCandidates() {
     const QString name = QStringLiteral("libtutorix_sound.so");
     const QString named = qEnvironmentVariable("TUTORIX_SOUND_MODULE");
     if (!named.isEmpty()) return {named};
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + QStringLiteral("/../" TUTORIX_LIBDIR "/tutorix/") + name, dir + QLatin1Char('/') + name};
+    return {dir + QStringLiteral("/../" TUTORIX_MODULE_DIR "/") + name, dir + QLatin1Char('/') + name};
 }
 
 SoundOutput *output() {

@@ -6,6 +6,8 @@
 #include "print/PrintJob.h"
 #include "print/Worksheets.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -64,7 +66,14 @@ void RunPrintJob() {
     job.finish();
     frm_Game01::Unload();
     Misc::PrintMode = false;
-    if (job.failed()) reportFailure(job.error());
+    if (job.failed()) {
+        reportFailure(job.error());
+    } else if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // Printed to a file: the pupil would not know where it went.
+        platform::msgBox(QStringLiteral("Pracovní list je uložen v souboru:\n%1")
+                             .arg(QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath())),
+                         Misc::Text(34), platform::MsgIcon::Information, platform::MsgButtons::Ok);
+    }
 }
 
 }  // namespace print

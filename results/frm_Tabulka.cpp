@@ -174,6 +174,8 @@ void frm_Tabulka::Form_Load() {
     CloseButtonNormal = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_0.bmp"));
     CloseButtonHover = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_1.bmp"));
     picKonec->setPicture(CloseButtonNormal);
+    setMouseIcon(CursorArrow);
+    picKonec->setMouseIcon(CursorHand);
 
     // Qt lays text out in device-independent pixels, so the 12-point size
     // keeps its pixel size on every display density.

@@ -52,6 +52,9 @@ void frm_Select::Form_Load() {
     intro.STAV_FORMU = frm_Intro::kTitleScreen;
     intro.Load();
     SetDisplayMode();
+    // The title's ten seconds count from when the pupil can see it, not from
+    // behind the notice that the display could not be switched.
+    intro.TitleScreenDeadline = TickCount() + frm_Intro::kTitleMilliseconds;
     intro.Show();
     PrepareScreenWindow(this, 640, 480);
     setMouseIcon(CursorArrow);

@@ -10,7 +10,7 @@ gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgl-dev libx11-dev libxran
 xvfb xauth xdotool imagemagick festival festvox-us-slt-hts flite sox libsox-fmt-base poppler-utils fonts-liberation2 fonts-dejavu-core \
 desktop-file-utils appstream qt6-base-private-dev qt6-translations-l10n openbox x11-xkb-utils \
 libxdamage-dev libxtst-dev clang libclang-rt-14-dev libxlsxwriter-dev unzip \
-qt6-charts-dev qt6-svg-dev libqt6opengl6-dev chromium"
+qt6-charts-dev qt6-svg-dev libqt6opengl6-dev chromium lintian reuse scdoc man-db"
 # Test tools only, the program does not need them: the speech recogniser that
 # bench/recordings.sh runs over the listening recordings.
 PACKAGES="$PACKAGES pocketsphinx pocketsphinx-en-us"

@@ -219,6 +219,10 @@ void TestResultsScreen::hoverCodesAndSounds() {
     Misc::HoverCode = 7;
     frm_Tabulka &t = load();
     QCOMPARE(int(Misc::HoverCode), 0);
+    // The program's own pointers: the arrow over the screen, the hand over the button.
+    QVERIFY(!Misc::CursorArrow.pixmap().isNull() && !Misc::CursorHand.pixmap().isNull());
+    QCOMPARE(t.cursor().pixmap().cacheKey(), Misc::CursorArrow.pixmap().cacheKey());
+    QCOMPARE(t.picKonec->widget()->cursor().pixmap().cacheKey(), Misc::CursorHand.pixmap().cacheKey());
     const QImage normal = t.picKonec->image().copy();
     platform::Sounds::log().clear();
     t.picKonec_MouseMove();

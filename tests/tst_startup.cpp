@@ -1,6 +1,8 @@
 // Start-up, configuration, tables, display mode, keyboard restore, exit and
 // the title screen.
+#include "app/CommandLine.h"
 #include "app/Misc.h"
+#include "app/SceneMode.h"
 #include "app/Services.h"
 #include "app/Startup.h"
 #include "platform/display.h"
@@ -13,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +41,9 @@ private slots:
     void titleEndsByClick();
     void titleEndsByDeadline();
     void wholeStartUp();
+    void titleTimeStartsAfterTheNotice();
+    void normalRunIsQuiet_data();
+    void normalRunIsQuiet();
 
 private:
     void writeIni(const QString &dir, const QString &body);
@@ -65,22 +71,41 @@ void TestStartup::failures_data() {
     QTest::addColumn<QString>("ini");        // %M media, %D data of the built course
     QTest::addColumn<QStringList>("remove");  // data files removed from the copy
     QTest::addColumn<int>("message");         // 0 = no failure
-    QTest::newRow("no ini") << QString() << QStringList{} << 1;
-    QTest::newRow("no CD key") << "[LING1]\nHD=%D\n" << QStringList{} << 1;
-    QTest::newRow("no HD key") << "[LING1]\nCD=%M\n" << QStringList{} << 1;
-    QTest::newRow("CD is Chyba") << "[LING1]\nCD=Chyba\nHD=%D\n" << QStringList{} << 1;
-    QTest::newRow("empty HD") << "[LING1]\nCD=%M\nHD=\n" << QStringList{} << 2;
-    QTest::newRow("empty CD") << "[LING1]\nCD=\nHD=%D\n" << QStringList{} << 3;
-    QTest::newRow("only Texty missing") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{"Texty.dat"} << 2;
+    QTest::addColumn<QStringList>("named");   // files the line after messages 2 and 3 names
+    const QStringList data{"Vysledky.dat", "Znamky.dat", "Texty.dat"};
+    const QStringList media{"01_bckg.bmp", "01.bmp", "Click.wav"};
+    QTest::newRow("no ini") << QString() << QStringList{} << 1 << QStringList{};
+    QTest::newRow("no CD key") << "[LING1]\nHD=%D\n" << QStringList{} << 1 << QStringList{};
+    QTest::newRow("no HD key") << "[LING1]\nCD=%M\n" << QStringList{} << 1 << QStringList{};
+    QTest::newRow("CD is Chyba") << "[LING1]\nCD=Chyba\nHD=%D\n" << QStringList{} << 1 << QStringList{};
+    QTest::newRow("empty HD") << "[LING1]\nCD=%M\nHD=\n" << QStringList{} << 2 << data;
+    QTest::newRow("empty CD") << "[LING1]\nCD=\nHD=%D\n" << QStringList{} << 3 << media;
+    QTest::newRow("only Texty missing") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{"Texty.dat"} << 2
+                                        << QStringList{"Texty.dat"};
+    QTest::newRow("Znamky and Texty missing") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{"Znamky.dat", "Texty.dat"}
+                                              << 2 << QStringList{"Znamky.dat", "Texty.dat"};
     QTest::newRow("data and media missing: data wins") << "[LING1]\nCD=/nonexistent\nHD=%D\n"
-                                                       << QStringList{"Vysledky.dat"} << 2;
-    QTest::newRow("all present") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{} << 0;
+                                                       << QStringList{"Vysledky.dat"} << 2
+                                                       << QStringList{"Vysledky.dat"};
+    QTest::newRow("all present") << "[LING1]\nCD=%M\nHD=%D\n" << QStringList{} << 0 << QStringList{};
+}
+
+// The files named on the line after the fixed text of message 2 or 3.
+static QStringList namedFiles(const QString &text, int message) {
+    const QString head = StartupMessage(message) + QStringLiteral("\r\n\r\n");
+    if (!text.startsWith(head)) return {QStringLiteral("<no line after the fixed text>")};
+    const QString line = text.mid(head.size());
+    QStringList names;
+    for (const QString &path : line.mid(line.indexOf(QLatin1String(": ")) + 2).split(QStringLiteral(", ")))
+        names << QFileInfo(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+    return names;
 }
 
 void TestStartup::failures() {
     QFETCH(QString, ini);
     QFETCH(QStringList, remove);
     QFETCH(int, message);
+    QFETCH(QStringList, named);
     testsupport::CourseCopy course;
     QVERIFY(course.isValid());
     QFile::remove(course.root() + QStringLiteral("/Tutorix.ini"));
@@ -103,7 +128,7 @@ void TestStartup::failures() {
     if (message == 1)  // goes on to say where it looked or which file lacks a key
         QVERIFY(call.text.startsWith(StartupMessage(1) + QStringLiteral("\r\n\r\n")));
     else
-        QCOMPARE(call.text, StartupMessage(message));
+        QCOMPARE(namedFiles(call.text, message), named);
 }
 
 void TestStartup::damagedCursorStopsStartUp() {
@@ -127,7 +152,7 @@ void TestStartup::damagedCursorStopsStartUp() {
     course.activate();
     QVERIFY(!testsupport::loadConfiguration());
     QCOMPARE(testsupport::messageBoxes().size(), 1);
-    QCOMPARE(testsupport::messageBoxes().first().text, StartupMessage(3));
+    QCOMPARE(namedFiles(testsupport::messageBoxes().first().text, 3), QStringList{"Arrow.cur"});
 }
 
 void TestStartup::directoriesGetOneBackslash() {
@@ -358,6 +383,86 @@ void TestStartup::wholeStartUp() {
     QVERIFY(testsupport::messageBoxes().isEmpty());
     frm_Intro::Unload();
     frm_Select::Unload();
+}
+
+void TestStartup::titleTimeStartsAfterTheNotice() {
+    if (frm_Select::existing()) frm_Select::Unload();
+    testsupport::CourseCopy course;
+    course.activate();
+    testsupport::loadConfiguration();
+    m_display = {};
+    m_display.changeSucceeds = false;  // the notice that the display stays as it is
+    // The pupil reads the notice for a second before closing it.
+    platform::setMsgBoxHook([](const platform::MsgBoxCall &) {
+        QTest::qSleep(1000);
+        return platform::MsgResult::Ok;
+    });
+    frm_Select::get().Load();
+    testsupport::recordMessageBoxes(platform::MsgResult::Yes);
+    QVERIFY(frm_Intro::existing());
+    const qint64 left = frm_Intro::existing()->TitleScreenDeadline - TickCount();
+    QVERIFY2(left > frm_Intro::kTitleMilliseconds - 500, qPrintable(QString::number(left)));
+    frm_Intro::Unload();
+    frm_Select::Unload();
+    frm_Pozadi::Unload();
+}
+
+namespace {
+QStringList g_logged;
+void collect(QtMsgType, const QMessageLogContext &context, const QString &message) {
+    // Notes of the offscreen platform the tests run on, which a real display
+    // never prints.
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    g_logged << QStringLiteral("%1: %2").arg(QLatin1String(context.category), message);
+}
+}  // namespace
+
+void TestStartup::normalRunIsQuiet_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("switches");  // the display can be switched to 640 x 480
+    QTest::newRow("quiet, switched") << QStringList{"tutorix"} << true;
+    QTest::newRow("quiet, scaled") << QStringList{"tutorix"} << false;
+    QTest::newRow("quiet, --scale 2") << QStringList{"tutorix", "--scale", "2"} << false;
+    QTest::newRow("--verbose") << QStringList{"tutorix", "--verbose"} << true;
+}
+
+void TestStartup::normalRunIsQuiet() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, switches);
+    QVERIFY(app::parseCommandLine({"tutorix", "--help"}).out.contains(QLatin1String("--verbose")));
+    const auto parsed = app::parseCommandLine(arguments);
+    QVERIFY(parsed.options);
+    const bool verbose = parsed.options->verbose;
+    SetCommandLineScale(parsed.options->scale);
+    if (frm_Select::existing()) frm_Select::Unload();
+    testsupport::CourseCopy course;
+    course.activate();
+    testsupport::loadConfiguration();  // the end hook and the message boxes answered
+    m_display = {};
+    m_display.changeSucceeds = switches;
+    QLoggingCategory::setFilterRules(app::loggingRules(verbose));
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
+    // Start, title, the selection screen, and the exit button with "Ano".
+    frm_Select &select = frm_Select::get();
+    select.Load();
+    // A click ends the title (inside its wait), then the exit button.
+    QTimer::singleShot(300, [] {
+        if (frm_Intro::existing()) frm_Intro::existing()->Form_MouseDown(Qt::LeftButton, 10, 10);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!frm_Intro::existing(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(select.LI(7), 1000);
+    select.IKonec_Click();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    SetCommandLineScale(0);
+    QCOMPARE(testsupport::endRequests(), 1);
+    // Everything said was the program's own log.
+    if (verbose)
+        QVERIFY2(!g_logged.filter(QStringLiteral("tutorix.startup: ")).isEmpty(), qPrintable(g_logged.join('\n')));
+    else
+        QVERIFY2(g_logged.isEmpty(), qPrintable(g_logged.join(QLatin1Char('\n'))));
+    if (frm_Pozadi::existing()) frm_Pozadi::Unload();
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,14 +1,17 @@
 #!/bin/sh
-# Builds the .deb, checks its dependencies, unpacks it with dpkg-deb -x into a
-# temporary root and starts the unpacked program with a fresh HOME and no
-# TUTORIX_* variables on a 640 x 480 virtual X display. The program must find
-# its course beside itself and reach the title screen (its "tutorix.intro"
-# log line); the unpacked course tool must list a pupil's own results folder
-# with titles and dates. With SCREENSHOT=file.png it also photographs the
-# title screen.
-# Usage: check_deb.sh BUILD_DIR
+# Builds the .deb, checks its dependencies, runs lintian on it (no errors, no
+# warnings) and reuse lint on the source tree, unpacks it with dpkg-deb -x
+# into a temporary root and starts the unpacked program with a fresh HOME and
+# no TUTORIX_* variables on a 640 x 480 virtual X display. The program must
+# find its course beside itself and reach the title screen (its
+# "tutorix.intro" log line); started again without logging rules, its window
+# carries the desktop entry's StartupWMClass and it prints nothing; the
+# unpacked course tool must list a pupil's own results folder with titles and
+# dates. With SCREENSHOT=file.png it also photographs the title screen.
+# Usage: check_deb.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$(cd "$1" && pwd)
+src=$(cd "$2" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tutorix-deb.XXXXXX")
 pid=""
 xpid=""
@@ -27,8 +30,25 @@ for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupp
   echo "$depends" | grep -q "$d" || { echo "missing dependency: $d"; exit 1; }
 done
 
+# lintian's own checks, errors and warnings only (informational and pedantic
+# tags are not asked for).
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+  echo "lintian:"; cat "$work/lintian.log"; exit 1; }
+echo "lintian: no errors, no warnings"
+# Every file of the tree has its licence (.reuse/dep5, LICENSES/).
+(cd "$src" && reuse lint >"$work/reuse.log" 2>&1) || { cat "$work/reuse.log"; exit 1; }
+tail -n 1 "$work/reuse.log"
+
 dpkg-deb -x "$deb" "$work/root"
-mkdir -p "$work/home"
+# The manual pages are there and render.
+for page in tutorix tutorix-course; do
+  for dir in man1 cs/man1; do
+    man -l "$work/root/usr/share/man/$dir/$page.1.gz" 2>/dev/null | grep -q "$page" || {
+      echo "manual page $dir/$page.1.gz does not render"; exit 1; }
+  done
+done
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
 
 # A virtual display of 640 x 480, on a free display number.
 exec 3>"$work/display"
@@ -57,6 +77,18 @@ until grep -q "tutorix.sound.*sound module \"$work/root/usr/lib" "$work/run.log"
   if [ $i -ge 50 ]; then echo "the sound module did not load:"; cat "$work/run.log"; exit 1; fi
   sleep 0.1; i=$((i + 1))
 done
+# A normal start prints nothing, and its window is the desktop entry's.
+kill "$pid"; wait "$pid" 2>/dev/null || true
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/cz.tutorix.Lingvana1.desktop")
+env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 DISPLAY="$display" \
+    XDG_CONFIG_DIRS="$work/no-system-config" XDG_RUNTIME_DIR="$work/runtime" \
+    "$work/root/usr/bin/tutorix" >"$work/quiet.log" 2>&1 &
+pid=$!
+DISPLAY="$display" timeout 30 xdotool search --sync --onlyvisible --class "$wmclass" >/dev/null || {
+  echo "no visible window of class '$wmclass'"; cat "$work/quiet.log"; exit 1; }
+sleep 2
+if [ -s "$work/quiet.log" ]; then echo "a normal start printed:"; cat "$work/quiet.log"; exit 1; fi
+echo "normal start: silent, window class $wmclass"
 if [ -n "${SCREENSHOT:-}" ]; then
   sleep 1
   DISPLAY="$display" import -window root "$SCREENSHOT"

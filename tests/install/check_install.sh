@@ -17,6 +17,9 @@ for f in bin/tutorix bin/tutorix-course share/tutorix/course/Tutorix.ini \
          share/tutorix/course/media/Sound/click.wav \
          share/applications/$id.desktop share/applications/$id.Report.desktop \
          share/metainfo/$id.metainfo.xml \
+         share/man/man1/tutorix.1.gz share/man/man1/tutorix-course.1.gz \
+         share/man/cs/man1/tutorix.1.gz share/man/cs/man1/tutorix-course.1.gz \
+         share/doc/tutorix/copyright share/doc/tutorix/changelog.gz \
          share/icons/hicolor/scalable/apps/$id.svg; do
   [ -f "$u/$f" ] || { echo "missing: $f"; exit 1; }
 done
