@@ -1,5 +1,7 @@
 #include "print/LayoutMath.h"
 
+#include "rules/RunLengths.h"
+
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -106,14 +108,8 @@ const WorksheetPlan *worksheetPlan(int exercise) {
 }
 
 int pagesForCount(const WorksheetPlan &plan, int questionCount) {
-    switch (questionCount) {
-    case 10: return plan.pages[0];
-    case 15: return plan.pages[1];
-    case 20: return plan.pages[2];
-    case 25: return plan.pages[3];
-    case 30: return plan.pages[4];
-    default: return 0;
-    }
+    const int k = exercise::runLengthIndex(questionCount);
+    return k < 0 ? 0 : plan.pages[std::size_t(k)];
 }
 
 int roundHalfEven(double v) { return int(std::nearbyint(v)); }  // default rounding mode: to nearest even

@@ -8,17 +8,29 @@
 // program before any run is made.
 #pragma once
 
+#include "app/Misc.h"
 #include "content/ContentCheck.h"
 
 #include <QStringList>
 
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace results {
 
-// The item counts a run can have (the count buttons of the setup screen).
+// The item counts a run can have (exercise::kRunLengths as a list).
 std::vector<int> RunLengths();
+
+// A field that is a whole number written with digits only, at most six of
+// them, spaces around allowed; -1 otherwise.
+int WholeNumber(const QString &field);
+
+// The scores (right, total) of runs of every run length that the bands
+// 1 ... 5 give no grade (GradeFor is empty), shortest run first and fewest
+// right first within a run.
+std::vector<std::pair<int, int>> ScoresWithoutGrade(const std::array<Misc::GradeBand, 6> &bands);
 
 // The first bad line of Znamky.dat (lines 1 ... 5; later lines are not
 // read): a missing or empty line, a line that is not three whole numbers

@@ -6,6 +6,7 @@
 #include "platform/codec.h"
 #include "platform/sound.h"
 #include "print/Worksheets.h"
+#include "rules/RunLengths.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
 #include "screens/ScreenKeys.h"
@@ -41,7 +42,7 @@ QString cleanPupilName(const QString &text, int *cursor, bool pasted, bool *refu
     return out;
 }
 
-int countOfButton(int k) { return 5 * k + 5; }
+int countOfButton(int k) { return exercise::kRunLengths.at(std::size_t(k - 1)); }
 
 bool continueWanted(const QString &name, int questionCount) { return !name.isEmpty() && questionCount != 0; }
 

@@ -26,7 +26,7 @@ namespace screens {
 // is moved left by the characters removed in front of it.
 QString cleanPupilName(const QString &text, int *cursor = nullptr, bool pasted = false, bool *refused = nullptr);
 
-// Number of items of count button k (1 ... 5): 10, 15, 20, 25, 30.
+// Number of items of count button k (1 ... 5): exercise::kRunLengths.
 int countOfButton(int k);
 // The continue button is wanted with a name and a chosen count.
 bool continueWanted(const QString &name, int questionCount);

@@ -23,8 +23,6 @@ private slots:
     void clockPhrases();
     void answerFaults_data();
     void answerFaults();
-    void gradeCoverage_data();
-    void gradeCoverage();
     void wrapping_data();
     void wrapping();
     void wording_data();
@@ -162,30 +160,6 @@ void TestCourseChecker::answerFaults() {
     QFETCH(bool, typeable);
     QCOMPARE(!course::rules::spacingFault(answer).isEmpty(), spacingFault);
     QCOMPARE(typeableOnUsKeyboard(answer), typeable);
-}
-
-void TestCourseChecker::gradeCoverage_data() {
-    QTest::addColumn<QString>("bands");
-    QTest::addColumn<int>("missing");
-    QTest::addColumn<QString>("gradeFor7of15");
-    QTest::newRow("school bands, overlaps at the borders") << "0|30|5 30|50|4 50|75|3 75|90|2 90|100|1" << 0 << "4";
-    QTest::newRow("gap between 30 and 31") << "0|30|5 31|50|4 50|75|3 75|90|2 90|100|1" << 0 << "4";
-    QTest::newRow("gap between 29 and 31") << "0|29|5 31|50|4 50|75|3 75|90|2 90|100|1" << 3 << "4";
-    QTest::newRow("top missing") << "0|30|5 30|50|4 50|75|3 75|90|2 90|99|1" << 5 << "4";
-    QTest::newRow("overlapping bands, later wins") << "0|50|5 40|100|1 0|0|0 0|0|0 0|0|0" << 0 << "1";
-}
-
-void TestCourseChecker::gradeCoverage() {
-    QFETCH(QString, bands);
-    QFETCH(int, missing);
-    QFETCH(QString, gradeFor7of15);
-    std::vector<Misc::GradeBand> table;
-    for (const QString &b : bands.split(QLatin1Char(' '))) {
-        const QStringList f = b.split(QLatin1Char('|'));
-        table.push_back({std::uint8_t(f[0].toInt()), std::uint8_t(f[1].toInt()), std::uint8_t(f[2].toInt())});
-    }
-    QCOMPARE(int(scoresWithoutGrade(table).size()), missing);
-    QCOMPARE(gradeFor(table, 7, 15), gradeFor7of15);
 }
 
 void TestCourseChecker::wrapping_data() {

@@ -6,6 +6,7 @@
 #include "content/Records.h"
 #include "exercise/CheckedRow.h"
 #include "results/AnswersLog.h"
+#include "results/GradeBands.h"
 #include "results/PupilKey.h"
 #include "results/ResultsRules.h"
 
@@ -80,6 +81,8 @@ class TestResultsRules : public QObject {
 private slots:
     void grade_data();
     void grade();
+    void scoresWithoutGrade_data();
+    void scoresWithoutGrade();
     void ranking_data();
     void ranking();
     void parseLine_data();
@@ -124,6 +127,24 @@ void TestResultsRules::grade() {
     QFETCH(int, total);
     QFETCH(QString, grade);
     QCOMPARE(results::GradeFor(right, total, bands(bandLines)), grade);
+}
+
+void TestResultsRules::scoresWithoutGrade_data() {
+    QTest::addColumn<QStringList>("bandLines");
+    QTest::addColumn<int>("missing");
+    QTest::newRow("school bands, overlaps at the borders") << kSampleBands << 0;
+    QTest::newRow("gap between 30 and 31") << QStringList{"0|30|5", "31|50|4", "50|75|3", "75|90|2", "90|100|1"} << 0;
+    QTest::newRow("gap between 29 and 31") << QStringList{"0|29|5", "31|50|4", "50|75|3", "75|90|2", "90|100|1"} << 3;
+    QTest::newRow("top missing") << QStringList{"0|30|5", "30|50|4", "50|75|3", "75|90|2", "90|99|1"} << 5;
+    QTest::newRow("overlapping bands") << QStringList{"0|50|5", "40|100|1", "0|0|0", "0|0|0", "0|0|0"} << 0;
+}
+
+void TestResultsRules::scoresWithoutGrade() {
+    QFETCH(QStringList, bandLines);
+    QFETCH(int, missing);
+    const auto scores = results::ScoresWithoutGrade(bands(bandLines));
+    QCOMPARE(int(scores.size()), missing);
+    for (const auto &[right, total] : scores) QVERIFY(results::GradeFor(right, total, bands(bandLines)).isEmpty());
 }
 
 void TestResultsRules::ranking_data() {

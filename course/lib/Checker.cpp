@@ -10,6 +10,7 @@
 #include "exercise/TextFit.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
+#include "results/GradeBands.h"
 #include "ui/fonts.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -42,6 +44,14 @@ private:
 };
 
 QString quoted(const QString &s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+
+// The program's whole-number rule (results::WholeNumber), its answer split
+// into the value (0 when not a number) and whether it is one.
+int wholeField(const QString &text, bool *ok) {
+    const int v = results::WholeNumber(text);
+    *ok = v >= 0;
+    return std::max(v, 0);
+}
 
 // Parts a line of the exercise must have (separated by "#", and "_" where
 // the layout splits at it).
@@ -199,8 +209,8 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     case Layout::Clock: {
         bool hOk = false;
         bool mOk = false;
-        const int h = wholeNumber(f[6], &hOk);
-        const int m = wholeNumber(f[7], &mOk);
+        const int h = wholeField(f[6], &hOk);
+        const int m = wholeField(f[7], &mOk);
         if (!hOk || h > 23)
             r.at(n, QStringLiteral("the hour %1 must be a whole number from 0 to 23.").arg(quoted(f[6])));
         if (!mOk || m > 59)
@@ -231,7 +241,7 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
         need(r, n, rec, 7, QStringLiteral("the English word"));
         need(r, n, rec, 9, QStringLiteral("the topic name"));
         bool ok = false;
-        const int t = wholeNumber(f[8], &ok);
+        const int t = wholeField(f[8], &ok);
         if (!ok || t < 1 || t > kMaxTopics)
             r.at(n, QStringLiteral("the topic number %1 must be a whole number from 1 to %2.").arg(quoted(f[8]), QString::number(kMaxTopics)));
         break;
@@ -277,7 +287,7 @@ void checkTopics(Report &r, const QStringList &lines) {
                                    "does not, so the two readings disagree."));
         const Misc::ContentRecord rec = content::parseContentLine(lines[i], content::Layout::TopicItems, 21);
         bool ok = false;
-        const int t = wholeNumber(rec.field[8], &ok);
+        const int t = wholeField(rec.field[8], &ok);
         const QString name = rec.field[9];
         if (!ok || name.isEmpty()) continue;
         // Two rows of one topic with the same Czech word or the same English
@@ -515,7 +525,7 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
         r.file(QStringLiteral("has %1 lines; the program reads exactly five grade bands (a missing band counts as "
                               "0 to 0 percent with grade 0, lines after the fifth are ignored).")
                    .arg(lines.size()));
-    std::vector<Misc::GradeBand> bands;
+    std::array<Misc::GradeBand, 6> bands{};
     for (int i = 0; i < 5; ++i) {
         const int n = i + 1;
         const QString line = lines.value(i);
@@ -529,7 +539,7 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
         bool numbersOk = true;
         for (int k = 0; k < 3 && i < lines.size(); ++k) {
             bool ok = false;
-            v[std::size_t(k)] = wholeNumber(fields.value(k).trimmed(), &ok);
+            v[std::size_t(k)] = wholeField(fields.value(k).trimmed(), &ok);
             if (!ok || v[std::size_t(k)] > 255) {
                 numbersOk = false;
                 r.at(n, QStringLiteral("%1 must be a whole number from 0 to 255, not %2.")
@@ -542,9 +552,9 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
             if (v[2] < 1 || v[2] > 5) r.at(n, QStringLiteral("the grade %1 is not a Czech school grade from 1 to 5.").arg(v[2]));
             if (v[0] > v[1]) r.at(n, QStringLiteral("the lower percent %1 is above the upper percent %2, so the band never applies.").arg(v[0]).arg(v[1]));
         }
-        bands.push_back(Misc::GradeBand{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])});
+        bands[std::size_t(n)] = Misc::GradeBand{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
     }
-    const auto missing = scoresWithoutGrade(bands);
+    const auto missing = results::ScoresWithoutGrade(bands);
     if (!missing.empty()) {
         QStringList examples;
         for (std::size_t k = 0; k < missing.size() && k < 5; ++k)
@@ -568,7 +578,7 @@ QStringList checkResultLines(const QStringList &lines, const QString &file) {
         }
         for (int k = 1; k < 5; ++k) {
             bool ok = false;
-            wholeNumber(fields[k], &ok);
+            wholeField(fields[k], &ok);
             if (!ok) {
                 r.at(i + 1, QStringLiteral("field %1 of the result, %2, is not a whole number.").arg(k + 1).arg(quoted(fields[k])));
                 break;

@@ -1,5 +1,7 @@
 #include "course/lib/CheckerRules.h"
 
+#include "exercise/TileRules.h"
+#include "rules/ExerciseSpec.h"
 #include "ui/fonts.h"
 
 #include <QFont>
@@ -10,25 +12,14 @@
 namespace course::rules {
 
 QStringList tileWords(int exercise) {
-    switch (exercise) {
-    case 1: return {QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
-    case 5:
-        return {QStringLiteral("I"),   QStringLiteral("me"),  QStringLiteral("you"), QStringLiteral("he"),
-                QStringLiteral("she"), QStringLiteral("it"),  QStringLiteral("we"),  QStringLiteral("they"),
-                QStringLiteral("him"), QStringLiteral("her"), QStringLiteral("us"),  QStringLiteral("them")};
-    case 6:
-        return {QStringLiteral("my"),  QStringLiteral("mine"), QStringLiteral("your"), QStringLiteral("yours"),
-                QStringLiteral("his"), QStringLiteral("her"),  QStringLiteral("hers"), QStringLiteral("its"),
-                QStringLiteral("our"), QStringLiteral("ours"), QStringLiteral("their"), QStringLiteral("theirs")};
-    }
-    return {};
+    QStringList words;
+    const exercise::TileSpec &tiles = exercise::spec(exercise).tiles;
+    for (int k = 1; tiles.endless && k <= tiles.count; ++k) words << exercise::fixedTileWord(exercise, k);
+    return words;
 }
 
 QString droppedTileWord(const QString &word, const QString &textBefore) {
-    const int dot = textBefore.lastIndexOf(QLatin1Char('.'));
-    const bool newSentence = textBefore.isEmpty() || (dot >= 0 && textBefore.size() - (dot + 1) < 3);
-    if (!newSentence || word.isEmpty()) return word;
-    return word.left(1).toUpper() + word.mid(1);
+    return exercise::startsSentence(textBefore) ? exercise::withUpperAt(word, 0) : word;
 }
 
 bool answerReachableWithTiles(int exercise, const QString &answer, const QString &textBefore) {
@@ -103,30 +94,6 @@ QStringList clockPhrases(int hours, int minutes) {
         for (const QString &w : minuteWords(60 - minutes)) phrases << w + QStringLiteral(" to ") + next;
     for (const QString &w : digitalMinutes(minutes)) phrases << hour + QLatin1Char(' ') + w;
     return phrases;
-}
-
-int wholeNumber(const QString &text, bool *ok) {
-    bool digits = !text.isEmpty() && text.size() <= 9;
-    for (QChar c : text) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    if (ok) *ok = digits;
-    return digits ? text.toInt() : 0;
-}
-
-QString gradeFor(const std::vector<Misc::GradeBand> &bands, int right, int total) {
-    QString result;
-    if (total <= 0) return result;
-    const double p = double(right) / double(total) * 100.0;
-    for (const Misc::GradeBand &b : bands)
-        if (double(b.lower) <= p && p <= double(b.upper)) result = QString::number(b.grade);
-    return result;
-}
-
-std::vector<std::pair<int, int>> scoresWithoutGrade(const std::vector<Misc::GradeBand> &bands) {
-    std::vector<std::pair<int, int>> missing;
-    for (int total : {10, 15, 20, 25, 30})
-        for (int right = 0; right <= total; ++right)
-            if (gradeFor(bands, right, total).isEmpty()) missing.emplace_back(right, total);
-    return missing;
 }
 
 MeasureMm printedWidth(double points, bool bold, bool italic) {

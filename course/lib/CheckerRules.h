@@ -2,7 +2,7 @@
 // of files so that each can be tried on its own.
 #pragma once
 
-#include "app/Misc.h"
+#include "rules/RunLengths.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +12,9 @@
 
 namespace course::rules {
 
-// Records a 30-item run needs: it draws up to 30 different records and the
-// draw needs one more record still free to finish quickly and safely.
-inline constexpr int kRunRecords = 31;
+// Records the longest run needs: it draws up to 30 different records and
+// the draw needs one more record still free to finish quickly and safely.
+inline constexpr int kRunRecords = exercise::kLongestRun + 1;
 // Items a topic of exercise 21 needs: one page of ten different rows (the
 // page draws from the chosen topics only) and five for a worksheet block.
 inline constexpr int kTopicItems = 10;
@@ -26,12 +26,12 @@ inline constexpr int kTopicButtonWidth = 135;
 inline constexpr int kMaxLines = 1000;
 inline constexpr int kMaxLineLength = 32767;
 
-// The word lists of the tiles of exercises 1, 5 and 6 (empty for others).
+// The words of the endless tiles of an exercise (exercise::fixedTileWord;
+// empty for an exercise without them).
 QStringList tileWords(int exercise);
 
-// The word a tile leaves in the gap of exercises 1, 5 and 6: first letter in
-// upper case when the text before the gap is empty or its last "." is one
-// of its last three characters (a new sentence starts), else unchanged.
+// The word a tile leaves in the gap: first letter in upper case when the
+// gap starts a sentence (exercise::startsSentence), else unchanged.
 QString droppedTileWord(const QString &word, const QString &textBefore);
 
 // True when a tile of the exercise, dropped after textBefore, gives answer.
@@ -51,19 +51,6 @@ bool typeableOnUsKeyboard(const QString &text);
 // Empty when the time is not on a five-minute step (then no phrase is
 // checked).
 QStringList clockPhrases(int hours, int minutes);
-
-// A text that is a whole number written with digits only (no sign, no
-// spaces); ok is false otherwise.
-int wholeNumber(const QString &text, bool *ok);
-
-// The grade the results screen gives for right answers out of total items,
-// with the same rule (every band tested, the last matching one wins); empty
-// when no band matches.
-QString gradeFor(const std::vector<Misc::GradeBand> &bands, int right, int total);
-
-// Scores (right, total) for the counts 10, 15, 20, 25 and 30 that get no
-// grade from the bands.
-std::vector<std::pair<int, int>> scoresWithoutGrade(const std::vector<Misc::GradeBand> &bands);
 
 // Printed width measure: text width in millimetres at a point size.
 using MeasureMm = std::function<double(const QString &)>;

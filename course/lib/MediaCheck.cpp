@@ -8,6 +8,7 @@
 #include "platform/codec.h"
 #include "platform/curfile.h"
 #include "platform/paths.h"
+#include "rules/RunLengths.h"
 #include "screens/ExerciseGroups.h"
 
 #include <QDir>
@@ -61,7 +62,7 @@ QList<Picture> expectedPictures() {
     }
     for (int n : {1, 3, 5, 6, 7, 8, 9, 10, 12, 15, 16, 17, 18, 20, 21, 22, 23, 24})
         add(games + QStringLiteral("%1_bckg5.bmp").arg(nn(n)), 640, 480);
-    for (int c = 10; c <= 30; c += 5) {
+    for (int c : exercise::kRunLengths) {
         add(setup + QStringLiteral("Sipka_%1.bmp").arg(c));
         add(setup + QStringLiteral("%1_0.bmp").arg(c), 35, 29);
         add(setup + QStringLiteral("%1_1.bmp").arg(c), 35, 29);

@@ -3,6 +3,7 @@
 // button, the slide-in continue and print buttons, the help-first toggle,
 // and the topic screen of exercise 21 with its topic button backgrounds.
 #include "course/lib/MediaParts.h"
+#include "rules/RunLengths.h"
 #include "screens/PictureTexts.h"
 
 #include <QtMath>
@@ -11,7 +12,7 @@ namespace course::media {
 
 namespace {
 
-// The count buttons (10, 15, 20, 25, 30) stand around the dial; the pointer
+// The count buttons (exercise::kRunLengths) stand around the dial; the pointer
 // picture is copied with its top-left corner at (100, 293).
 constexpr int kCountLeft[5] = {133, 204, 203, 128, 52};
 constexpr int kCountTop[5] = {253, 293, 370, 409, 370};
@@ -146,11 +147,12 @@ QImage topicScreen(const QStringList &texts) {
 void buildSetupPictures(Writer &w, const QStringList &texts) {
     for (int n = 1; n <= 24; ++n)
         w.bmp(QStringLiteral("Bitmap\\Setup\\bg%1.bmp").arg(twoDigits(n)), setupBackground(n, texts));
-    for (int k = 0; k < 5; ++k) {
-        const QString nn = QString::number(10 + 5 * k);
+    for (int k = 0; k < int(exercise::kRunLengths.size()); ++k) {
+        const int count = exercise::kRunLengths[std::size_t(k)];
+        const QString nn = QString::number(count);
         w.bmp(QStringLiteral("Bitmap\\Setup\\Sipka_%1.bmp").arg(nn), pointer(k));
-        w.bmp(QStringLiteral("Bitmap\\Setup\\%1_0.bmp").arg(nn), countButton(10 + 5 * k, false));
-        w.bmp(QStringLiteral("Bitmap\\Setup\\%1_1.bmp").arg(nn), countButton(10 + 5 * k, true));
+        w.bmp(QStringLiteral("Bitmap\\Setup\\%1_0.bmp").arg(nn), countButton(count, false));
+        w.bmp(QStringLiteral("Bitmap\\Setup\\%1_1.bmp").arg(nn), countButton(count, true));
     }
     w.bmp(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp"), continueButton());
     w.bmp(QStringLiteral("Bitmap\\Setup\\tiskni.bmp"), printButton());
