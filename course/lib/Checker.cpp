@@ -3,14 +3,17 @@
 #include "content/Records.h"
 #include "content/scramble.h"
 #include "course/lib/CheckerRules.h"
+#include "course/lib/CourseExercises.h"
 #include "course/lib/LanguageRules.h"
 #include "course/lib/MediaCheck.h"
 #include "course/lib/Recordings.h"
 #include "course/lib/SourceText.h"
 #include "exercise/TextFit.h"
+#include "exercise/TileRules.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "results/GradeBands.h"
+#include "rules/ExerciseSpec.h"
 #include "ui/fonts.h"
 
 #include <QDir>
@@ -55,13 +58,13 @@ int wholeField(const QString &text, bool *ok) {
 
 // Parts a line of the exercise must have (separated by "#", and "_" where
 // the layout splits at it).
-int expectedParts(int exercise) {
+int expectedParts(int e) {
     using content::Layout;
-    switch (content::layoutOfExercise(exercise)) {
+    switch (content::layoutOfExercise(e)) {
     case Layout::GapSentence: return 3;
     case Layout::Listening: return 4;
-    case Layout::Switch: return exercise == 11 ? 6 : 5;
-    case Layout::ChoiceList: return (exercise == 8 || exercise == 12) ? 6 : 5;
+    case Layout::Switch: return 3 + exercise::switchPositions(e);
+    case Layout::ChoiceList: return 2 + exercise::spec(e).listOptions;
     case Layout::Model: return 4;
     case Layout::ModelWholeSentence: return 3;
     case Layout::TwoLines: return 4;
@@ -74,8 +77,8 @@ int expectedParts(int exercise) {
     return 1;
 }
 
-int partsOf(const QString &line, int exercise) {
-    const bool underscore = content::underscoreSeparates(content::layoutOfExercise(exercise));
+int partsOf(const QString &line, int e) {
+    const bool underscore = content::underscoreSeparates(content::layoutOfExercise(e));
     int parts = 1;
     for (QChar c : line)
         if (c == QLatin1Char('#') || (underscore && c == QLatin1Char('_'))) ++parts;
@@ -84,26 +87,25 @@ int partsOf(const QString &line, int exercise) {
 
 // Exercises whose answer is typed (the keyboard is switched to US English).
 bool typedExercise(int e) {
-    switch (e) {
-    case 3: case 9: case 13: case 14: case 15: case 16: case 17: case 20: case 22: case 23: case 24: return true;
-    }
-    return false;
+    const exercise::KeyRows keys = exercise::spec(e).keys;
+    return keys == exercise::KeyRows::Typed || keys == exercise::KeyRows::Listening;
 }
 
 // The field holding the answer that the check compares exactly with the
 // pupil's normalised text or choice; -1 when the answer is a tile caption.
 int comparedAnswerField(int e) {
-    if (e == 3) return 4;
-    if (e == 18) return 6;
-    if (e == 19 || e == 21) return -1;
-    return 1;
+    switch (exercise::spec(e).form) {
+    case exercise::RowForm::Translation: return 4;
+    case exercise::RowForm::WordList: return 6;
+    case exercise::RowForm::Clock:
+    case exercise::RowForm::Topic: return -1;
+    default: return 1;
+    }
 }
 
-// The word a switch position leaves in the gap (exercises 2 and 11 start a
-// sentence with a capital letter when the gap begins it).
-QString switchWord(int exercise, int position, const QString &word, const QString &textBefore) {
-    const bool capitalise = textBefore.isEmpty() && (exercise == 11 || (exercise == 2 && position == 1));
-    return capitalise && !word.isEmpty() ? word.left(1).toUpper() + word.mid(1) : word;
+// The word a switch position leaves in the gap, by the program's rule.
+QString switchWord(int e, int position, const QString &word, const QString &textBefore) {
+    return exercise::chooseSwitchPosition(e, position, word, textBefore, {}).gap;
 }
 
 void checkSentence(Report &r, int n, const Misc::ContentRecord &rec) {
@@ -129,7 +131,7 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     case Layout::GapSentence:
         need(r, n, rec, 1, QStringLiteral("the answer after \"#\""));
         checkSentence(r, n, rec);
-        if ((e == 1 || e == 5 || e == 6) && !f[1].isEmpty() && !answerReachableWithTiles(e, f[1], f[0]))
+        if (exercise::spec(e).tiles.endless && !f[1].isEmpty() && !answerReachableWithTiles(e, f[1], f[0]))
             r.at(n, QStringLiteral("the answer %1 is not a tile word of this exercise as it lands in this gap (%2).")
                         .arg(quoted(f[1]), tileWords(e).join(QStringLiteral(", "))));
         break;
@@ -153,13 +155,15 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     case Layout::Switch: {
         checkSentence(r, n, rec);
         QStringList reachable;
-        if (e == 4) {
-            const QSet<QString> pair{f[6], f[7]};
-            if (pair != QSet<QString>{QStringLiteral("a"), QStringLiteral("many")})
+        const CourseExercise &course = courseExercise(e);
+        if (*course.fixedSwitchWords[0]) {
+            const QString a = QLatin1String(course.fixedSwitchWords[0]);
+            const QString b = QLatin1String(course.fixedSwitchWords[1]);
+            if (QSet<QString>{f[6], f[7]} != QSet<QString>{a, b})
                 r.at(n, QStringLiteral("the two choices must be \"a\" and \"many\" (in either order), not %1 and %2.")
                             .arg(quoted(f[6]), quoted(f[7])));
             reachable << f[6] << f[7];
-        } else if (e == 2) {
+        } else if (course.lastSwitchCloses) {
             need(r, n, rec, 6, QStringLiteral("the word of switch position 1"));
             if (!f[7].isEmpty())
                 r.at(n, QStringLiteral("switch position 2 closes the gap, so its word must be empty, not %1.").arg(quoted(f[7])));
@@ -176,7 +180,7 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     }
     case Layout::ChoiceList: {
         need(r, n, rec, 1, QStringLiteral("the answer"));
-        const int last = (e == 8 || e == 12) ? 8 : 7;
+        const int last = 4 + exercise::spec(e).listOptions;  // the wrong choices follow the answer
         QStringList choices{f[1]};
         for (int k = 6; k <= last; ++k) {
             need(r, n, rec, k, QStringLiteral("wrong choice %1").arg(k - 5));
@@ -252,7 +256,9 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     if (answerField >= 0) {
         const QString &answer = f[std::size_t(answerField)];
         const QString fault = spacingFault(answer);
-        if (!fault.isEmpty() && !(e == 18 && !answer.startsWith(QLatin1Char(' '))))
+        // A word list compares its entries without their leading spaces.
+        const bool wordList = exercise::isWordLists(e);
+        if (!fault.isEmpty() && !(wordList && !answer.startsWith(QLatin1Char(' '))))
             r.at(n, QStringLiteral("the answer %1 %2, so no answer can ever match it.").arg(quoted(answer), fault));
         if (typedExercise(e) && !typeableOnUsKeyboard(answer))
             r.at(n, QStringLiteral("the answer %1 has a character that cannot be typed on the US English keyboard "
@@ -350,15 +356,6 @@ void checkTopics(Report &r, const QStringList &lines) {
         r.file(QStringLiteral("has %1 topics; the topic screen has buttons for %2.").arg(runs.size()).arg(kMaxTopics));
 }
 
-QString enoughReason(int e) {
-    switch (e) {
-    case 18: return QStringLiteral("a 30-item run draws all its 30 lists at once");
-    case 19: return QStringLiteral("a 30-item worksheet draws 30 different clocks for each half of its 60 positions");
-    case 22: case 23: case 24: return QStringLiteral("a 30-item run draws 30 different items");
-    }
-    return QStringLiteral("a 30-item run and its worksheet draw 30 different items");
-}
-
 }  // namespace
 
 QStringList checkContentLines(int e, const QStringList &lines, const QString &file) {
@@ -371,7 +368,7 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
         r.at(kMaxLines + 1, QStringLiteral("the program reads at most %1 lines; this line and those after it are never used.").arg(kMaxLines));
     if (lines.size() < kRunRecords)
         r.file(QStringLiteral("has %1 items, but %2 and the draw needs one more free: at least %3.")
-                   .arg(lines.size()).arg(enoughReason(e)).arg(kRunRecords));
+                   .arg(lines.size()).arg(QString::fromUtf8(courseExercise(e).recordsReason)).arg(kRunRecords));
 
     const content::Layout layout = content::layoutOfExercise(e);
     const int parts = expectedParts(e);
@@ -403,9 +400,11 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
         checkRecord(r, e, n, rec);
         for (const QString &fault : exercise::widthFaults(e, rec, measure)) r.at(n, fault);
 
-        if (e == 3 || e == 21) {
-            const QString prompt = rec.field[e == 3 ? 3 : 6].trimmed();
-            const QString answer = rec.field[e == 3 ? 4 : 7].trimmed();
+        const exercise::RowForm form = exercise::spec(e).form;
+        if (form == exercise::RowForm::Translation || form == exercise::RowForm::Topic) {
+            const bool translation = form == exercise::RowForm::Translation;
+            const QString prompt = rec.field[translation ? 3 : 6].trimmed();
+            const QString answer = rec.field[translation ? 4 : 7].trimmed();
             const auto it = seenPrompts.constFind(prompt);
             if (it != seenPrompts.constEnd() && it->second != answer)
                 r.at(n, QStringLiteral("the prompt %1 also stands on line %2 with another answer (%3), so a pupil "
@@ -424,7 +423,7 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
             else seenKeys.insert(key, n);
         }
     }
-    if (e == 21) {
+    if (exercise::isTopics(e)) {
         Report topics(file);
         checkTopics(topics, lines.mid(0, kMaxLines));
         return r.problems() + topics.problems();
@@ -614,18 +613,18 @@ QStringList checkDataFile(const QString &name, const QByteArray &stored, const Q
     const bool texts = lower == QLatin1String("texty.dat");
     const bool grades = lower == QLatin1String("znamky.dat");
     const bool results = lower.endsWith(QLatin1String(".res"));
-    int exercise = 0;
+    int exerciseNo = 0;
     if (!texts && !grades && !results && lower.endsWith(QLatin1String(".dat"))) {
-        exercise = lower.chopped(4).toInt();
-        if (exercise < 1 || exercise > 24) return {};
+        exerciseNo = lower.chopped(4).toInt();
+        if (exercise::spec(exerciseNo).number == 0) return {};
     }
-    const QByteArray plain = (texts || exercise > 0) ? content::scrambleBytes(stored) : stored;
+    const QByteArray plain = (texts || exerciseNo > 0) ? content::scrambleBytes(stored) : stored;
     QStringList problems = checkEncoding(plain, file);
     const QStringList lines = platform::splitLines(platform::decode1250(plain));
     if (texts) problems << checkTextLines(lines, file);
     else if (grades) problems << checkGradeLines(lines, file);
     else if (results) problems << checkResultLines(lines, file);
-    else if (exercise > 0) problems << checkContentLines(exercise, lines, file);
+    else if (exerciseNo > 0) problems << checkContentLines(exerciseNo, lines, file);
     return problems;
 }
 

@@ -1,5 +1,6 @@
 #include "course/lib/Media.h"
 
+#include "course/lib/CourseExercises.h"
 #include "course/lib/MediaParts.h"
 #include "screens/ExerciseGroups.h"
 
@@ -17,15 +18,7 @@ QString groupTitle(const QStringList &texts, int n) {
 }
 
 
-Icon taskIcon(int n) {
-    switch (n) {
-    case 1: case 5: case 6: case 21: return Icon::Hand;
-    case 2: case 4: case 11: case 7: case 8: case 10: case 12: case 18: return Icon::List;
-    case 19: return Icon::Clock;
-    case 22: case 23: case 24: return Icon::Speaker;
-    default: return Icon::Pencil;
-    }
-}
+Icon taskIcon(int n) { return courseExercise(n).icon; }
 
 QImage continueButton() { return slideButton(94, 23, Icon::Forward, QStringLiteral("Pokračuj")); }
 QImage printButton() { return slideButton(96, 23, Icon::Print, QStringLiteral("Tiskni")); }

@@ -4,21 +4,16 @@
 // background (word tiles, clock faces, list panels, overview grids).
 #include "course/lib/MediaParts.h"
 
+#include "course/lib/CourseExercises.h"
+#include "exercise/TileRules.h"
+#include "rules/ExerciseSpec.h"
+
 #include <QFontMetricsF>
 #include <QtMath>
 
 namespace course::media {
 
 namespace {
-
-// Row bands: one white band per row, the mark slot beside it.
-struct Rows {
-    int left, right;      // band
-    int top, height;      // band of row 1
-    int step;             // row step
-    int markLeft, markTop;
-    int numberLeft = -1;  // row number badge (none when -1)
-};
 
 void numberBadge(QPainter &p, int left, int centreY, int n) {
     p.save();
@@ -29,7 +24,7 @@ void numberBadge(QPainter &p, int left, int centreY, int n) {
     text(p, QRectF(left, centreY - 11, 22, 22), QString::number(n), 12, colour::teal, true);
 }
 
-void rowBands(QPainter &p, const Rows &r, int count) {
+void rowBands(QPainter &p, const RowBands &r, int count) {
     for (int i = 0; i < count; ++i) {
         const int top = r.top + i * r.step;
         panel(p, QRectF(r.left, top, r.right - r.left, r.height), colour::panel, colour::panelLine, 8, false);
@@ -60,24 +55,12 @@ void wordTile(QPainter &p, int left, int top, const QString &word) {
     text(p, QRectF(left, top, 50, 19), word, 15, colour::tealDark, true);
 }
 
-const QStringList &tileWords(int n) {
-    static const QStringList ex1 = {QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
-    static const QStringList ex5 = {QStringLiteral("I"),  QStringLiteral("me"),   QStringLiteral("you"),
-                                    QStringLiteral("he"), QStringLiteral("she"),  QStringLiteral("it"),
-                                    QStringLiteral("we"), QStringLiteral("they"), QStringLiteral("him"),
-                                    QStringLiteral("her"), QStringLiteral("us"),  QStringLiteral("them")};
-    static const QStringList ex6 = {QStringLiteral("my"),  QStringLiteral("mine"),   QStringLiteral("your"),
-                                    QStringLiteral("yours"), QStringLiteral("his"),  QStringLiteral("her"),
-                                    QStringLiteral("hers"), QStringLiteral("its"),   QStringLiteral("our"),
-                                    QStringLiteral("ours"), QStringLiteral("their"), QStringLiteral("theirs")};
-    return n == 1 ? ex1 : n == 5 ? ex5 : ex6;
-}
-
-// The word tiles of exercises 1, 5 and 6 at their places: the tiles take
-// their face from the background under them.
+// The endless word tiles at their places (a row of three, or a grid of two
+// rows of six): the tiles take their face from the background under them.
 void tiles(QPainter &p, int n) {
-    const QStringList &words = tileWords(n);
-    if (n == 1) {
+    QStringList words;
+    for (int k = 1; k <= exercise::spec(n).tiles.count; ++k) words << exercise::fixedTileWord(n, k);
+    if (exercise::spec(n).tiles.places == exercise::TilePlaces::Design) {
         panel(p, QRectF(150, 428, 330, 36), colour::pageDeep, QColor(), 12, false);
         text(p, QRectF(60, 428, 88, 36), QStringLiteral("Slova:"), 15, colour::inkSoft, true,
              Qt::AlignRight | Qt::AlignVCenter);
@@ -129,53 +112,15 @@ QImage base(int n, const QStringList &texts) {
 }
 
 void drawRows(QPainter &p, int n, int count) {
-    switch (n) {
-    case 1:
-        rowBands(p, {58, 564, 90, 30, 33, 570, 90, 62}, count);
-        break;
-    case 5:
-    case 6:
-        rowBands(p, {28, 590, 86, 30, 33, 595, 85, 34}, count);
-        break;
-    case 2:
-    case 4:
-    case 11:
-        rowBands(p, {40, 564, 120, 60, 66, 570, 121, 48}, count);
-        break;
-    case 3:
-        rowBands(p, {40, 564, 123, 30, 32, 570, 121, 50}, count);
-        for (int i = 0; i < count; ++i) tint(p, QRectF(84, 124 + 32 * i, 233, 28), colour::teal);
-        break;
-    case 7:
-    case 8:
-    case 10:
-    case 12:
-    case 15:
-    case 16:
-    case 17:
-        rowBands(p, {28, 590, 102, 30, 35, n >= 15 ? 600 : 595, n >= 15 ? 102 : 101, 34}, count);
-        break;
-    case 9:
-    case 20:
-        rowBands(p, {14, 596, 102, 30, 35, 600, 101}, count);
-        for (int i = 0; i < count; ++i) tint(p, QRectF(18, 104 + 35 * i, 92, 26), colour::tealLight);
-        break;
-    case 13:
-        rowBands(p, {14, 594, 123, 54, 65, 600, 132}, count);
-        for (int i = 0; i < count; ++i) tint(p, QRectF(17, 127 + 65 * i, 150, 46), colour::tealLight);
-        break;
-    case 14:
-        rowBands(p, {50, 594, 111, 52, 70, 600, 132, 24}, count);
-        break;
-    case 21:
-        rowBands(p, {30, 398, 117, 30, 32, 402, 120}, count);
-        for (int i = 0; i < count; ++i) tint(p, QRectF(35, 119 + 32 * i, 180, 26), colour::teal);
-        break;
-    case 24:
-        rowBands(p, {26, 590, 101, 34, 35, 595, 102}, count);
-        break;
-    case 22:
-    case 23:
+    const CourseExercise &c = courseExercise(n);
+    if (c.bands.step > 0) {
+        rowBands(p, c.bands, count);
+        if (c.tint.colour != RowTint::None)
+            for (int i = 0; i < count; ++i)
+                tint(p, QRectF(c.tint.left, c.tint.top + c.bands.step * i, c.tint.width, c.tint.height),
+                     c.tint.colour == RowTint::Teal ? colour::teal : colour::tealLight);
+    }
+    if (exercise::isListeningGrid(n))
         for (int i = 1; i <= count; ++i) {
             int dx = 0, dy = 0;
             if (i <= 3) dx = (i - 1) * 202;
@@ -187,10 +132,6 @@ void drawRows(QPainter &p, int n, int count) {
             panel(p, QRectF(22 + dx, 124 + dy, 170, 42), colour::panel, colour::panelLine, 10, true);
             markSlot(p, 195 + dx, 130 + dy);
         }
-        break;
-    default:
-        break;
-    }
 }
 
 QImage rowsBackground(int n, int count, const QStringList &texts) {
@@ -198,8 +139,8 @@ QImage rowsBackground(int n, int count, const QStringList &texts) {
     QPainter p(&img);
     prepare(p);
     drawRows(p, n, count);
-    if (n == 1 || n == 5 || n == 6) tiles(p, n);
-    if (n == 21) panel(p, QRectF(436, 116, 170, 10 * 32 + 4), colour::pageDeep, QColor(), 10, false);
+    if (exercise::spec(n).tiles.endless) tiles(p, n);
+    if (exercise::isTopics(n)) panel(p, QRectF(436, 116, 170, 10 * 32 + 4), colour::pageDeep, QColor(), 10, false);
     return img;
 }
 
@@ -272,14 +213,15 @@ QImage overview(int lists, const QStringList &texts) {
 }  // namespace
 
 void buildGameBackgrounds(Writer &w, const QStringList &texts) {
-    // Ten-row exercises also have a five-row background for a short page.
-    const int ten[] = {1, 3, 5, 6, 7, 8, 9, 10, 12, 15, 16, 17, 20, 21, 22, 23, 24};
-    const int five[] = {2, 4, 11, 13, 14};
-    for (int n : ten) {
-        w.bmp(QStringLiteral("Bitmap\\Games\\%1_bckg.bmp").arg(twoDigits(n)), rowsBackground(n, 10, texts));
-        w.bmp(QStringLiteral("Bitmap\\Games\\%1_bckg5.bmp").arg(twoDigits(n)), rowsBackground(n, 5, texts));
+    // Pages of rows; ten-row exercises also have a five-row background for
+    // a short page. The clocks and the word lists have pages of their own.
+    for (int n = 1; n <= 24; ++n) {
+        if (exercise::isClocks(n) || exercise::isWordLists(n)) continue;
+        const int rows = exercise::spec(n).rowsPerPage;
+        w.bmp(QStringLiteral("Bitmap\\Games\\%1_bckg.bmp").arg(twoDigits(n)), rowsBackground(n, rows, texts));
+        if (rows > 5)
+            w.bmp(QStringLiteral("Bitmap\\Games\\%1_bckg5.bmp").arg(twoDigits(n)), rowsBackground(n, 5, texts));
     }
-    for (int n : five) w.bmp(QStringLiteral("Bitmap\\Games\\%1_bckg.bmp").arg(twoDigits(n)), rowsBackground(n, 5, texts));
     w.bmp(QStringLiteral("Bitmap\\Games\\19_bckg.bmp"), clocks(texts));
     w.bmp(QStringLiteral("Bitmap\\Games\\18_bckg.bmp"), listPage(2, texts));
     w.bmp(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"), listPage(1, texts));

@@ -6,6 +6,7 @@
 #include "course/lib/CourseTool.h"
 #include "course/lib/RecordingAudio.h"
 #include "course/lib/Recordings.h"
+#include "rules/ExerciseSpec.h"
 
 #include <cmath>
 
@@ -47,7 +48,8 @@ QByteArray enter() {
 
 bool buildListeningRecordings(Writer &w, const QString &srcDir) {
     QList<recordings::Item> items;
-    for (int n = 22; n <= 24; ++n) {
+    for (int n = 1; n <= 24; ++n) {
+        if (!exercise::isListening(n)) continue;
         const QString src = QStringLiteral("%1/%2.txt").arg(srcDir).arg(n);
         bool ok = false;
         const QStringList lines = readSourceLines(src, &ok);
