@@ -91,15 +91,15 @@ QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &me
     const auto &f = rec.field;
     if (exercise::isListeningGrid(e)) {
         if (!placeListeningSentence(f[0], f[1], f[2], measure).fits)
-            faults << QStringLiteral("the sentence %1 does not fit its card in the listening grid, not even on two "
-                                     "lines (%2 pixels a line).")
+            faults << QStringLiteral("věta %1 se nevejde na svou kartu v mřížce poslechu ani na dva "
+                                     "řádky (%2 pixelů na řádek).")
                           .arg(quoted(f[0] + f[1] + f[2]))
                           .arg(kListeningTextWidth);
     } else if (const RowSpace row = rowSpace(e, rec, measure); row.right > 0) {
         const int width = measure(f[0]) + row.box + measure(f[2]);
         if (row.left + width > row.right)
-            faults << QStringLiteral("the sentence %1 is %2 pixels wide with its box and runs under the mark (%3 "
-                                     "pixels fit).")
+            faults << QStringLiteral("věta %1 je i s polem široká %2 pixelů a zasahuje pod značku (vejde se %3 "
+                                     "pixelů).")
                           .arg(quoted(f[0] + f[1] + f[2]))
                           .arg(width)
                           .arg(row.right - row.left);
@@ -109,8 +109,8 @@ QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &me
         const hint::Layout layout = hint::LayoutFor(e);
         for (const QString &line : {hintText.line1, hintText.line2})
             if (hintText.shown && hint::NeededWidth(line, 8.25) > layout.lineWidth)
-                faults << QStringLiteral("the hint %1 is wider than the hint window (%2 pixels) even in its smallest "
-                                         "font.")
+                faults << QStringLiteral("nápověda %1 je i nejmenším písmem širší než okno nápovědy (%2 "
+                                         "pixelů).")
                               .arg(quoted(line))
                               .arg(layout.lineWidth);
     }

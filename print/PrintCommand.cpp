@@ -1,6 +1,7 @@
 #include "print/PrintCommand.h"
 
 #include "rules/ExerciseSpec.h"
+#include "rules/RunLengths.h"
 #include "app/Misc.h"
 #include "app/Startup.h"
 #include "content/Records.h"
@@ -17,19 +18,21 @@ int runPrintCommand(const QStringList &args, QTextStream &err) {
     bool ok = false;
     const int exercise = args[1].toInt(&ok);
     if (!ok || exercise < 1 || exercise > 21) {
-        err << "tutorix-course: exercise must be 1 ... 21 (22 ... 24 have no worksheet)" << Qt::endl;
+        err << "tutorix-course: cvičení musí být 1 ... 21 (22 ... 24 nemají pracovní list)" << Qt::endl;
         return 2;
     }
     const int count = args[2].toInt(&ok);
-    if (!ok || (count != 10 && count != 15 && count != 20 && count != 25 && count != 30)) {
-        err << "tutorix-course: count must be 10, 15, 20, 25 or 30" << Qt::endl;
+    if (!ok || ::exercise::runLengthIndex(count) < 0) {
+        QStringList counts;
+        for (int c : ::exercise::kRunLengths) counts << QString::number(c);
+        err << "tutorix-course: počet otázek musí být " << counts.join(QStringLiteral(", ")) << ", ne " << args[2] << Qt::endl;
         return 2;
     }
     int copies = 1;
     if (args.size() == 6) {
         copies = args[5].toInt(&ok);
         if (!ok || copies < 1 || copies > 100) {
-            err << "tutorix-course: copies must be 1 ... 100" << Qt::endl;
+            err << "tutorix-course: počet kopií musí být 1 ... 100" << Qt::endl;
             return 2;
         }
     }
@@ -37,14 +40,14 @@ int runPrintCommand(const QStringList &args, QTextStream &err) {
     const QString contentFile = data.filePath(QStringLiteral("%1.dat").arg(exercise));
     for (const QString &path : {texts, contentFile}) {
         if (!QFileInfo::exists(path)) {
-            err << "tutorix-course: missing " << path << Qt::endl;
+            err << "tutorix-course: soubor chybí: " << path << Qt::endl;
             return 1;
         }
     }
     Misc::DataDir = QDir::toNativeSeparators(data.absolutePath()) + QLatin1Char('\\');
     Misc::LoadTextTable(texts);
     if (!content::LoadContentFile(contentFile, content::layoutOfExercise(exercise), exercise)) {
-        err << "tutorix-course: cannot read " << contentFile << Qt::endl;
+        err << "tutorix-course: soubor nelze přečíst: " << contentFile << Qt::endl;
         return 1;
     }
     if (::exercise::isTopics(exercise)) content::CopyChosenTopics([](int) { return true; });

@@ -132,10 +132,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("words");  // the checker's sentence
         QTest::newRow("no content line names it") << "22-99.wav" << testsupport::readBytes(m_dir.filePath(QStringLiteral("take.wav")))
-                                                  << "no content line";
-        QTest::newRow("cannot be decoded") << "23-01.ogg" << QByteArray("OggS but not really") << "cannot be decoded";
+                                                  << "22-99";
+        QTest::newRow("cannot be decoded") << "23-01.ogg" << QByteArray("OggS but not really") << "nejde přečíst";
         QTest::newRow("second own recording") << "22-02.wav" << testsupport::readBytes(m_dir.filePath(QStringLiteral("take.wav")))
-                                              << "second own recording";
+                                              << "22-02.flac";
     }
     void checkerNamesStrayAndBrokenRecordings() {
         QFETCH(QString, file);

@@ -110,18 +110,18 @@ QString switchWord(int e, int position, const QString &word, const QString &text
 
 void checkSentence(Report &r, int n, const Misc::ContentRecord &rec) {
     if (rec.field[0].trimmed().isEmpty() && rec.field[2].trimmed().isEmpty())
-        r.at(n, QStringLiteral("the sentence around the gap is empty."));
+        r.at(n, QStringLiteral("věta kolem mezery je prázdná."));
 }
 
 void need(Report &r, int n, const Misc::ContentRecord &rec, int field, const QString &what) {
-    if (rec.field[std::size_t(field)].trimmed().isEmpty()) r.at(n, what + QStringLiteral(" is empty."));
+    if (rec.field[std::size_t(field)].trimmed().isEmpty()) r.at(n, what + QStringLiteral(" je prázdné."));
 }
 
 void checkDistinct(Report &r, int n, const QStringList &words, const QString &what) {
     for (int i = 0; i < words.size(); ++i)
         for (int j = i + 1; j < words.size(); ++j)
             if (!words[i].isEmpty() && words[i] == words[j])
-                r.at(n, QStringLiteral("%1 %2 stands twice, so two choices are the same.").arg(what, quoted(words[i])));
+                r.at(n, QStringLiteral("%1 %2 je tu dvakrát, dvě možnosti jsou tedy stejné.").arg(what, quoted(words[i])));
 }
 
 void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
@@ -129,26 +129,26 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
     const auto &f = rec.field;
     switch (content::layoutOfExercise(e)) {
     case Layout::GapSentence:
-        need(r, n, rec, 1, QStringLiteral("the answer after \"#\""));
+        need(r, n, rec, 1, QStringLiteral("pole odpovědi za „#“"));
         checkSentence(r, n, rec);
         if (exercise::spec(e).tiles.endless && !f[1].isEmpty() && !answerReachableWithTiles(e, f[1], f[0]))
-            r.at(n, QStringLiteral("the answer %1 is not a tile word of this exercise as it lands in this gap (%2).")
+            r.at(n, QStringLiteral("odpověď %1 není žádné slovo z kartiček tohoto cvičení tak, jak dopadne do této mezery (%2).")
                         .arg(quoted(f[1]), tileWords(e).join(QStringLiteral(", "))));
         break;
     case Layout::Listening: {
-        need(r, n, rec, 1, QStringLiteral("the answer"));
+        need(r, n, rec, 1, QStringLiteral("pole odpovědi"));
         checkSentence(r, n, rec);
         const QString &sound = f[6];
         if (sound.trimmed().isEmpty())
-            r.at(n, QStringLiteral("the recording name (fourth part) is empty."));
+            r.at(n, QStringLiteral("název nahrávky (čtvrtá část) je prázdný."));
         else if (sound != sound.trimmed() || sound.contains(QLatin1Char('\\')) || sound.contains(QLatin1Char('/')) ||
                  !sound.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
-            r.at(n, QStringLiteral("the recording name %1 should be a plain file name ending in \".wav\".").arg(quoted(sound)));
+            r.at(n, QStringLiteral("název nahrávky %1 má být prostý název souboru končící „.wav“.").arg(quoted(sound)));
         else if (sound.compare(recordings::kSlowFolder, Qt::CaseInsensitive) == 0)
-            r.at(n, QStringLiteral("the recording name %1 is the folder of the slower recordings.").arg(quoted(sound)));
+            r.at(n, QStringLiteral("název nahrávky %1 je název složky pomalejších nahrávek.").arg(quoted(sound)));
         if (const TwoSpellings two = wordWithTwoSpellings(f[1]); !two.word.isEmpty())
-            r.at(n, QStringLiteral("the answer %1 is also spelt %2; a pupil who hears it cannot know which spelling "
-                                   "is expected, so choose a word with one spelling.")
+            r.at(n, QStringLiteral("odpověď %1 se píše také %2; žák, který ji slyší, nepozná, který pravopis se čeká; "
+                                   "zvol slovo s jediným pravopisem.")
                         .arg(quoted(two.word), quoted(two.other)));
         break;
     }
@@ -160,55 +160,55 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
             const QString a = QLatin1String(course.fixedSwitchWords[0]);
             const QString b = QLatin1String(course.fixedSwitchWords[1]);
             if (QSet<QString>{f[6], f[7]} != QSet<QString>{a, b})
-                r.at(n, QStringLiteral("the two choices must be \"a\" and \"many\" (in either order), not %1 and %2.")
-                            .arg(quoted(f[6]), quoted(f[7])));
+                r.at(n, QStringLiteral("obě možnosti musí být %1 a %2 (v libovolném pořadí), ne %3 a %4.")
+                            .arg(quoted(a), quoted(b), quoted(f[6]), quoted(f[7])));
             reachable << f[6] << f[7];
         } else if (course.lastSwitchCloses) {
-            need(r, n, rec, 6, QStringLiteral("the word of switch position 1"));
+            need(r, n, rec, 6, QStringLiteral("slovo 1. polohy přepínače"));
             if (!f[7].isEmpty())
-                r.at(n, QStringLiteral("switch position 2 closes the gap, so its word must be empty, not %1.").arg(quoted(f[7])));
+                r.at(n, QStringLiteral("2. poloha přepínače mezeru zavírá, její slovo tedy musí být prázdné, ne %1.").arg(quoted(f[7])));
             reachable << switchWord(e, 1, f[6], f[0]) << f[7];
         } else {
-            for (int k = 6; k <= 8; ++k) need(r, n, rec, k, QStringLiteral("the word of switch position %1").arg(k - 5));
-            checkDistinct(r, n, {f[6], f[7], f[8]}, QStringLiteral("the switch word"));
+            for (int k = 6; k <= 8; ++k) need(r, n, rec, k, QStringLiteral("slovo %1. polohy přepínače").arg(k - 5));
+            checkDistinct(r, n, {f[6], f[7], f[8]}, QStringLiteral("slovo přepínače"));
             for (int k = 6; k <= 8; ++k) reachable << switchWord(e, k - 5, f[std::size_t(k)], f[0]);
         }
         if (!reachable.contains(f[1]))
-            r.at(n, QStringLiteral("the answer %1 is none of the switch words as they land in this gap (%2).")
+            r.at(n, QStringLiteral("odpověď %1 není žádné ze slov přepínače tak, jak dopadnou do této mezery (%2).")
                         .arg(quoted(f[1]), reachable.join(QStringLiteral(", "))));
         break;
     }
     case Layout::ChoiceList: {
-        need(r, n, rec, 1, QStringLiteral("the answer"));
+        need(r, n, rec, 1, QStringLiteral("pole odpovědi"));
         const int last = 4 + exercise::spec(e).listOptions;  // the wrong choices follow the answer
         QStringList choices{f[1]};
         for (int k = 6; k <= last; ++k) {
-            need(r, n, rec, k, QStringLiteral("wrong choice %1").arg(k - 5));
+            need(r, n, rec, k, QStringLiteral("%1. špatná možnost").arg(k - 5));
             choices << f[std::size_t(k)];
         }
-        checkDistinct(r, n, choices, QStringLiteral("the choice"));
+        checkDistinct(r, n, choices, QStringLiteral("možnost"));
         checkSentence(r, n, rec);
         break;
     }
     case Layout::Model:
-        need(r, n, rec, 6, QStringLiteral("the model word (third part)"));
-        need(r, n, rec, 1, QStringLiteral("the answer (fourth part)"));
+        need(r, n, rec, 6, QStringLiteral("vzorové slovo (třetí část)"));
+        need(r, n, rec, 1, QStringLiteral("odpověď (čtvrtá část)"));
         checkSentence(r, n, rec);
         break;
     case Layout::ModelWholeSentence:
-        need(r, n, rec, 0, QStringLiteral("the sentence"));
-        need(r, n, rec, 6, QStringLiteral("the instruction word (second part)"));
-        need(r, n, rec, 1, QStringLiteral("the rewritten sentence (third part)"));
+        need(r, n, rec, 0, QStringLiteral("věta"));
+        need(r, n, rec, 6, QStringLiteral("slovo zadání (druhá část)"));
+        need(r, n, rec, 1, QStringLiteral("přepsaná věta (třetí část)"));
         if (const QString c = contractionIn(f[1]); !c.isEmpty())
-            r.at(n, QStringLiteral("the rewritten sentence uses the short form %1; the exercise asks for full forms "
-                                   "(only a negative takes \"n't\"), so it marks a pupil who follows that wrong.")
+            r.at(n, QStringLiteral("přepsaná věta používá zkrácený tvar %1; cvičení žádá plné tvary "
+                                   "(jen zápor má „n't“), takže by žákovi, který se jím řídí, označilo chybu.")
                         .arg(quoted(c)));
         break;
     case Layout::TwoLines:
-        need(r, n, rec, 0, QStringLiteral("the first line"));
-        need(r, n, rec, 1, QStringLiteral("the answer (fourth part)"));
+        need(r, n, rec, 0, QStringLiteral("první řádek"));
+        need(r, n, rec, 1, QStringLiteral("odpověď (čtvrtá část)"));
         if (f[6].trimmed().isEmpty() && f[7].trimmed().isEmpty())
-            r.at(n, QStringLiteral("the second line around the answer is empty."));
+            r.at(n, QStringLiteral("druhý řádek kolem odpovědi je prázdný."));
         break;
     case Layout::Clock: {
         bool hOk = false;
@@ -216,38 +216,38 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
         const int h = wholeField(f[6], &hOk);
         const int m = wholeField(f[7], &mOk);
         if (!hOk || h > 23)
-            r.at(n, QStringLiteral("the hour %1 must be a whole number from 0 to 23.").arg(quoted(f[6])));
+            r.at(n, QStringLiteral("hodina %1 musí být celé číslo od 0 do 23.").arg(quoted(f[6])));
         if (!mOk || m > 59)
-            r.at(n, QStringLiteral("the minute %1 must be a whole number from 0 to 59.").arg(quoted(f[7])));
-        need(r, n, rec, 8, QStringLiteral("the time phrase"));
+            r.at(n, QStringLiteral("minuta %1 musí být celé číslo od 0 do 59.").arg(quoted(f[7])));
+        need(r, n, rec, 8, QStringLiteral("slovní údaj času"));
         if (hOk && mOk && h <= 23 && m <= 59 && !f[8].trimmed().isEmpty()) {
             const QStringList phrases = clockPhrases(h, m);
             if (!phrases.isEmpty() && !phrases.contains(f[8].simplified(), Qt::CaseInsensitive))
-                r.at(n, QStringLiteral("the phrase %1 does not read %2:%3 (expected for example %4).")
+                r.at(n, QStringLiteral("údaj %1 neodpovídá času %2:%3 (čeká se např. %4).")
                             .arg(quoted(f[8]), QString::number(h), QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')),
                                  quoted(phrases.first())));
         }
         break;
     }
     case Layout::WordLists:
-        need(r, n, rec, 0, QStringLiteral("the heading"));
+        need(r, n, rec, 0, QStringLiteral("nadpis"));
         for (int k = 6; k <= 9; ++k)
-            need(r, n, rec, k, k == 6 ? QStringLiteral("the right word") : QStringLiteral("wrong word %1").arg(k - 6));
-        checkDistinct(r, n, {f[6], f[7], f[8], f[9]}, QStringLiteral("the word"));
+            need(r, n, rec, k, k == 6 ? QStringLiteral("správné slovo") : QStringLiteral("%1. špatné slovo").arg(k - 6));
+        checkDistinct(r, n, {f[6], f[7], f[8], f[9]}, QStringLiteral("slovo"));
         break;
     case Layout::Translation:
-        need(r, n, rec, 3, QStringLiteral("the Czech prompt"));
-        need(r, n, rec, 4, QStringLiteral("the English answer"));
+        need(r, n, rec, 3, QStringLiteral("české zadání"));
+        need(r, n, rec, 4, QStringLiteral("anglická odpověď"));
         break;
     case Layout::TopicItems:
     case Layout::TopicList: {
-        need(r, n, rec, 6, QStringLiteral("the Czech word"));
-        need(r, n, rec, 7, QStringLiteral("the English word"));
-        need(r, n, rec, 9, QStringLiteral("the topic name"));
+        need(r, n, rec, 6, QStringLiteral("české slovo"));
+        need(r, n, rec, 7, QStringLiteral("anglické slovo"));
+        need(r, n, rec, 9, QStringLiteral("název tématu"));
         bool ok = false;
         const int t = wholeField(f[8], &ok);
         if (!ok || t < 1 || t > kMaxTopics)
-            r.at(n, QStringLiteral("the topic number %1 must be a whole number from 1 to %2.").arg(quoted(f[8]), QString::number(kMaxTopics)));
+            r.at(n, QStringLiteral("číslo tématu %1 musí být celé číslo od 1 do %2.").arg(quoted(f[8]), QString::number(kMaxTopics)));
         break;
     }
     }
@@ -259,10 +259,10 @@ void checkRecord(Report &r, int e, int n, const Misc::ContentRecord &rec) {
         // A word list compares its entries without their leading spaces.
         const bool wordList = exercise::isWordLists(e);
         if (!fault.isEmpty() && !(wordList && !answer.startsWith(QLatin1Char(' '))))
-            r.at(n, QStringLiteral("the answer %1 %2, so no answer can ever match it.").arg(quoted(answer), fault));
+            r.at(n, QStringLiteral("odpověď %1 %2, takže se s ní žádná odpověď nikdy neshoduje.").arg(quoted(answer), fault));
         if (typedExercise(e) && !typeableOnUsKeyboard(answer))
-            r.at(n, QStringLiteral("the answer %1 has a character that cannot be typed on the US English keyboard "
-                                   "the program switches to.")
+            r.at(n, QStringLiteral("odpověď %1 obsahuje znak, který na americké anglické klávesnici, "
+                                   "na kterou program přepíná, nejde napsat.")
                         .arg(quoted(answer)));
     }
 }
@@ -289,8 +289,8 @@ void checkTopics(Report &r, const QStringList &lines) {
     for (int i = 0; i < lines.size(); ++i) {
         const int n = i + 1;
         if (lines[i].contains(QLatin1Char('_')))
-            r.at(n, QStringLiteral("contains \"_\", which the topic screen reads as a separator while the exercise "
-                                   "does not, so the two readings disagree."));
+            r.at(n, QStringLiteral("obsahuje „_“, které obrazovka témat čte jako oddělovač, ale cvičení ne, "
+                                   "takže se obě čtení rozcházejí."));
         const Misc::ContentRecord rec = content::parseContentLine(lines[i], content::Layout::TopicItems, 21);
         bool ok = false;
         const int t = wholeField(rec.field[8], &ok);
@@ -298,14 +298,14 @@ void checkTopics(Report &r, const QStringList &lines) {
         if (!ok || name.isEmpty()) continue;
         // Two rows of one topic with the same Czech word or the same English
         // tile can land on one page, and then either tile fits either row.
-        for (const auto &[field, what] : {std::pair{6, "Czech word"}, std::pair{7, "English word"}}) {
+        for (const auto &[field, what] : {std::pair{6, "české slovo"}, std::pair{7, "anglické slovo"}}) {
             const QString word = rec.field[std::size_t(field)].trimmed();
             const QString key = QStringLiteral("%1#%2#%3").arg(t).arg(field).arg(word.toLower());
             if (word.isEmpty()) continue;
             if (firstInTopic.contains(key))
-                r.at(n, QStringLiteral("the %1 %2 stands on line %3 of the same topic already, so on one page a pupil "
-                                       "cannot tell which row it belongs to.")
-                            .arg(QLatin1String(what), quoted(word), QString::number(firstInTopic.value(key))));
+                r.at(n, QStringLiteral("%1 %2 je už na řádku %3 téhož tématu, takže na jedné stránce žák "
+                                       "nepozná, ke kterému řádku patří.")
+                            .arg(QString::fromUtf8(what), quoted(word), QString::number(firstInTopic.value(key))));
             else
                 firstInTopic.insert(key, n);
         }
@@ -316,10 +316,10 @@ void checkTopics(Report &r, const QStringList &lines) {
         const QString pairing = name + QLatin1Char('#') + QString::number(t);
         QString conflict;
         if (nameToNumber.contains(name) && nameToNumber.value(name) != t)
-            conflict = QStringLiteral("the topic %1 has number %2 here but %3 before.")
+            conflict = QStringLiteral("téma %1 má tady číslo %2, předtím ale %3.")
                            .arg(quoted(name), QString::number(t), QString::number(nameToNumber.value(name)));
         else if (numberToName.contains(t) && numberToName.value(t) != name)
-            conflict = QStringLiteral("topic number %1 is named %2 here but %3 before.")
+            conflict = QStringLiteral("téma číslo %1 se tady jmenuje %2, předtím ale %3.")
                            .arg(QString::number(t), quoted(name), quoted(numberToName.value(t)));
         if (!conflict.isEmpty() && !reportedPairings.contains(pairing)) {
             reportedPairings.insert(pairing);
@@ -331,8 +331,8 @@ void checkTopics(Report &r, const QStringList &lines) {
         if (!runs.empty() && runs.back().name == name) continue;
         for (const Run &earlier : runs)
             if (earlier.name == name) {
-                r.at(n, QStringLiteral("the topic %1 started at line %2 already; its items must stand together, or the "
-                                       "topic screen shows it on a second button.")
+                r.at(n, QStringLiteral("téma %1 začalo už na řádku %2; jeho položky musí stát pohromadě, jinak ho "
+                                       "obrazovka témat ukáže na druhém tlačítku.")
                             .arg(quoted(name), QString::number(earlier.firstLine)));
                 break;
             }
@@ -340,20 +340,20 @@ void checkTopics(Report &r, const QStringList &lines) {
         const int k = int(runs.size());
         if (t != k && k <= kMaxTopics && !numberingReported) {
             numberingReported = true;
-            r.at(n, QStringLiteral("the topic %1 is topic %2 of the file, so the topic screen shows it on button %2, "
-                                   "but its items carry number %3 (the topics after it must follow in order too).")
+            r.at(n, QStringLiteral("téma %1 je %2. téma souboru, obrazovka témat ho tedy ukáže na tlačítku %2, "
+                                   "jeho položky ale nesou číslo %3 (i další témata musí jít po pořadě).")
                         .arg(quoted(name), QString::number(k), QString::number(t)));
         }
         if (metrics.horizontalAdvance(name) > kTopicButtonWidth)
-            r.at(n, QStringLiteral("the topic name %1 is wider than its button on the topic screen (%2 pixels).")
+            r.at(n, QStringLiteral("název tématu %1 je širší než jeho tlačítko na obrazovce témat (%2 pixelů).")
                         .arg(quoted(name), QString::number(kTopicButtonWidth)));
     }
     for (const auto &[number, count] : itemsOfNumber)
         if (count.second < kTopicItems)
-            r.at(count.first, QStringLiteral("topic %1 (%2) has %3 items; a page drawn from this topic alone needs %4.")
+            r.at(count.first, QStringLiteral("téma %1 (%2) má %3 položek; stránka jen z tohoto tématu jich potřebuje %4.")
                                   .arg(QString::number(number), quoted(numberToName.value(number)), QString::number(count.second), QString::number(kTopicItems)));
     if (int(runs.size()) > kMaxTopics)
-        r.file(QStringLiteral("has %1 topics; the topic screen has buttons for %2.").arg(runs.size()).arg(kMaxTopics));
+        r.file(QStringLiteral("má %1 témat; obrazovka témat má tlačítka pro %2.").arg(runs.size()).arg(kMaxTopics));
 }
 
 }  // namespace
@@ -361,13 +361,13 @@ void checkTopics(Report &r, const QStringList &lines) {
 QStringList checkContentLines(int e, const QStringList &lines, const QString &file) {
     Report r(file);
     if (lines.isEmpty()) {
-        r.file(QStringLiteral("the file holds no items."));
+        r.file(QStringLiteral("soubor nemá žádné položky."));
         return r.problems();
     }
     if (lines.size() > kMaxLines)
-        r.at(kMaxLines + 1, QStringLiteral("the program reads at most %1 lines; this line and those after it are never used.").arg(kMaxLines));
+        r.at(kMaxLines + 1, QStringLiteral("program čte nejvýš %1 řádků; tento řádek a další se nikdy nepoužijí.").arg(kMaxLines));
     if (lines.size() < kRunRecords)
-        r.file(QStringLiteral("has %1 items, but %2 and the draw needs one more free: at least %3.")
+        r.file(QStringLiteral("má %1 položek, ale %2 a losování potřebuje ještě jednu volnou: aspoň %3.")
                    .arg(lines.size()).arg(QString::fromUtf8(courseExercise(e).recordsReason)).arg(kRunRecords));
 
     const content::Layout layout = content::layoutOfExercise(e);
@@ -380,19 +380,19 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
     for (int i = 0; i < lines.size() && i < kMaxLines; ++i) {
         const int n = i + 1;
         const QString &line = lines[i];
-        if (line.size() > kMaxLineLength) r.at(n, QStringLiteral("the line is longer than %1 characters.").arg(kMaxLineLength));
+        if (line.size() > kMaxLineLength) r.at(n, QStringLiteral("řádek je delší než %1 znaků.").arg(kMaxLineLength));
         if (line.trimmed().isEmpty()) {
-            r.at(n, QStringLiteral("the line is empty; the program would show it as an item with nothing in it."));
+            r.at(n, QStringLiteral("řádek je prázdný; program by ho ukázal jako položku bez obsahu."));
             continue;
         }
-        if (seenLines.contains(line)) r.at(n, QStringLiteral("the same item as line %1.").arg(seenLines.value(line)));
+        if (seenLines.contains(line)) r.at(n, QStringLiteral("stejná položka jako na řádku %1.").arg(seenLines.value(line)));
         else seenLines.insert(line, n);
 
         const int found = partsOf(line, e);
         if (found != parts) {
-            const QString seps = content::underscoreSeparates(layout) ? QStringLiteral("\"#\" or \"_\"") : QStringLiteral("\"#\"");
-            r.at(n, found < parts ? QStringLiteral("has %1 parts separated by %2 where %3 are needed.").arg(found).arg(seps).arg(parts)
-                                  : QStringLiteral("has %1 parts separated by %2 where %3 are expected: a stray %2 splits the item.")
+            const QString seps = content::underscoreSeparates(layout) ? QStringLiteral("„#“ nebo „_“") : QStringLiteral("„#“");
+            r.at(n, found < parts ? QStringLiteral("má %1 částí oddělených %2, potřeba je %3.").arg(found).arg(seps).arg(parts)
+                                  : QStringLiteral("má %1 částí oddělených %2, čeká se %3: položku rozděluje přebytečné %2.")
                                         .arg(found).arg(seps).arg(parts));
             continue;
         }
@@ -407,19 +407,19 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
             const QString answer = rec.field[translation ? 4 : 7].trimmed();
             const auto it = seenPrompts.constFind(prompt);
             if (it != seenPrompts.constEnd() && it->second != answer)
-                r.at(n, QStringLiteral("the prompt %1 also stands on line %2 with another answer (%3), so a pupil "
-                                       "cannot tell which one is meant.")
+                r.at(n, QStringLiteral("zadání %1 je i na řádku %2 s jinou odpovědí (%3), žák tedy "
+                                       "nepozná, která je myšlena.")
                             .arg(quoted(prompt), QString::number(it->first), quoted(it->second)));
             else if (it == seenPrompts.constEnd())
                 seenPrompts.insert(prompt, {n, answer});
         }
         QStringList keys;
-        if (layout == content::Layout::Listening) keys << QStringLiteral("the recording ") + quoted(rec.field[6].toLower());
+        if (layout == content::Layout::Listening) keys << QStringLiteral("nahrávka ") + quoted(rec.field[6].toLower());
         if (layout == content::Layout::Clock)
-            keys << QStringLiteral("the time %1:%2").arg(rec.field[6], rec.field[7])
-                 << QStringLiteral("the phrase ") + quoted(rec.field[8].simplified().toLower());
+            keys << QStringLiteral("čas %1:%2").arg(rec.field[6], rec.field[7])
+                 << QStringLiteral("údaj ") + quoted(rec.field[8].simplified().toLower());
         for (const QString &key : keys) {
-            if (seenKeys.contains(key)) r.at(n, QStringLiteral("%1 is used on line %2 already.").arg(key).arg(seenKeys.value(key)));
+            if (seenKeys.contains(key)) r.at(n, QStringLiteral("%1 je použit už na řádku %2.").arg(key).arg(seenKeys.value(key)));
             else seenKeys.insert(key, n);
         }
     }
@@ -448,22 +448,22 @@ constexpr std::array<int, 24> kExerciseNameText{4,  17, 24, 30, 6,  18, 25, 8,  
                                                 12, 21, 27, 31, 32, 33, 14, 22, 28, 16, 23, 29};
 
 QString textPurpose(int k) {
-    if (k == 1) return QStringLiteral("the exit question");
-    if (k == 2) return QStringLiteral("the caption of the exit question");
-    if (k >= 3 && k <= 15 && k % 2 == 1) return QStringLiteral("the title of exercise group %1").arg((k - 1) / 2);
+    if (k == 1) return QStringLiteral("otázka při ukončení");
+    if (k == 2) return QStringLiteral("titulek otázky při ukončení");
+    if (k >= 3 && k <= 15 && k % 2 == 1) return QStringLiteral("nadpis %1. skupiny cvičení").arg((k - 1) / 2);
     for (int e = 1; e <= 24; ++e)
-        if (kExerciseNameText[std::size_t(e - 1)] == k) return QStringLiteral("the name of exercise %1").arg(e);
-    if (k == 34) return QStringLiteral("the title of the printer dialog");
-    if (k == 36) return QStringLiteral("a label of the results log and of the printed page footer");
-    if (k >= 35 && k <= 43) return QStringLiteral("a label of the results log");
-    if (k == 44) return QStringLiteral("the message when the display cannot be switched to 640 x 480");
-    if (k == 47) return QStringLiteral("the message when the display mode cannot be restored");
-    if (k == 45 || k == 48) return QStringLiteral("the caption of a display message");
+        if (kExerciseNameText[std::size_t(e - 1)] == k) return QStringLiteral("název cvičení %1").arg(e);
+    if (k == 34) return QStringLiteral("titulek okna tisku");
+    if (k == 36) return QStringLiteral("popisek deníku výsledků a zápatí tištěné stránky");
+    if (k >= 35 && k <= 43) return QStringLiteral("popisek deníku výsledků");
+    if (k == 44) return QStringLiteral("zpráva, když obrazovku nejde přepnout na 640 x 480");
+    if (k == 47) return QStringLiteral("zpráva, když nejde obnovit režim obrazovky");
+    if (k == 45 || k == 48) return QStringLiteral("titulek zprávy o obrazovce");
     for (int e = 1; e <= 21; ++e) {
         const WorksheetTexts &w = kWorksheets[std::size_t(e - 1)];
-        if (w.title == k) return QStringLiteral("a worksheet title");
-        if (w.subtitle == k) return QStringLiteral("the worksheet subtitle of exercise %1").arg(e);
-        if (w.instructions == k) return QStringLiteral("the worksheet instructions of exercise %1").arg(e);
+        if (w.title == k) return QStringLiteral("nadpis pracovního listu");
+        if (w.subtitle == k) return QStringLiteral("podnadpis pracovního listu cvičení %1").arg(e);
+        if (w.instructions == k) return QStringLiteral("pokyny pracovního listu cvičení %1").arg(e);
     }
     return {};
 }
@@ -478,17 +478,17 @@ constexpr double kTitleWidthMm = 204.0;
 QStringList checkTextLines(const QStringList &lines, const QString &file) {
     Report r(file);
     if (lines.size() > Misc::kTextTableSize)
-        r.at(Misc::kTextTableSize + 1, QStringLiteral("the program reads at most %1 texts; this line and those after it are never used.")
+        r.at(Misc::kTextTableSize + 1, QStringLiteral("program čte nejvýš %1 textů; tento řádek a další se nikdy nepoužijí.")
                                            .arg(Misc::kTextTableSize));
     for (int k = 1; k <= 96; ++k) {
         const QString purpose = textPurpose(k);
         if (purpose.isEmpty()) continue;
         if (lines.value(k - 1).trimmed().isEmpty())
-            r.at(k, QStringLiteral("text %1 (%2) is missing or empty.").arg(k).arg(purpose));
+            r.at(k, QStringLiteral("text %1 (%2) chybí nebo je prázdný.").arg(k).arg(purpose));
     }
     for (int i = 0; i < lines.size() && i < Misc::kTextTableSize; ++i)
         if (const QString w = formalAddressWord(lines[i]); !w.isEmpty())
-            r.at(i + 1, QStringLiteral("addresses the pupil formally (%1); the program says \"ty\" everywhere.").arg(quoted(w)));
+            r.at(i + 1, QStringLiteral("vyká žákovi (%1); program všude tyká.").arg(quoted(w)));
     const MeasureMm instruction = printedWidth(12, false, false);
     const MeasureMm subtitle = printedWidth(12, true, false);
     const MeasureMm title = printedWidth(20, true, false);
@@ -499,20 +499,20 @@ QStringList checkTextLines(const QStringList &lines, const QString &file) {
         if (!text.trimmed().isEmpty()) {
             const int count = wrappedLineCount(text, instructionLineWidthMm(), instruction);
             if (count < 0)
-                r.at(w.instructions, QStringLiteral("the worksheet instructions of exercise %1 hold a word wider than a printed line.").arg(e));
+                r.at(w.instructions, QStringLiteral("pokyny pracovního listu cvičení %1 obsahují slovo širší než tištěný řádek.").arg(e));
             else if (count > 5)
-                r.at(w.instructions, QStringLiteral("the worksheet instructions of exercise %1 need %2 printed lines; five fit.").arg(e).arg(count));
+                r.at(w.instructions, QStringLiteral("pokyny pracovního listu cvičení %1 zaberou %2 tištěných řádků; vejde se pět.").arg(e).arg(count));
         }
         const QString sub = lines.value(w.subtitle - 1);
         const double subWidth = subtitle(sub);
         if (subWidth > kSubtitleWidthMm)
-            r.at(w.subtitle, QStringLiteral("the worksheet subtitle of exercise %1 is %2 mm wide and runs into the name line (%3 mm fit).")
+            r.at(w.subtitle, QStringLiteral("podnadpis pracovního listu cvičení %1 je široký %2 mm a zasahuje do řádku pro jméno (vejde se %3 mm).")
                                  .arg(e).arg(qRound(subWidth)).arg(qRound(kSubtitleWidthMm)));
         if (!titlesSeen.contains(w.title)) {
             titlesSeen.insert(w.title);
             const double titleWidth = title(lines.value(w.title - 1));
             if (titleWidth > kTitleWidthMm)
-                r.at(w.title, QStringLiteral("the worksheet title is %1 mm wide and does not fit the page.").arg(qRound(titleWidth)));
+                r.at(w.title, QStringLiteral("nadpis pracovního listu je široký %1 mm a nevejde se na stránku.").arg(qRound(titleWidth)));
         }
     }
     return r.problems();
@@ -521,8 +521,8 @@ QStringList checkTextLines(const QStringList &lines, const QString &file) {
 QStringList checkGradeLines(const QStringList &lines, const QString &file) {
     Report r(file);
     if (lines.size() != 5)
-        r.file(QStringLiteral("has %1 lines; the program reads exactly five grade bands (a missing band counts as "
-                              "0 to 0 percent with grade 0, lines after the fifth are ignored).")
+        r.file(QStringLiteral("má %1 řádků; program čte právě pět pásem známek (chybějící pásmo platí jako "
+                              "0 až 0 procent se známkou 0, řádky za pátým se nečtou).")
                    .arg(lines.size()));
     std::array<Misc::GradeBand, 6> bands{};
     for (int i = 0; i < 5; ++i) {
@@ -530,8 +530,8 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
         const QString line = lines.value(i);
         const QStringList fields = line.split(QLatin1Char('|'));
         if (i < lines.size() && fields.size() != 3) {
-            r.at(n, QStringLiteral("should hold three numbers separated by \"|\" (lower percent, upper percent, grade), "
-                                   "but has %1 parts.")
+            r.at(n, QStringLiteral("má mít tři čísla oddělená „|“ (dolní mez v procentech, horní mez v procentech, známku), "
+                                   "má ale %1 částí.")
                         .arg(fields.size()));
         }
         std::array<int, 3> v{0, 0, 0};
@@ -541,15 +541,15 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
             v[std::size_t(k)] = wholeField(fields.value(k).trimmed(), &ok);
             if (!ok || v[std::size_t(k)] > 255) {
                 numbersOk = false;
-                r.at(n, QStringLiteral("%1 must be a whole number from 0 to 255, not %2.")
-                            .arg(k == 0 ? QStringLiteral("the lower percent") : k == 1 ? QStringLiteral("the upper percent")
-                                                                                       : QStringLiteral("the grade"),
+                r.at(n, QStringLiteral("%1 musí být celé číslo od 0 do 255, ne %2.")
+                            .arg(k == 0 ? QStringLiteral("dolní mez") : k == 1 ? QStringLiteral("horní mez")
+                                                                                       : QStringLiteral("známka"),
                                  quoted(fields.value(k))));
             }
         }
         if (i < lines.size() && numbersOk) {
-            if (v[2] < 1 || v[2] > 5) r.at(n, QStringLiteral("the grade %1 is not a Czech school grade from 1 to 5.").arg(v[2]));
-            if (v[0] > v[1]) r.at(n, QStringLiteral("the lower percent %1 is above the upper percent %2, so the band never applies.").arg(v[0]).arg(v[1]));
+            if (v[2] < 1 || v[2] > 5) r.at(n, QStringLiteral("známka %1 není školní známka od 1 do 5.").arg(v[2]));
+            if (v[0] > v[1]) r.at(n, QStringLiteral("dolní mez %1 % je vyšší než horní mez %2 %, pásmo tedy nikdy neplatí.").arg(v[0]).arg(v[1]));
         }
         bands[std::size_t(n)] = Misc::GradeBand{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
     }
@@ -557,9 +557,9 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
     if (!missing.empty()) {
         QStringList examples;
         for (std::size_t k = 0; k < missing.size() && k < 5; ++k)
-            examples << QStringLiteral("%1 of %2 (%3 %)").arg(missing[k].first).arg(missing[k].second)
+            examples << QStringLiteral("%1 z %2 (%3 %)").arg(missing[k].first).arg(missing[k].second)
                             .arg(double(missing[k].first) / missing[k].second * 100.0, 0, 'f', 1);
-        r.file(QStringLiteral("no band gives a grade for %1 score(s), for example %2.")
+        r.file(QStringLiteral("žádné pásmo nedá známku %1 výsledkům, např. %2.")
                    .arg(missing.size()).arg(examples.join(QStringLiteral(", "))));
     }
     return r.problems();
@@ -570,8 +570,8 @@ QStringList checkResultLines(const QStringList &lines, const QString &file) {
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(QLatin1Char('|'));
         if (fields.size() != 5) {
-            r.at(i + 1, QStringLiteral("a result has five fields separated by \"|\" (name, right, wrong, grade, mark), "
-                                       "this one has %1; a \"|\" in a name breaks the record.")
+            r.at(i + 1, QStringLiteral("výsledek má pět polí oddělených „|“ (jméno, správně, špatně, známka, značka), "
+                                       "tento má %1; „|“ ve jméně záznam rozbije.")
                             .arg(fields.size()));
             continue;
         }
@@ -579,7 +579,7 @@ QStringList checkResultLines(const QStringList &lines, const QString &file) {
             bool ok = false;
             wholeField(fields[k], &ok);
             if (!ok) {
-                r.at(i + 1, QStringLiteral("field %1 of the result, %2, is not a whole number.").arg(k + 1).arg(quoted(fields[k])));
+                r.at(i + 1, QStringLiteral("%1. pole výsledku, %2, není celé číslo.").arg(k + 1).arg(quoted(fields[k])));
                 break;
             }
         }
@@ -600,10 +600,10 @@ QStringList checkEncoding(const QByteArray &plain, const QString &file) {
     if (first > 0) {
         QByteArray line = lines[first - 1];
         if (line.endsWith('\r')) line.chop(1);
-        r.at(first, QStringLiteral("the text is UTF-8, but the program reads Windows-1250 and would show %1 instead of %2%3; "
-                                   "save the file as Windows-1250.")
+        r.at(first, QStringLiteral("text je v UTF-8, program ale čte Windows-1250 a ukázal by %1 místo %2%3; "
+                                   "ulož soubor ve Windows-1250.")
                         .arg(quoted(platform::decode1250(line)), quoted(QString::fromUtf8(line)),
-                             others > 0 ? QStringLiteral(" (%1 more lines like it)").arg(others) : QString()));
+                             others > 0 ? QStringLiteral(" (a %1 dalších takových řádků)").arg(others) : QString()));
     }
     return r.problems();
 }
@@ -647,7 +647,7 @@ QByteArray readData(const QString &dataDir, const QString &name, bool *found, QS
 
 QStringList checkCourse(const QString &dataDir) {
     QStringList problems;
-    if (!QFileInfo(dataDir).isDir()) return {QStringLiteral("%1:0: the data directory does not exist.").arg(dataDir)};
+    if (!QFileInfo(dataDir).isDir()) return {QStringLiteral("%1:0: složka s daty neexistuje.").arg(dataDir)};
     bool found = false;
     QString path;
     auto check = [&](const QString &name) {
@@ -656,19 +656,19 @@ QStringList checkCourse(const QString &dataDir) {
     };
     for (int e = 1; e <= 24; ++e) {
         check(QStringLiteral("%1.dat").arg(e));
-        if (!found) problems << QStringLiteral("%1:0: the content file of exercise %2 is missing.").arg(path).arg(e);
+        if (!found) problems << QStringLiteral("%1:0: chybí soubor s obsahem cvičení %2.").arg(path).arg(e);
         check(QStringLiteral("%1.res").arg(e));
         if (!found)
-            problems << QStringLiteral("%1:0: the results file of exercise %2 is missing; the results screen reads it "
-                                       "before it writes it (an empty file will do).")
+            problems << QStringLiteral("%1:0: chybí soubor výsledků cvičení %2; obrazovka výsledků ho čte "
+                                       "dřív, než do něj zapíše (stačí prázdný soubor).")
                             .arg(path).arg(e);
     }
     check(QStringLiteral("Texty.dat"));
-    if (!found) problems << QStringLiteral("%1:0: the screen texts are missing; the program does not start without them.").arg(path);
+    if (!found) problems << QStringLiteral("%1:0: chybí texty obrazovek; program se bez nich nespustí.").arg(path);
     check(QStringLiteral("Znamky.dat"));
-    if (!found) problems << QStringLiteral("%1:0: the grade bands are missing; the program does not start without them.").arg(path);
+    if (!found) problems << QStringLiteral("%1:0: chybí pásma známek; program se bez nich nespustí.").arg(path);
     readData(dataDir, QStringLiteral("Vysledky.dat"), &found, &path);
-    if (!found) problems << QStringLiteral("%1:0: the results log is missing; the program does not start without it (an empty file will do).").arg(path);
+    if (!found) problems << QStringLiteral("%1:0: chybí deník výsledků; program se bez něj nespustí (stačí prázdný soubor).").arg(path);
 
     const QString media = QFileInfo(dataDir + QStringLiteral("/../media")).absoluteFilePath();
     if (QFileInfo(media).isDir()) problems << checkMedia(media, dataDir);
@@ -676,12 +676,12 @@ QStringList checkCourse(const QString &dataDir) {
 }
 
 QStringList checkSources(const QString &srcDir) {
-    if (!QFileInfo(srcDir).isDir()) return {QStringLiteral("%1:0: the source folder does not exist.").arg(srcDir)};
+    if (!QFileInfo(srcDir).isDir()) return {QStringLiteral("%1:0: zdrojová složka neexistuje.").arg(srcDir)};
     QStringList problems;
     auto lines = [&](const QString &name, bool *found) {
         const QString path = QDir(srcDir).filePath(name);
         *found = QFileInfo(path).isFile();
-        if (!*found) problems << QStringLiteral("%1:0: missing.").arg(path);
+        if (!*found) problems << QStringLiteral("%1:0: soubor chybí.").arg(path);
         return std::pair{path, readSourceLines(path)};
     };
     bool found = false;

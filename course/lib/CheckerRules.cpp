@@ -29,9 +29,9 @@ bool answerReachableWithTiles(int exercise, const QString &answer, const QString
 }
 
 QString spacingFault(const QString &answer) {
-    if (answer.startsWith(QLatin1Char(' '))) return QStringLiteral("begins with a space");
-    if (answer.endsWith(QLatin1Char(' '))) return QStringLiteral("ends with a space");
-    if (answer.contains(QLatin1String("  "))) return QStringLiteral("has two spaces in a row");
+    if (answer.startsWith(QLatin1Char(' '))) return QStringLiteral("začíná mezerou");
+    if (answer.endsWith(QLatin1Char(' '))) return QStringLiteral("končí mezerou");
+    if (answer.contains(QLatin1String("  "))) return QStringLiteral("má dvě mezery za sebou");
     return {};
 }
 

@@ -58,7 +58,7 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error) {
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;  // unchanged
     existing.close();
     const platform::WriteResult r = platform::writeFileAtomic(path, bytes);
-    if (!r && error) *error = r.message;
+    if (!r && error) *error = QStringLiteral("%1: %2").arg(path, platform::czechReason(r.error));
     return r.ok;
 }
 

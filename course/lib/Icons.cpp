@@ -16,7 +16,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error) {
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;  // unchanged
     existing.close();
     const platform::WriteResult r = platform::writeFileAtomic(path, bytes);
-    if (!r.ok && error) *error = r.message;
+    if (!r.ok && error) *error = QStringLiteral("%1: %2").arg(path, platform::czechReason(r.error));
     return r.ok;
 }
 }  // namespace
@@ -39,14 +39,14 @@ bool writeIcons(const QString &outDir, const QString &name, QString *error) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!QDir().mkpath(dir) || !ui::drawProgramIcon(size).save(&buffer, "PNG")) {
-            if (error) *error = QStringLiteral("cannot draw %1").arg(dir);
+            if (error) *error = QStringLiteral("%1 nejde nakreslit").arg(dir);
             return false;
         }
         if (!writeBytes(QStringLiteral("%1/%2.png").arg(dir, name), png, error)) return false;
     }
     const QString svgDir = outDir + QStringLiteral("/hicolor/scalable/apps");
     if (!QDir().mkpath(svgDir)) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(svgDir);
+        if (error) *error = QStringLiteral("%1 nejde vytvořit").arg(svgDir);
         return false;
     }
     return writeBytes(QStringLiteral("%1/%2.svg").arg(svgDir, name), programIconSvg(), error);

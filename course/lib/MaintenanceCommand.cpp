@@ -32,7 +32,7 @@ QString pathIn(const QString &folder, const QString &name) {
 int runForgetCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QCommandLineParser parser;
     const QCommandLineOption pupil(QStringLiteral("pupil"), QStringLiteral("name"), QStringLiteral("NAME"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("only list"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QStringLiteral("jen vypsat"));
     parser.addOptions({pupil, dryRun});
     const auto usage = [&](const QString &why) {
         err << "tutorix-course forget: " << why << "\n"

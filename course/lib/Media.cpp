@@ -27,7 +27,7 @@ QImage printButton() { return slideButton(96, 23, Icon::Print, QStringLiteral("T
 
 bool buildMedia(const QString &srcDir, const QStringList &texts, const QString &mediaDir, QString *error) {
     if (!QDir().mkpath(mediaDir)) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(mediaDir);
+        if (error) *error = QStringLiteral("%1 nejde vytvořit").arg(mediaDir);
         return false;
     }
     media::Writer w(mediaDir, error);

@@ -132,23 +132,23 @@ QStringList recordingNames(const QString &dataDir, int exercise, bool *readable)
 
 QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
     QStringList problems;
-    if (!QFileInfo(mediaDir).isDir()) return {mediaDir + QStringLiteral(": the media folder is missing")};
+    if (!QFileInfo(mediaDir).isDir()) return {mediaDir + QStringLiteral(": chybí složka s obrázky a zvuky")};
     const QString root = mediaDir.endsWith(QLatin1Char('/')) ? mediaDir : mediaDir + QLatin1Char('/');
     auto where = [&](const QString &rel) { return root + QString(rel).replace(QLatin1Char('\\'), QLatin1Char('/')); };
 
     for (const Picture &pic : expectedPictures()) {
         const QString path = platform::nativePath(where(pic.rel));
         if (!QFileInfo(path).isFile()) {
-            problems << where(pic.rel) + QStringLiteral(": missing");
+            problems << where(pic.rel) + QStringLiteral(": soubor chybí");
             continue;
         }
         const QImage img(path);
         if (img.isNull()) {
-            problems << where(pic.rel) + QStringLiteral(": not a readable picture");
+            problems << where(pic.rel) + QStringLiteral(": obrázek nejde přečíst");
             continue;
         }
         if (pic.width > 0 && (img.width() != pic.width || img.height() != pic.height))
-            problems << where(pic.rel) + QStringLiteral(": is %1 x %2 pixels, the screen needs %3 x %4")
+            problems << where(pic.rel) + QStringLiteral(": má %1 x %2 pixelů, obrazovka potřebuje %3 x %4")
                                              .arg(img.width())
                                              .arg(img.height())
                                              .arg(pic.width)
@@ -158,17 +158,17 @@ QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
         const QString rel = QStringLiteral("Cur\\%1.cur").arg(QLatin1String(c));
         QFile f(platform::nativePath(where(rel)));
         if (!f.open(QIODevice::ReadOnly))
-            problems << where(rel) + QStringLiteral(": missing");
+            problems << where(rel) + QStringLiteral(": soubor chybí");
         else if (!platform::parseCursorFile(f.readAll()).valid)
-            problems << where(rel) + QStringLiteral(": not a readable cursor");
+            problems << where(rel) + QStringLiteral(": kurzor nejde přečíst");
     }
     for (const char *s : {"click", "enter"}) {
         const QString rel = QStringLiteral("Sound\\%1.wav").arg(QLatin1String(s));
         const QString path = platform::nativePath(where(rel));
         if (!QFileInfo(path).isFile())
-            problems << where(rel) + QStringLiteral(": missing");
+            problems << where(rel) + QStringLiteral(": soubor chybí");
         else if (!isWav(path))
-            problems << where(rel) + QStringLiteral(": not a WAV file");
+            problems << where(rel) + QStringLiteral(": není to soubor WAV");
     }
     for (int n = 1; n <= 24; ++n) {
         if (!exercise::isListening(n)) continue;
@@ -181,13 +181,13 @@ QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
             const QString rel = QStringLiteral("Sound\\%1\\%2").arg(n).arg(name);
             const QString path = platform::nativePath(where(rel));
             if (name.isEmpty() || !QFileInfo(path).isFile())
-                problems << where(rel) + QStringLiteral(": the recording of an item of %1.dat is missing").arg(n);
+                problems << where(rel) + QStringLiteral(": chybí nahrávka položky z %1.dat").arg(n);
             else if (!decodable(path))
-                problems << where(rel) + QStringLiteral(": cannot be decoded as a PCM WAV recording");
+                problems << where(rel) + QStringLiteral(": nejde přečíst jako nahrávka PCM WAV");
             const QString slow = platform::nativePath(
                 where(QStringLiteral("Sound\\%1\\%2\\%3").arg(n).arg(recordings::kSlowFolder, name)));
             if (!name.isEmpty() && QFileInfo(slow).isFile() && !decodable(slow))
-                problems << slow + QStringLiteral(": cannot be decoded as a PCM WAV recording");
+                problems << slow + QStringLiteral(": nejde přečíst jako nahrávka PCM WAV");
         }
         // Files of the folders that no content line names.
         const QString folder = platform::nativePath(where(QStringLiteral("Sound\\%1").arg(n)));
@@ -196,7 +196,7 @@ QStringList checkMedia(const QString &mediaDir, const QString &dataDir) {
             for (const QString &file : dir.entryList(QDir::Files)) {
                 if (sub.isEmpty() && file == recordings::kStampName) continue;
                 if (!named.contains(file.toLower()))
-                    problems << dir.filePath(file) + QStringLiteral(": no content line of %1.dat names this recording").arg(n);
+                    problems << dir.filePath(file) + QStringLiteral(": žádný řádek %1.dat tuto nahrávku nejmenuje").arg(n);
             }
         }
     }
@@ -223,27 +223,27 @@ QStringList checkOwnRecordings(const QString &srcDir) {
         const QString ext = QFileInfo(file).suffix().toLower();
         const QString stem = recordings::stemOf(file).toLower();
         if (!recordings::ownExtensions().contains(ext)) {
-            problems << path + QStringLiteral(": the build reads only .wav, .flac and .ogg recordings");
+            problems << path + QStringLiteral(": sestavení čte jen nahrávky .wav, .flac a .ogg");
             continue;
         }
         if (!stems.contains(stem)) {
-            problems << path + QStringLiteral(": no content line of 22.txt, 23.txt or 24.txt names the recording %1")
+            problems << path + QStringLiteral(": žádný řádek 22.txt, 23.txt ani 24.txt nejmenuje nahrávku %1")
                                    .arg(recordings::stemOf(file));
             continue;
         }
         if (seen.contains(stem)) {
-            problems << path + QStringLiteral(": a second own recording beside %1; the build takes one").arg(seen[stem]);
+            problems << path + QStringLiteral(": druhá vlastní nahrávka vedle %1; sestavení vezme jen jednu").arg(seen[stem]);
             continue;
         }
         seen.insert(stem, file);
         if (sox.isEmpty()) {
-            problems << path + QStringLiteral(": cannot be checked, sox is not installed (Debian package sox)");
+            problems << path + QStringLiteral(": nejde zkontrolovat, chybí program sox (balíček Debianu sox)");
             continue;
         }
         QProcess p;
         p.start(sox, {QStringLiteral("-V1"), path, QStringLiteral("-n")});
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-            problems << path + QStringLiteral(": cannot be decoded: ") +
+            problems << path + QStringLiteral(": nejde přečíst: ") +
                             QString::fromLocal8Bit(p.readAllStandardError()).simplified();
     }
     return problems;

@@ -53,7 +53,7 @@ bool buildListeningRecordings(Writer &w, const QString &srcDir) {
         const QString src = QStringLiteral("%1/%2.txt").arg(srcDir).arg(n);
         bool ok = false;
         const QStringList lines = readSourceLines(src, &ok);
-        if (!ok) return w.fail(src + QStringLiteral(": missing"));
+        if (!ok) return w.fail(src + QStringLiteral(": soubor chybí"));
         QString error;
         if (!recordings::itemsOf(n, lines, src, &items, &error)) return w.fail(error);
     }

@@ -281,7 +281,7 @@ bool Writer::fail(const QString &message) {
 
 bool Writer::bmp(const QString &rel, const QImage &image) {
     const QByteArray data = bmpBytes(image);
-    if (data.isEmpty()) return fail(QStringLiteral("cannot encode %1").arg(path(rel)));
+    if (data.isEmpty()) return fail(QStringLiteral("%1 nejde zakódovat").arg(path(rel)));
     return bytes(rel, data);
 }
 
@@ -292,9 +292,9 @@ bool Writer::bytes(const QString &rel, const QByteArray &data) {
     if (existing.open(QIODevice::ReadOnly) && existing.size() == data.size() && existing.readAll() == data)
         return true;  // unchanged: keep the file and its time stamp
     existing.close();
-    if (!QDir().mkpath(QFileInfo(p).path())) return fail(QStringLiteral("cannot create %1").arg(QFileInfo(p).path()));
+    if (!QDir().mkpath(QFileInfo(p).path())) return fail(QStringLiteral("%1 nejde vytvořit").arg(QFileInfo(p).path()));
     const platform::WriteResult r = platform::writeFileAtomic(p, data);
-    if (!r) return fail(r.message);
+    if (!r) return fail(QStringLiteral("%1: %2").arg(p, platform::czechReason(r.error)));
     return true;
 }
 

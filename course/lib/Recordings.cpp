@@ -116,7 +116,7 @@ bool runJobs(const QList<Job> &jobs, QString *error) {
             QProcess &p = *running[i].process;
             if (p.state() == QProcess::NotRunning) {
                 if (p.error() == QProcess::FailedToStart && failure.isEmpty())
-                    failure = jobs[running[i].job].what + QStringLiteral(": could not start ") + jobs[running[i].job].program;
+                    failure = jobs[running[i].job].what + QStringLiteral(": nejde spustit ") + jobs[running[i].job].program;
                 else
                     finish(running[i]);
                 running.erase(running.begin() + std::ptrdiff_t(i));
@@ -138,7 +138,7 @@ QString scheme(const QString &text) {
 QString program(const QString &name) { return QStandardPaths::findExecutable(name); }
 
 QString missingPackage(const QString &what, const QString &package) {
-    return QStringLiteral("%1 is not installed; it speaks the listening recordings (Debian package %2)")
+    return QStringLiteral("chybí %1, bez něj nevzniknou nahrávky poslechu (balíček Debianu %2)")
         .arg(what, package);
 }
 
@@ -164,12 +164,12 @@ bool finished(const QString &path, QByteArray *out, QString *error, const QStrin
     std::optional<audio::Pcm> pcm;
     if (readFile(path, &bytes)) pcm = audio::readWav(bytes);
     if (!pcm) {
-        if (error) *error = what + QStringLiteral(": the converted recording cannot be read");
+        if (error) *error = what + QStringLiteral(": převedenou nahrávku nejde přečíst");
         return false;
     }
     const audio::Pcm cut = audio::trimmed(*pcm);
     if (cut.samples.empty()) {
-        if (error) *error = what + QStringLiteral(": the recording is silent");
+        if (error) *error = what + QStringLiteral(": nahrávka je tichá");
         return false;
     }
     *out = audio::wavBytes(audio::levelled(cut));
@@ -202,14 +202,14 @@ bool synthesise(const QList<Work *> &work, const QString &tmp, QString *error) {
             const QString file = QStringLiteral("%1/festival-%2.scm").arg(tmp).arg(part);
             QFile f(file);
             if (!f.open(QIODevice::WriteOnly) || f.write(script.toUtf8()) < 0 || !f.flush()) {
-                if (error) *error = QStringLiteral("cannot write %1").arg(file);
+                if (error) *error = QStringLiteral("%1 nejde zapsat").arg(file);
                 return false;
             }
             f.close();
-            jobs.append({festival, {QStringLiteral("-b"), file}, QStringLiteral("festival could not speak the recordings"),
+            jobs.append({festival, {QStringLiteral("-b"), file}, QStringLiteral("festival nahrávky nenamluvil"),
                          kMissingVoiceExit,
-                         QStringLiteral("the festival voice %1 is not installed; it speaks the listening recordings "
-                                        "(Debian package festvox-us-slt-hts)")
+                         QStringLiteral("chybí hlas %1 programu festival, který namlouvá nahrávky poslechu "
+                                        "(balíček Debianu festvox-us-slt-hts)")
                              .arg(kFestivalVoice)});
         }
     }
@@ -223,14 +223,14 @@ bool synthesise(const QList<Work *> &work, const QString &tmp, QString *error) {
         list.start(flite, {QStringLiteral("-lv")});
         list.waitForFinished(10000);
         if (!QString::fromLocal8Bit(list.readAllStandardOutput()).split(QLatin1Char(' ')).contains(QStringLiteral("rms"))) {
-            if (error) *error = missingPackage(QStringLiteral("flite's voice rms"), QStringLiteral("flite"));
+            if (error) *error = missingPackage(QStringLiteral("hlas rms programu flite"), QStringLiteral("flite"));
             return false;
         }
         for (Work *w : man) {
             const QString text = w->source + QStringLiteral(".txt");
             QFile f(text);
             if (!f.open(QIODevice::WriteOnly) || f.write(w->item.sentence.toUtf8() + '\n') < 0 || !f.flush()) {
-                if (error) *error = QStringLiteral("cannot write %1").arg(text);
+                if (error) *error = QStringLiteral("%1 nejde zapsat").arg(text);
                 return false;
             }
             f.close();
@@ -238,7 +238,7 @@ bool synthesise(const QList<Work *> &work, const QString &tmp, QString *error) {
                          {QStringLiteral("-voice"), QStringLiteral("rms"), QStringLiteral("--setf"),
                           QStringLiteral("duration_stretch=1.1"), QStringLiteral("-f"), text, QStringLiteral("-o"),
                           w->source},
-                         QStringLiteral("flite could not speak %1").arg(w->item.name), -1, {}});
+                         QStringLiteral("flite nenamluvil %1").arg(w->item.name), -1, {}});
         }
     }
     return runJobs(jobs, error);
@@ -277,14 +277,14 @@ bool itemsOf(int exercise, const QStringList &lines, const QString &file, QList<
             return false;
         };
         if (!plainFileName(name))
-            return fail(QStringLiteral("the recording name \"%1\" is not a plain file name").arg(name));
+            return fail(QStringLiteral("název nahrávky „%1“ není prostý název souboru").arg(name));
         if (name.compare(kSlowFolder, Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("the recording name \"%1\" is the folder of the slower recordings").arg(name));
+            return fail(QStringLiteral("název nahrávky „%1“ je název složky pomalejších nahrávek").arg(name));
         const QString sentence = (r.field[0] + r.field[1] + r.field[2]).simplified();
-        if (sentence.isEmpty()) return fail(QStringLiteral("the sentence is empty"));
+        if (sentence.isEmpty()) return fail(QStringLiteral("věta je prázdná"));
         const QString key = name.toLower();
         if (sentenceOf.contains(key) && sentenceOf[key] != sentence)
-            return fail(QStringLiteral("the recording name \"%1\" is used for two sentences").arg(name));
+            return fail(QStringLiteral("název nahrávky „%1“ mají dvě věty").arg(name));
         if (sentenceOf.contains(key)) continue;
         sentenceOf.insert(key, sentence);
         items->append({exercise, name, sentence});
@@ -301,7 +301,7 @@ QString ownRecording(const QString &srcDir, const QString &name, QString *error)
         if (QFileInfo(file).isFile()) found << file;
     }
     if (found.size() > 1 && error)
-        *error = QStringLiteral("%1: two own recordings for %2; keep one").arg(found.join(QStringLiteral(", ")), name);
+        *error = QStringLiteral("%1: dvě vlastní nahrávky pro %2; nech jednu").arg(found.join(QStringLiteral(", ")), name);
     return found.value(0);
 }
 
@@ -343,7 +343,7 @@ bool buildRecordings(media::Writer &w, const QString &srcDir, const QList<Item> 
         const QString sox = program(QStringLiteral("sox"));
         if (sox.isEmpty()) return w.fail(missingPackage(QStringLiteral("sox"), QStringLiteral("sox")));
         QTemporaryDir tmp;
-        if (!tmp.isValid()) return w.fail(QStringLiteral("cannot create a temporary folder"));
+        if (!tmp.isValid()) return w.fail(QStringLiteral("nejde vytvořit dočasnou složku"));
         QList<Work *> speak;
         for (int i = 0; i < todo.size(); ++i)
             if (todo[i]->voice != Voice::Own) {
@@ -358,15 +358,15 @@ bool buildRecordings(media::Writer &w, const QString &srcDir, const QList<Item> 
         QList<Job> convert, slow;
         for (int i = 0; i < todo.size(); ++i) {
             const bool own = todo[i]->voice == Voice::Own;
-            const QString what = own ? QStringLiteral("%1: sox cannot decode it (FLAC and Ogg need the Debian package "
+            const QString what = own ? QStringLiteral("%1: sox ji nepřečte (FLAC a Ogg potřebují balíček Debianu "
                                                       "libsox-fmt-base)")
                                            .arg(todo[i]->source)
-                                     : QStringLiteral("sox could not convert %1").arg(todo[i]->item.name);
+                                     : QStringLiteral("sox nepřevedl %1").arg(todo[i]->item.name);
             convert.append({sox, kSoxIn + QStringList{todo[i]->source} + soxOut(path("converted", i)), what, -1, {}});
             slow.append({sox,
                          kSoxIn + QStringList{path("normal", i)} + soxOut(path("slowed", i)) +
                              QStringList{QStringLiteral("tempo"), QStringLiteral("-s"), QStringLiteral("0.75")},
-                         QStringLiteral("sox could not slow %1 down").arg(todo[i]->item.name), -1, {}});
+                         QStringLiteral("sox nezpomalil %1").arg(todo[i]->item.name), -1, {}});
         }
         if (!runJobs(convert, &error)) return w.fail(error);
         for (int i = 0; i < todo.size(); ++i) {
@@ -374,7 +374,7 @@ bool buildRecordings(media::Writer &w, const QString &srcDir, const QList<Item> 
             if (!finished(path("converted", i), &normal, &error, todo[i]->item.name)) return w.fail(error);
             QFile f(path("normal", i));
             if (!f.open(QIODevice::WriteOnly) || f.write(normal) != normal.size() || !f.flush())
-                return w.fail(QStringLiteral("cannot write %1").arg(f.fileName()));
+                return w.fail(QStringLiteral("%1 nejde zapsat").arg(f.fileName()));
             if (!w.bytes(normalRel(todo[i]->item), normal)) return false;
         }
         if (!runJobs(slow, &error)) return w.fail(error);

@@ -33,13 +33,13 @@ bool parseSeparator(const QString &value, QChar *out) {
 
 int runResultsCommand(const QStringList &args, QTextStream &err) {
     QCommandLineParser parser;
-    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv, json or xlsx"),
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("csv, json nebo xlsx"),
                                     QStringLiteral("format"), QStringLiteral("csv"));
     const QCommandLineOption separator(QStringLiteral("separator"), QStringLiteral("CSV separator"),
                                        QStringLiteral("char"), QStringLiteral(","));
-    const QCommandLineOption exercise(QStringLiteral("exercise"), QStringLiteral("only exercise N"),
+    const QCommandLineOption exercise(QStringLiteral("exercise"), QStringLiteral("jen cvičení N"),
                                       QStringLiteral("N"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("output file"),
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("výstupní soubor"),
                                     QStringLiteral("file"));
     parser.addOptions({format, separator, exercise, output});
     const auto usage = [&](const QString &why) {
