@@ -1,5 +1,7 @@
 #include "print/LayoutMath.h"
 
+#include "rules/ExerciseSpec.h"
+
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -101,7 +103,7 @@ const std::array<WorksheetPlan, 22> kPlans{{
 }  // namespace
 
 const WorksheetPlan *worksheetPlan(int exercise) {
-    if (exercise < 1 || exercise > 21) return nullptr;
+    if (::exercise::spec(exercise).worksheet == ::exercise::Worksheet::None) return nullptr;
     return &kPlans[std::size_t(exercise)];
 }
 
