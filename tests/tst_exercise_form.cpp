@@ -6,6 +6,7 @@
 #include "app/Services.h"
 #include "content/scramble.h"
 #include "exercise/Catalogue.h"
+#include "exercise/TextFit.h"
 #include "exercise/frm_Game01.h"
 #include "rules/ExerciseSpec.h"
 #include "platform/codec.h"
@@ -33,6 +34,21 @@ int controlCount(QWidget *form) {
     for (QWidget *w : form->findChildren<QWidget *>())
         if (dynamic_cast<ui::ControlBase *>(w)) ++n;
     return n;
+}
+
+// How many pixels from p in direction d have p's colour in the background.
+int sameRun(const QImage &background, QPoint p, QPoint d) {
+    int k = 0;
+    while (background.rect().contains(p + (k + 1) * d) && background.pixel(p + (k + 1) * d) == background.pixel(p)) ++k;
+    return k;
+}
+
+// A mark stands centred on the slot the artwork draws for it.
+bool centredOnSlot(const QImage &background, QWidget *mark) {
+    const QPoint c = mark->geometry().center() + QPoint(1, 1);  // a 32-pixel square's centre is between pixels
+    const QPoint d = c - QPoint(1, 1);
+    return std::abs(sameRun(background, d, {0, -1}) - sameRun(background, c, {0, 1})) <= 1 &&
+           std::abs(sameRun(background, d, {-1, 0}) - sameRun(background, c, {1, 0})) <= 1;
 }
 
 }  // namespace
@@ -179,19 +195,8 @@ void TestExerciseForm::rowsCreated() {
     // How far above its centre the background's band under w begins: the
     // same for every row when the rows step as the artwork's bands do.
     const QImage background = f.picture().toImage();
-    const auto sameRun = [&background](QPoint p, QPoint d) {
-        int k = 0;
-        while (background.rect().contains(p + (k + 1) * d) && background.pixel(p + (k + 1) * d) == background.pixel(p))
-            ++k;
-        return k;
-    };
-    const auto bandAbove = [&](QWidget *w) { return sameRun(w->geometry().center(), QPoint(0, -1)); };
-    // A mark stands centred on the slot drawn for it.
-    const auto onSlot = [&](QWidget *w) {
-        const QPoint c = w->geometry().center() + QPoint(1, 1);  // a 32-pixel square's centre is between pixels
-        return std::abs(sameRun(c - QPoint(1, 1), QPoint(0, -1)) - sameRun(c, QPoint(0, 1))) <= 1 &&
-               std::abs(sameRun(c - QPoint(1, 1), QPoint(-1, 0)) - sameRun(c, QPoint(1, 0))) <= 1;
-    };
+    const auto bandAbove = [&background](QWidget *w) { return sameRun(background, w->geometry().center(), {0, -1}); };
+    const auto onSlot = [&background](QWidget *w) { return centredOnSlot(background, w); };
     for (int i = 1; i <= rows; ++i) {
         const QString row = QStringLiteral("row %1").arg(i);
         QCOMPARE(bandAbove(f.IHodnoceni(i)), bandAbove(f.IHodnoceni(1)));
@@ -239,14 +244,21 @@ void TestExerciseForm::listeningGrid() {
     for (int n : {22, 23}) {
         frm_Game01 &f = open(n, 10);
         QCOMPARE(f.Klakson.count(), 10);
-        QCOMPARE(f.Klakson(row)->pos(), QPoint(28, 131) + offset);
-        // One line at 135, or two at 125 and 145 when the sentence is long.
-        QCOMPARE(f.TextPred(row)->x(), 78 + offset.x());
-        QVERIFY(QList<int>({125, 135}).contains(f.TextPred(row)->y() - offset.y()));
-        QVERIFY(QList<int>({125, 135, 145}).contains(f.TVstup(row)->y() - offset.y()));
-        QVERIFY(QList<int>({135, 145}).contains(f.TextZa(row)->y() - offset.y()));
-        QCOMPARE(f.IHodnoceni(row)->pos(), QPoint(195, 130) + offset);
+        // The cell is row 1's moved by the offset: loudspeaker, text origin, mark.
+        QCOMPARE(f.Klakson(row)->pos(), f.Klakson(1)->pos() + offset);
+        QCOMPARE(f.TextPred(row)->x(), f.TextPred(1)->x() + offset.x());
+        QCOMPARE(f.IHodnoceni(row)->pos(), f.IHodnoceni(1)->pos() + offset);
+        QVERIFY(centredOnSlot(f.picture().toImage(), f.IHodnoceni(row)));
         QVERIFY(f.Klakson(row)->isVisibleTo(&f));
+        // The sentence on one line or two, inside its card and clear of the mark.
+        const int lineGap = exercise::kListeningSecondLine - exercise::kListeningFirstLine;
+        const int top = std::min({f.TextPred(row)->y(), f.TVstup(row)->y(), f.TextZa(row)->y()});
+        for (QWidget *w : {static_cast<QWidget *>(f.TextPred(row)), static_cast<QWidget *>(f.TVstup(row)),
+                           static_cast<QWidget *>(f.TextZa(row))}) {
+            QVERIFY(w->y() == top || w->y() == top + lineGap);
+            QVERIFY(w->x() + w->width() <= f.TextPred(row)->x() + exercise::kListeningTextWidth);
+            QVERIFY(w->x() + w->width() < f.IHodnoceni(row)->x());
+        }
         frm_Game01::Unload();
         settle();
     }
