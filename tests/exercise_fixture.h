@@ -31,13 +31,18 @@ struct Course {
     // Copies and activates the course and loads the configuration; with
     // setup, the setup screen is loaded too (the form goes back to it).
     bool start(bool setup = false, bool mute = false) {
-        copy = std::make_unique<testsupport::CourseCopy>();
-        if (!copy->isValid()) return false;
-        copy->activate();
-        if (!testsupport::loadConfiguration()) return false;
+        if (!activate() || !testsupport::loadConfiguration()) return false;
         if (mute) testsupport::muteSounds();
         if (setup) frm_Setup::get().Load();
         keepSetup = setup;
+        return true;
+    }
+    // Only copies and activates the course (the screen tests start the
+    // program, which loads the configuration).
+    bool activate() {
+        copy = std::make_unique<testsupport::CourseCopy>();
+        if (!copy->isValid()) return false;
+        copy->activate();
         return true;
     }
     QString dataDir() const { return copy->dataDir(); }
