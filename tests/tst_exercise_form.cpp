@@ -201,7 +201,14 @@ void TestExerciseForm::rowsCreated() {
         const QString row = QStringLiteral("row %1").arg(i);
         QCOMPARE(bandAbove(f.IHodnoceni(i)), bandAbove(f.IHodnoceni(1)));
         QVERIFY2(onSlot(f.IHodnoceni(i)), qPrintable(row));
-        if (spec.rowStep > 0 && f.TVstup.count() == rows) QCOMPARE(bandAbove(f.TVstup(i)), bandAbove(f.TVstup(1)));
+        if (spec.rowStep > 0 && f.TVstup.count() == rows) {
+            QCOMPARE(bandAbove(f.TVstup(i)), bandAbove(f.TVstup(1)));
+            // The box stands on its band.
+            const QPoint c = f.TVstup(i)->geometry().center();
+            QVERIFY2(sameRun(background, c, {0, -1}) >= c.y() - f.TVstup(i)->y() &&
+                         sameRun(background, c, {0, 1}) >= f.TVstup(i)->geometry().bottom() - c.y(),
+                     qPrintable(row));
+        }
         if (spec.rowStep > 0) {
             QCOMPARE(f.TextPred(i)->y(), f.TextPred(1)->y() + (i - 1) * spec.rowStep);
             QCOMPARE(f.IHodnoceni(i)->pos(), f.IHodnoceni(1)->pos() + QPoint(0, (i - 1) * spec.rowStep));
