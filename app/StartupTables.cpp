@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "print/LayoutMath.h"
 #include "results/GradeBands.h"
+#include "rules/ExerciseSpec.h"
 #include "screens/ExerciseGroups.h"
 
 #include <QLoggingCategory>
@@ -31,7 +32,7 @@ std::vector<int> UsedTextIndices() {
         used.insert(groups[g].titleText);
         used.insert(groups[g].nameTexts.begin(), groups[g].nameTexts.end());
     }
-    for (int e = 1; e <= 24; ++e) {
+    for (int e = 1; e <= exercise::kExerciseCount; ++e) {
         if (const print::WorksheetPlan *plan = print::worksheetPlan(e))
             used.insert({plan->titleText, plan->subtitleText, plan->instructionText});
     }

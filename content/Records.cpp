@@ -1,6 +1,7 @@
 #include "content/Records.h"
 
 #include "content/scramble.h"
+#include "rules/ExerciseSpec.h"
 
 namespace content {
 
@@ -13,15 +14,15 @@ Layout layoutOfExercise(int n) {
         L::ChoiceList,   L::ModelWholeSentence,         L::TwoLines,    L::GapSentence, L::GapSentence,
         L::GapSentence,  L::WordLists,   L::Clock,      L::Model,       L::TopicItems,  L::Listening,
         L::Listening,    L::Listening};
-    return (n >= 1 && n <= 24) ? kLayouts[std::size_t(n)] : Layout::GapSentence;
+    return kLayouts[std::size_t(exercise::spec(n).number)];
 }
 
 std::array<int, 6> fieldsOfParts(Layout layout, int exercise) {
     switch (layout) {
     case Layout::GapSentence: return {0, 2, 1, -1, -1, -1};
     case Layout::Listening: return {0, 2, 1, 6, -1, -1};
-    case Layout::Switch: return {0, 2, 1, 6, 7, exercise == 11 ? 8 : -1};
-    case Layout::ChoiceList: return {0, 2, 1, 6, 7, (exercise == 8 || exercise == 12) ? 8 : -1};
+    case Layout::Switch: return {0, 2, 1, 6, 7, ::exercise::switchPositions(exercise) == 3 ? 8 : -1};
+    case Layout::ChoiceList: return {0, 2, 1, 6, 7, ::exercise::spec(exercise).listOptions == 4 ? 8 : -1};
     case Layout::Model: return {0, 2, 6, 1, -1, -1};
     case Layout::ModelWholeSentence: return {0, 6, 1, -1, -1, -1};
     case Layout::TwoLines: return {0, 6, 7, 1, -1, -1};

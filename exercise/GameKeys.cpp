@@ -307,8 +307,9 @@ bool describe(frm_Game01 &f, QWidget *w, QString &name, QAccessible::Role &role)
             switch (rowKindOf(n)) {
             case RowKind::List: return as(rowText(f, r), QAccessible::ComboBox);
             case RowKind::Typed: case RowKind::Listening:
-                if (n == 3) return as(QStringLiteral("Překlad: %1").arg(f.TextPred(r)->Caption().trimmed()),
-                                      QAccessible::EditableText);
+                if (exercise::spec(n).form == exercise::RowForm::Translation)
+                    return as(QStringLiteral("Překlad: %1").arg(f.TextPred(r)->Caption().trimmed()),
+                              QAccessible::EditableText);
                 return as(rowText(f, r), QAccessible::EditableText);
             case RowKind::Tiles: return as(rowText(f, r), QAccessible::Button);  // a tile is dropped on it
             default: return as(rowText(f, r), QAccessible::StaticText);

@@ -325,7 +325,7 @@ void frm_Game01::ContinueRun() {
             add(TextPred(r));
             add(TVstup(r));
             add(IHodnoceni(r));
-            if (n != 3 && !exercise::isTopics(n)) add(TextZa(r));
+            if (exercise::spec(n).form != exercise::RowForm::Translation && !exercise::isTopics(n)) add(TextZa(r));
             if (exercise::spec(n).form == exercise::RowForm::Model) add(Vzor(r));
             if (exercise::isListening(n)) add(Klakson(r));
             if (exercise::isTopics(n)) add(picDown(r));

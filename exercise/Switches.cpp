@@ -15,20 +15,23 @@ namespace exercise {
 SwitchChoice chooseSwitchPosition(int exercise, int position, const QString &word, const QString &before,
                                   const QString &after) {
     SwitchChoice c{word, after, true};
-    if (exercise == 4) return c;
+    const auto &words = ::exercise::spec(exercise).switches.words;
+    if (position < 1 || position > int(words.size())) return c;
     const bool first = before.isEmpty();  // the word begins the sentence
-    if (::exercise::switchPositions(exercise) == 3 || (exercise == 2 && position == 1)) {
+    switch (words[std::size_t(position - 1)]) {
+    case SwitchWord::AsIs: break;
+    case SwitchWord::Capitalised:
         if (first) {
             c.gap = withCapital(word);
             // The after-text begins with a space; its first letter follows
             // the capitalised word and so is put in lower case.
             c.after = withLowerAt(after, 1);
         }
-        return c;
-    }
-    if (exercise == 2 && position == 2) {
+        break;
+    case SwitchWord::Closes:
         c.gapShown = false;
         if (first) c.after = withUpperAt(after, 1);
+        break;
     }
     return c;
 }
@@ -50,8 +53,9 @@ void frm_Game01::connectSwitchHandlers() {
 }
 
 int frm_Game01::switchPictureBase(int r) const {
-    if (m_exercise != 4 || !Prepinac1(r)) return 0;
-    return Prepinac1(r)->Tag == QLatin1String("many") ? 10 : 0;
+    const char *secondSetWord = exercise::spec(m_exercise).switches.byWord[1];
+    if (!secondSetWord || !Prepinac1(r)) return 0;
+    return Prepinac1(r)->Tag == QLatin1String(secondSetWord) ? 10 : 0;
 }
 
 void frm_Game01::DrawSwitch(int r, int pictureIndex) {
@@ -88,7 +92,7 @@ void frm_Game01::Prepinac_MouseDown(int position, int r) {
     box->setForeColor(Qt::black);
     if (TextZa(r)->Caption() != choice.after) sizeToText(TextZa(r), choice.after);
     SwitchState[std::size_t(r)] = name;
-    if (m_exercise == 2) {
+    if (exercise::switchClosesGap(m_exercise)) {
         if (choice.gapShown) {
             TextZa(r)->setLeft(box->x() + box->width());
             box->show();

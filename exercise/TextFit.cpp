@@ -23,15 +23,12 @@ struct RowSpace {
 };
 
 RowSpace rowSpace(int e, const Misc::ContentRecord &rec, const Measure &measure) {
-    const QString &answer = rec.field[1];
-    switch (e) {
-    case 1: return {88, 566, tileGapBoxWidth(1, measure)};
-    case 5: case 6: return {63, 591, tileGapBoxWidth(e, measure)};
-    case 15: return {62, 596, measure(answer) + 20};
-    case 16: case 17: return {62, 596, measure(answer) + 25};
-    case 2: case 11: return {88, 566, 32};
-    case 4: return {88, 566, 48};
-    case 24: return {83, 591, measure(answer) + 6};
+    const GapRowSpec &row = spec(e).gapRow;
+    if (row.right == 0) return {};
+    switch (row.width) {
+    case GapWidth::Tiles: return {row.left, row.right, tileGapBoxWidth(e, measure)};
+    case GapWidth::Fixed: return {row.left, row.right, row.pixels};
+    case GapWidth::Answer: return {row.left, row.right, measure(rec.field[1]) + row.pixels};
     default: return {};
     }
 }
@@ -48,7 +45,8 @@ Measure screenMeasure() {
 int boxWidthFor(const QString &text, const Measure &measure) { return measure(text) + kBoxChrome; }
 
 int tileGapBoxWidth(int e, const Measure &measure) {
-    int width = e == 1 ? 27 : 50;
+    const GapRowSpec &row = spec(e).gapRow;
+    int width = row.width == GapWidth::Tiles ? row.pixels : 50;
     for (int k = 1; k <= 12; ++k) {
         const QString word = fixedTileWord(e, k);
         if (word.isEmpty()) continue;

@@ -3,22 +3,16 @@
 // hands' angles.
 #include "exercise/TileRules.h"
 
+#include "rules/ExerciseSpec.h"
+
 #include <cmath>
 
 namespace exercise {
 
 QString fixedTileWord(int exercise, int tile) {
-    static const char *const ex1[] = {"a", "an", "the"};
-    static const char *const ex5[] = {"I", "me", "you", "he", "she", "it", "we", "they", "him", "her", "us", "them"};
-    static const char *const ex6[] = {"my",  "mine", "your", "yours", "his",   "her",
-                                      "hers", "its", "our",  "ours",  "their", "theirs"};
-    if (tile < 1) return {};
-    switch (exercise) {
-    case 1: return tile <= 3 ? QString::fromLatin1(ex1[tile - 1]) : QString();
-    case 5: return tile <= 12 ? QString::fromLatin1(ex5[tile - 1]) : QString();
-    case 6: return tile <= 12 ? QString::fromLatin1(ex6[tile - 1]) : QString();
-    default: return {};
-    }
+    const auto &words = spec(exercise).tiles.words;
+    if (tile < 1 || tile > int(words.size()) || !words[std::size_t(tile - 1)]) return {};
+    return QString::fromLatin1(words[std::size_t(tile - 1)]);
 }
 
 bool startsSentence(const QString &before) {

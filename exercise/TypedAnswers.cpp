@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "exercise/Catalogue.h"
 #include "exercise/frm_Game01.h"
+#include "rules/ExerciseSpec.h"
 
 #include <algorithm>
 
@@ -29,7 +30,7 @@ QPoint frm_Game01::ListPlacement(const QRect &box, const QSize &list, const QSiz
 
 void frm_Game01::TVstup_KeyDown(int row, int &keyCode, Qt::KeyboardModifiers) {
     SwitchToUsLayout();
-    if (m_exercise != 3 || PageChecked()) return;
+    if (exercise::spec(m_exercise).form != exercise::RowForm::Translation || PageChecked()) return;
     if (keyCode != 13 && keyCode != 108) return;
     const int next = row >= ItemsOnPage ? 1 : row + 1;
     if (ui::TextBox *box = TVstup(next)) box->setFocus();
@@ -118,5 +119,5 @@ void frm_Game01::Polozka_MouseMove(int k) {
 }
 
 void frm_Game01::RowText_MouseDown(int) {
-    if ((m_exercise == 7 || m_exercise == 8) && ListBox->Visible()) ListBox->hide();
+    if (exercise::spec(m_exercise).list.closedByRowText && ListBox->Visible()) ListBox->hide();
 }

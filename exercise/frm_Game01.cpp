@@ -40,7 +40,7 @@ ui::Label *makeLabel(QWidget *parent, int x, int y, int w, int h) {
 int exerciseFromText(const QString &text) {
     bool ok = false;
     const int n = text.toInt(&ok);
-    return (ok && n >= 1 && n <= 24 && QString::number(n) == text) ? n : 0;
+    return (ok && exercise::isExercise(n) && QString::number(n) == text) ? n : 0;
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ void frm_Game01::ExerciseFormLoad() {
     PrepareScreenWindow(this, 640, 480);
     ScaleScreenControls(this);
     setMouseIcon(CursorArrow);
-    if (m_exercise == 0) {
+    if (!exercise::isExercise(m_exercise)) {
         // Nothing chosen that this form knows: there is no exercise to show.
         m_loadAborted = true;
         if (!PrintMode) returnToSetupWhenIdle(QThread::currentThread()->loopLevel());

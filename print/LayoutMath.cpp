@@ -1,5 +1,6 @@
 #include "print/LayoutMath.h"
 
+#include "rules/ExerciseSpec.h"
 #include "rules/RunLengths.h"
 
 #include <QRandomGenerator>
@@ -103,7 +104,7 @@ const std::array<WorksheetPlan, 22> kPlans{{
 }  // namespace
 
 const WorksheetPlan *worksheetPlan(int exercise) {
-    if (exercise < 1 || exercise > 21) return nullptr;
+    if (::exercise::spec(exercise).worksheet == ::exercise::Worksheet::None) return nullptr;
     return &kPlans[std::size_t(exercise)];
 }
 

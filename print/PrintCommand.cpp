@@ -17,7 +17,7 @@ int runPrintCommand(const QStringList &args, QTextStream &err) {
     const QDir data(args[0]);
     bool ok = false;
     const int exercise = args[1].toInt(&ok);
-    if (!ok || exercise < 1 || exercise > 21) {
+    if (!ok || ::exercise::spec(exercise).worksheet == ::exercise::Worksheet::None) {
         err << "tutorix-course: cvičení musí být 1 ... 21 (22 ... 24 nemají pracovní list)" << Qt::endl;
         return 2;
     }

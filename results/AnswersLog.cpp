@@ -2,6 +2,7 @@
 
 #include "results/DateText.h"
 #include "results/ResultsRules.h"
+#include "rules/ExerciseSpec.h"
 
 #include <array>
 
@@ -50,7 +51,7 @@ std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
     const QTime time = ParseClock(f[1], true);
     bool ok = false;
     e.exercise = f[3].toInt(&ok);
-    if (!day.isValid() || !time.isValid() || !ok || e.exercise < 1 || e.exercise > 24) return std::nullopt;
+    if (!day.isValid() || !time.isValid() || !ok || !exercise::isExercise(e.exercise)) return std::nullopt;
     if (f[7] != QLatin1String("0") && f[7] != QLatin1String("1")) return std::nullopt;
     e.when = QDateTime(day, time);
     if (!e.when.isValid()) return std::nullopt;

@@ -1,6 +1,7 @@
 #include "results/ClassReport.h"
 
 #include "results/PupilKey.h"
+#include "rules/ExerciseSpec.h"
 
 #include <QCollator>
 
@@ -102,7 +103,7 @@ int ReportBuilder::pupilOf(const QString &name) {
 
 void ReportBuilder::addRun(const QDateTime &when, const QString &name, int exercise, int right, int wrong,
                            int grade) {
-    if (exercise < 1 || exercise > 24 || !when.isValid() || !takesDate(when.date())) return;
+    if (!::exercise::isExercise(exercise) || !when.isValid() || !takesDate(when.date())) return;
     const int p = pupilOf(name);
     if (p < 0) return;
     const double percent = RunPercent(right, wrong);
@@ -136,7 +137,7 @@ void ReportBuilder::addRun(const QDateTime &when, const QString &name, int exerc
 }
 
 void ReportBuilder::addAnswer(const AnswerEntry &a) {
-    if (a.exercise < 1 || a.exercise > 24 || !a.when.isValid() || !takesDate(a.when.date())) return;
+    if (!exercise::isExercise(a.exercise) || !a.when.isValid() || !takesDate(a.when.date())) return;
     const int p = pupilOf(a.name);
     if (p < 0) return;
     ++m_answers;
@@ -200,7 +201,7 @@ ClassReport ReportBuilder::finish(const ReportLimits &limits) const {
         hardest[std::size_t(m_itemNames[std::size_t(id)].first)].push_back(
             stats(id, it.attempts, it.wrong, answersOf(it.wrongAnswers)));
     }
-    for (int n = 1; n <= 24; ++n) {
+    for (int n = 1; n <= exercise::kExerciseCount; ++n) {
         const Exercise &e = m_exercises[std::size_t(n)];
         if (e.runs == 0 && e.answers == 0) continue;
         ExerciseReport r;

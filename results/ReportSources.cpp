@@ -3,6 +3,7 @@
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "results/ResultsExport.h"
+#include "rules/ExerciseSpec.h"
 #include "screens/ExerciseGroups.h"
 
 #include <QHash>
@@ -72,7 +73,8 @@ FolderReading ReportReader::readFolder(const QString &folder, const QStringList 
     // it is taken whole and the window starts afresh after it.
     if (out.hasTexts) {
         QHash<QString, int> exerciseOfTitle;
-        for (int n = 1; n <= 24; ++n) exerciseOfTitle.insert(text(screens::nameTextOfExercise(n)).trimmed(), n);
+        for (int n = 1; n <= exercise::kExerciseCount; ++n)
+            exerciseOfTitle.insert(text(screens::nameTextOfExercise(n)).trimmed(), n);
         const QString start = text(35) + QStringLiteral(": ");
         QString l1, l2;
         int have = 0;

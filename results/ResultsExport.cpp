@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "results/DateText.h"
 #include "results/ResultsRules.h"
+#include "rules/ExerciseSpec.h"
 #include "screens/ExerciseGroups.h"
 
 #include <QJsonArray>
@@ -142,7 +143,7 @@ std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList 
                                       QStringList *warnings) {
     const auto text = [&](int k) { return k >= 1 && k <= texts.size() ? texts.at(k - 1) : QString(); };
     std::vector<ExportRow> rows;
-    for (int n = 1; n <= 24; ++n) {
+    for (int n = 1; n <= exercise::kExerciseCount; ++n) {
         if (only != 0 && n != only) continue;
         const QString file = platform::nativePath(dataDir + QStringLiteral("/%1.res").arg(n));
         int skipped = 0;

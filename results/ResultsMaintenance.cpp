@@ -4,6 +4,7 @@
 #include "results/AnswersLog.h"
 #include "results/PupilKey.h"
 #include "results/ResultsRules.h"
+#include "rules/ExerciseSpec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -78,7 +79,8 @@ bool readAll(const QString &path, QByteArray *bytes) {
 
 std::vector<ResultsFile> ResultsFileNames() {
     std::vector<ResultsFile> out;
-    for (int n = 1; n <= 24; ++n) out.push_back({QStringLiteral("%1.res").arg(n), ResultsFileKind::Table});
+    for (int n = 1; n <= exercise::kExerciseCount; ++n)
+        out.push_back({QStringLiteral("%1.res").arg(n), ResultsFileKind::Table});
     out.push_back({QStringLiteral("Vysledky.dat"), ResultsFileKind::Log});
     out.push_back({QLatin1String(kAnswersFileName), ResultsFileKind::Answers});
     return out;

@@ -4,6 +4,8 @@
 // here instead of asking for the exercise's number.
 #pragma once
 
+#include <array>
+
 namespace exercise {
 
 // The units of code that run an exercise's rows.
@@ -69,6 +71,52 @@ struct TileSpec {
     TilePlaces places = TilePlaces::Design;
     bool endless = false;    // a dropped tile stays and can be dropped again
     bool whiteFace = false;  // white tiles instead of the background's artwork
+    std::array<const char *, 12> words{};  // fixed tile words (1, 5, 6); the others' come from the records
+};
+
+// How wide the answer box of a row is.
+enum class GapWidth {
+    Design,  // as row 1 is laid out
+    Tiles,   // wide enough for every tile word, and at least `pixels`
+    Fixed,   // `pixels`
+    Answer,  // the expected answer plus `pixels`
+};
+
+// The answer box of a row and, for a one-line gap row, the space its
+// sentence has on the screen: from `left` to `right` (4 pixels before the
+// mark); right 0 for rows whose space is not measured that way.
+struct GapRowSpec {
+    GapWidth width = GapWidth::Design;
+    int pixels = 0;
+    int left = 0;
+    int right = 0;
+};
+
+// What choosing a switch position does to the row's gap.
+enum class SwitchWord {
+    AsIs,         // the word goes in as it is
+    Capitalised,  // at the start of a sentence with a capital, the text after in lower case
+    Closes,       // no word: the gap closes, a sentence's next word takes the capital
+};
+
+// The switch under a row and its pictures, which the list screen of 18
+// borrows as well.
+struct SwitchSpec {
+    std::array<SwitchWord, 3> words{};  // positions 1, 2, 3
+    const char *restGap = nullptr;      // the gap's text before a choice
+    const char *pictures = nullptr;     // picture k is Bitmap\Games\<pictures>k.bmp
+    int pictureCount = 0;               // pictures 0 ... count - 1
+    // Rows whose first switch word is byWord[1] use a second set of pictures
+    // (<secondPictures>k as picture 10 + k); byWord[0] names the first set's word.
+    const char *secondPictures = nullptr;
+    std::array<const char *, 2> byWord{};
+};
+
+// The drop-down list of a list row.
+struct ListSpec {
+    int width = 140;
+    bool fourthHidden = false;     // its fourth entry is not shown (7)
+    bool closedByRowText = false;  // a press on a row's text closes it (7, 8)
 };
 
 struct ExerciseSpec {
@@ -89,10 +137,18 @@ struct ExerciseSpec {
     Worksheet worksheet = Worksheet::None;
     bool topicRecords = false;  // the rows come from the chosen topics
     int switchPositions = 0;    // positions of a row's switch (2 or 3)
+    GapRowSpec gapRow{};
+    SwitchSpec switches{};
+    ListSpec list{};
 };
+
+// How many exercises the course has; they are numbered 1 ... kExerciseCount.
+inline constexpr int kExerciseCount = 24;
 
 // The row of exercise n (1 ... 24); an empty row (number 0) for any other.
 const ExerciseSpec &spec(int exercise);
+// Whether n names one of the exercises.
+inline bool isExercise(int n) { return spec(n).number != 0; }
 
 // Questions about a family asked often enough to have a name.
 inline bool isWordLists(int exercise) { return spec(exercise).family == Family::WordLists; }
@@ -103,5 +159,11 @@ inline bool isListening(int exercise) { return spec(exercise).family == Family::
 inline bool isListeningGrid(int exercise) { return isListening(exercise) && spec(exercise).rowStep == 0; }
 // Positions of a row's switch: 3 for the three-way switch (11), else 2.
 inline int switchPositions(int exercise) { return spec(exercise).switchPositions == 3 ? 3 : 2; }
+// Whether a switch position of the exercise closes the gap (2).
+inline bool switchClosesGap(int exercise) {
+    for (SwitchWord w : spec(exercise).switches.words)
+        if (w == SwitchWord::Closes) return true;
+    return false;
+}
 
 }  // namespace exercise

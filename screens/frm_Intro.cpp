@@ -3,6 +3,7 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/frm_Game01.h"
+#include "rules/ExerciseSpec.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
@@ -86,7 +87,7 @@ void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
     }
     if (STAV_FORMU == kExerciseHelp) {
         const QString &n = ExerciseNumber;
-        if (n == QLatin1String("21")) {
+        if (QString::number(n.toInt()) == n && exercise::isTopics(n.toInt())) {
             // The help page of exercise 21 turns into its topic screen;
             // without a usable 21.dat (the box said why) the pupil is back
             // on the setup screen.
@@ -104,7 +105,7 @@ void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
             return;
         }
         const int number = n.toInt();
-        if (QString::number(number) != n || number < 1 || number > 24) return;
+        if (QString::number(number) != n || !exercise::isExercise(number)) return;
         frm_Game01::get().Show();
         WaitBusy(10);
         Hide();

@@ -6,11 +6,12 @@
 #include "platform/codec.h"
 #include "platform/sound.h"
 #include "print/Worksheets.h"
+#include "rules/ExerciseSpec.h"
 #include "rules/RunLengths.h"
-#include "screens/frm_Intro.h"
-#include "screens/frm_Select.h"
 #include "screens/ScreenKeys.h"
 #include "screens/SlideIn.h"
+#include "screens/frm_Intro.h"
+#include "screens/frm_Select.h"
 
 #include <QPointer>
 
@@ -254,7 +255,7 @@ void frm_Setup::picPokracuj_Click() {
     PupilName = TJmeno->text();
     PrintMode = false;
     const int n = ExerciseNumber.toInt();
-    const bool known = QString::number(n) == ExerciseNumber && n >= 1 && n <= 24;
+    const bool known = QString::number(n) == ExerciseNumber && exercise::isExercise(n);
     if (!known) return;
 
     if (ShowIntroHelp) {
@@ -269,7 +270,7 @@ void frm_Setup::picPokracuj_Click() {
         Hide();
         return;
     }
-    if (ExerciseNumber == QLatin1String("21")) {
+    if (exercise::isTopics(n)) {
         frm_Intro &intro = frm_Intro::get();
         intro.STAV_FORMU = frm_Intro::kTopicScreen;
         intro.Show();

@@ -1,8 +1,10 @@
-// Shared set-up of the screen tests: a private copy of the built course, the
-// program started through its selection screen, and the mouse and keyboard
-// input the tests send to real widgets.
+// Shared set-up of the screen tests: the exercise tests' course (a private
+// copy of the built course), the program started through its selection
+// screen, the way back to it, and the mouse and keyboard input the tests
+// send to real widgets.
 #pragma once
 
+#include "exercise_fixture.h"
 #include "testsupport.h"
 
 #include "app/Misc.h"
@@ -22,11 +24,7 @@
 namespace screentest {
 
 // The built course with a private data folder, made the active one.
-struct Course {
-    Course() { copy.activate(); }
-    bool valid() const { return copy.isValid(); }
-    testsupport::CourseCopy copy;
-};
+using exercisetest::Course;
 
 // Starts the program as main does (the selection screen's load runs the
 // start-up and shows the title) with message boxes, sounds and the end of
@@ -35,6 +33,17 @@ inline bool startProgram() {
     if (!testsupport::loadConfiguration()) return false;
     frm_Select::get().Load();
     return !frm_Select::get().startupFailed();
+}
+
+// Unloads the exercise, help and setup screens and waits for the selection
+// screen shown again.
+inline bool backToSelection() {
+    if (frm_Game01::existing()) frm_Game01::Unload();
+    if (frm_Intro::existing()) frm_Intro::Unload();
+    if (frm_Setup::existing()) frm_Setup::Unload();
+    frm_Select::get().Show();
+    return QTest::qWaitFor([] { return !frm_Setup::existing() && !frm_Intro::existing() && !frm_Game01::existing(); },
+                           5000);
 }
 
 // Ends the title screen at once and waits for the selection screen.

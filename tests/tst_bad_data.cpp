@@ -101,7 +101,7 @@ private:
 
 void BadDataTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     m_tmp = qgetenv("TMP");
     QVERIFY(startProgram());
     QVERIFY(skipTitle());
@@ -115,17 +115,13 @@ void BadDataTest::init() {
 
 void BadDataTest::cleanup() {
     qputenv("TMP", m_tmp);
-    if (frm_Game01::existing()) frm_Game01::Unload();
-    if (frm_Intro::existing()) frm_Intro::Unload();
-    if (frm_Setup::existing()) frm_Setup::Unload();
-    frm_Select::get().Show();
-    QTRY_VERIFY(!frm_Setup::existing() && !frm_Intro::existing() && !frm_Game01::existing());
+    QVERIFY(backToSelection());
     for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it) QVERIFY(writeBytes(it.key(), it.value()));
     m_saved.clear();
 }
 
 void BadDataTest::damage(const QString &name, Store how, const std::function<void(QStringList &)> &edit) {
-    const QString path = m_course->copy.dataDir() + QLatin1Char('/') + name;
+    const QString path = m_course->dataDir() + QLatin1Char('/') + name;
     const QByteArray now = readBytes(path);
     QVERIFY(!now.isEmpty());
     m_saved.insert(path, now);
@@ -335,7 +331,7 @@ void BadDataTest::startupTables() {
     const platform::MsgBoxCall box = testsupport::messageBoxes().first();
     QCOMPARE(box.caption, QStringLiteral("Chyba"));
     QCOMPARE(box.icon, platform::MsgIcon::Critical);
-    QVERIFY2(box.text.contains(m_course->copy.dataDir() + QLatin1Char('/') + file), qPrintable(box.text));
+    QVERIFY2(box.text.contains(m_course->dataDir() + QLatin1Char('/') + file), qPrintable(box.text));
     QVERIFY2(!box.text.contains(QLatin1Char('\\')), qPrintable(box.text));
     if (line > 0) QVERIFY2(box.text.contains(QStringLiteral("řádek %1 ").arg(line)), qPrintable(box.text));
     QVERIFY2(box.text.contains(reason), qPrintable(box.text));
@@ -406,7 +402,7 @@ void BadDataTest::contentFiles() {
     QCOMPARE(testsupport::messageBoxes().size(), 1);
     const platform::MsgBoxCall box = testsupport::messageBoxes().first();
     QCOMPARE(box.caption, QStringLiteral("Chyba"));
-    QVERIFY2(box.text.contains(m_course->copy.dataDir() + QLatin1Char('/') + name), qPrintable(box.text));
+    QVERIFY2(box.text.contains(m_course->dataDir() + QLatin1Char('/') + name), qPrintable(box.text));
     QVERIFY2(!box.text.contains(QLatin1Char('\\')), qPrintable(box.text));
     QVERIFY2(!box.text.contains(QStringLiteral("jen 0 ")), qPrintable(box.text));
     if (line > 0) QVERIFY2(box.text.contains(QStringLiteral("řádek %1 ").arg(line)), qPrintable(box.text));
@@ -435,7 +431,7 @@ void BadDataTest::worksheetNamesTheFile() {
     frm_Game01::Unload();
     QVERIFY(job.failed());
     QCOMPARE(job.pagesStarted(), 0);
-    QVERIFY2(job.error().contains(m_course->copy.dataDir() + QStringLiteral("/9.dat")) &&
+    QVERIFY2(job.error().contains(m_course->dataDir() + QStringLiteral("/9.dat")) &&
                  job.error().contains(QStringLiteral("řádek 1 ")),
              qPrintable(job.error()));
     QVERIFY(testsupport::messageBoxes().isEmpty());  // the print job's own failure box says it

@@ -75,9 +75,7 @@ private:
 void TestEx18::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestEx18::init() {
-    testsupport::messageBoxes().clear();
-    PrintMode = false;
-    HoverCode = 0;
+    exercisetest::resetRun();
     PupilName = QStringLiteral("Jiří Šťastný");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Seznamy");
@@ -87,12 +85,7 @@ void TestEx18::init() {
     }
 }
 
-void TestEx18::cleanup() {
-    frm_Tabulka::Unload();
-    frm_Game01::Unload();
-    frm_Chybovy::Unload();
-    settle();
-}
+void TestEx18::cleanup() { m_course.closeForms(); }
 
 frm_Game01 &TestEx18::open(int count) {
     return exercisetest::openExercise(18, count);

@@ -6,7 +6,9 @@
 #include "app/Services.h"
 #include "content/scramble.h"
 #include "exercise/Catalogue.h"
+#include "exercise/TextFit.h"
 #include "exercise/frm_Game01.h"
+#include "rules/ExerciseSpec.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
@@ -21,6 +23,7 @@
 #include <memory>
 
 using namespace Misc;
+using exercisetest::chooseTopics;
 using exercisetest::settle;
 
 namespace {
@@ -31,6 +34,21 @@ int controlCount(QWidget *form) {
     for (QWidget *w : form->findChildren<QWidget *>())
         if (dynamic_cast<ui::ControlBase *>(w)) ++n;
     return n;
+}
+
+// How many pixels from p in direction d have p's colour in the background.
+int sameRun(const QImage &background, QPoint p, QPoint d) {
+    int k = 0;
+    while (background.rect().contains(p + (k + 1) * d) && background.pixel(p + (k + 1) * d) == background.pixel(p)) ++k;
+    return k;
+}
+
+// A mark stands centred on the slot the artwork draws for it.
+bool centredOnSlot(const QImage &background, QWidget *mark) {
+    const QPoint c = mark->geometry().center() + QPoint(1, 1);  // a 32-pixel square's centre is between pixels
+    const QPoint d = c - QPoint(1, 1);
+    return std::abs(sameRun(background, d, {0, -1}) - sameRun(background, c, {0, 1})) <= 1 &&
+           std::abs(sameRun(background, d, {-1, 0}) - sameRun(background, c, {1, 0})) <= 1;
 }
 
 }  // namespace
@@ -66,7 +84,6 @@ private slots:
 
 private:
     frm_Game01 &open(int exercise, int count);
-    void chooseTopics(std::initializer_list<int> topics);
     void writeContent(const QString &name, int lines, const QString &line);
 
     exercisetest::Course m_course;
@@ -74,17 +91,10 @@ private:
 
 void TestExerciseForm::initTestCase() { QVERIFY(m_course.start(false, false)); }
 
-void TestExerciseForm::init() {
-    testsupport::messageBoxes().clear();
-    PrintMode = false;
-    HoverCode = 0;
-}
+void TestExerciseForm::init() { exercisetest::resetRun(); }
 
 void TestExerciseForm::cleanup() {
-    frm_Game01::Unload();
-    frm_Intro::Unload();
-    frm_Setup::Unload();
-    settle();
+    m_course.closeForms();
     // Each test that rewrites a content file gets the course's own back.
     QDir data(m_course.dataDir());
     for (const QString &f : data.entryList({QStringLiteral("*.dat.orig")}, QDir::Files)) {
@@ -97,15 +107,6 @@ void TestExerciseForm::cleanup() {
 
 frm_Game01 &TestExerciseForm::open(int exercise, int count) {
     return exercisetest::openExercise(exercise, count, exercisetest::Open::LoadOnly);
-}
-
-void TestExerciseForm::chooseTopics(std::initializer_list<int> topics) {
-    frm_Intro &intro = frm_Intro::get();
-    for (int t : topics) {
-        auto *button = new ui::Label(&intro);
-        button->Tag = QStringLiteral("1");
-        intro.TlacitkoTema.setElement(t, button);
-    }
 }
 
 void TestExerciseForm::writeContent(const QString &name, int lines, const QString &line) {
@@ -158,51 +159,76 @@ void TestExerciseForm::pageGroups() {
 
 // ---- Rows -----------------------------------------------------------------
 
+// Every exercise, a short run and a full page: the rows its table row asks
+// for, inside the scene, stepping evenly by its row step, not overlapping,
+// and each mark clear of its row's texts.
 void TestExerciseForm::rowsCreated_data() {
     QTest::addColumn<int>("exercise");
     QTest::addColumn<int>("count");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QPoint>("mark1");   // IHodnoceni(1)
-    QTest::addColumn<int>("top1");       // TextPred(1).Top
-    QTest::addColumn<int>("step");
-    struct Row { int n, count, rows; QPoint mark; int top, step; };
-    const Row rows[] = {
-        {1, 1, 1, {570, 90}, 95, 33},   {1, 5, 5, {570, 90}, 95, 33},    {1, 10, 10, {570, 90}, 95, 33},
-        {3, 5, 5, {570, 121}, 128, 32}, {5, 10, 10, {595, 85}, 91, 33},  {8, 10, 10, {595, 101}, 107, 35},
-        {9, 1, 1, {600, 101}, 107, 35}, {11, 10, 5, {570, 121}, 126, 66}, {13, 5, 5, {600, 132}, 129, 65},
-        {14, 10, 5, {600, 132}, 116, 70}, {16, 10, 10, {600, 102}, 107, 35}, {21, 10, 10, {402, 120}, 123, 32},
-        {24, 5, 5, {595, 102}, 107, 35},
-    };
-    for (const Row &r : rows)
-        QTest::addRow("exercise %d, %d items", r.n, r.count) << r.n << r.count << r.rows << r.mark << r.top << r.step;
+    for (int n = 1; n <= exercise::kExerciseCount; ++n)
+        if (!exercise::isWordLists(n)) QTest::addRow("exercise %d", n) << n << 10;  // 18: tst_ex18
+    QTest::newRow("exercise 1, 1 item") << 1 << 1;
+    QTest::newRow("exercise 1, 5 items") << 1 << 5;
+    QTest::newRow("exercise 9, 1 item") << 9 << 1;
 }
 
 void TestExerciseForm::rowsCreated() {
     QFETCH(int, exercise);
     QFETCH(int, count);
-    QFETCH(int, rows);
-    QFETCH(QPoint, mark1);
-    QFETCH(int, top1);
-    QFETCH(int, step);
-    if (exercise == 21) chooseTopics({1, 2, 3});
+    const exercise::ExerciseSpec &spec = exercise::spec(exercise);
+    const int rows = std::min(count, spec.rowsPerPage);
+    if (spec.topicRecords) chooseTopics({1, 2, 3});
     frm_Game01 &f = open(exercise, count);
     QCOMPARE(f.TextPred.count(), rows);
-    QCOMPARE(f.TVstup.count(), rows);
+    QCOMPARE(f.TVstup.count(), exercise::isClocks(exercise) ? 1 : rows);  // 19 drops on its labels
     QCOMPARE(f.IHodnoceni.count(), rows);
-    QCOMPARE(f.IHodnoceni(1)->pos(), mark1);
+    const QRect scene(0, 0, 640, 480);
+    const auto shown = [&f](QWidget *w) { return w && w->isVisibleTo(&f); };
+    // What row i shows of its texts and box (a label without a caption shows nothing).
+    const auto textOf = [&](int i) {
+        QRect r;
+        for (ui::Label *l : {f.TextPred(i), f.TextZa(i), f.Vzor(i)})
+            if (shown(l) && !l->Caption().isEmpty()) r |= l->geometry();
+        if (f.TVstup.count() == rows && shown(f.TVstup(i))) r |= f.TVstup(i)->geometry();
+        return r;
+    };
+    // How far above its centre the background's band under w begins: the
+    // same for every row when the rows step as the artwork's bands do.
+    const QImage background = f.picture().toImage();
+    const auto bandAbove = [&background](QWidget *w) { return sameRun(background, w->geometry().center(), {0, -1}); };
+    const auto onSlot = [&background](QWidget *w) { return centredOnSlot(background, w); };
     for (int i = 1; i <= rows; ++i) {
-        QCOMPARE(f.TextPred(i)->y(), top1 + (i - 1) * step);
-        QCOMPARE(f.IHodnoceni(i)->pos(), mark1 + QPoint(0, (i - 1) * step));
-        QCOMPARE(f.TVstup(i)->height(), f.TVstup(1)->height());
+        const QString row = QStringLiteral("row %1").arg(i);
+        QCOMPARE(bandAbove(f.IHodnoceni(i)), bandAbove(f.IHodnoceni(1)));
+        QVERIFY2(onSlot(f.IHodnoceni(i)), qPrintable(row));
+        if (spec.rowStep > 0 && f.TVstup.count() == rows) {
+            QCOMPARE(bandAbove(f.TVstup(i)), bandAbove(f.TVstup(1)));
+            // The box stands on its band.
+            const QPoint c = f.TVstup(i)->geometry().center();
+            QVERIFY2(sameRun(background, c, {0, -1}) >= c.y() - f.TVstup(i)->y() &&
+                         sameRun(background, c, {0, 1}) >= f.TVstup(i)->geometry().bottom() - c.y(),
+                     qPrintable(row));
+        }
+        if (spec.rowStep > 0) {
+            QCOMPARE(f.TextPred(i)->y(), f.TextPred(1)->y() + (i - 1) * spec.rowStep);
+            QCOMPARE(f.IHodnoceni(i)->pos(), f.IHodnoceni(1)->pos() + QPoint(0, (i - 1) * spec.rowStep));
+        }
+        if (f.TVstup(i)) QCOMPARE(f.TVstup(i)->height(), f.TVstup(1)->height());
         QVERIFY(!f.IHodnoceni(i)->isVisibleTo(&f));  // marks appear with the check
+        QVERIFY2(scene.contains(f.IHodnoceni(i)->geometry()), qPrintable(row));
+        const QRect text = textOf(i);
+        QVERIFY2(text.isNull() || scene.contains(text), qPrintable(row));
+        QVERIFY2(text.right() < f.IHodnoceni(i)->x(), qPrintable(row));  // the mark stands clear of the text
+        for (int j = i + 1; j <= rows; ++j) QVERIFY2(!text.intersects(textOf(j)), qPrintable(row));
     }
-    const bool typed = QList<int>{3, 9, 13, 14, 15, 16, 17, 20, 22, 23, 24}.contains(exercise);
-    QCOMPARE(f.TVstup(rows)->Locked(), !typed);
+    const bool typed = spec.keys == exercise::KeyRows::Typed || spec.keys == exercise::KeyRows::Listening;
+    QCOMPARE(f.TVstup(f.TVstup.count())->Locked(), !typed);
     // Arrays the exercise does not use keep only their first element.
-    if (exercise != 9 && exercise != 13 && exercise != 14) QCOMPARE(f.Vzor.count(), 1);
-    if (exercise != 24) QCOMPARE(f.Klakson.count(), 1);
-    if (exercise == 11) QCOMPARE(f.Prepinac3.count(), rows);
-    else QCOMPARE(f.Prepinac3.count(), 1);
+    const bool models = spec.form == exercise::RowForm::Model || spec.form == exercise::RowForm::ModelSentence ||
+                        spec.form == exercise::RowForm::TwoLines;
+    if (!models) QCOMPARE(f.Vzor.count(), 1);
+    if (!exercise::isListening(exercise) || exercise::isListeningGrid(exercise)) QCOMPARE(f.Klakson.count(), exercise::isListening(exercise) ? rows : 1);
+    QCOMPARE(f.Prepinac3.count(), exercise::switchPositions(exercise) == 3 ? rows : 1);
 }
 
 void TestExerciseForm::listeningGrid_data() {
@@ -225,14 +251,21 @@ void TestExerciseForm::listeningGrid() {
     for (int n : {22, 23}) {
         frm_Game01 &f = open(n, 10);
         QCOMPARE(f.Klakson.count(), 10);
-        QCOMPARE(f.Klakson(row)->pos(), QPoint(28, 131) + offset);
-        // One line at 135, or two at 125 and 145 when the sentence is long.
-        QCOMPARE(f.TextPred(row)->x(), 78 + offset.x());
-        QVERIFY(QList<int>({125, 135}).contains(f.TextPred(row)->y() - offset.y()));
-        QVERIFY(QList<int>({125, 135, 145}).contains(f.TVstup(row)->y() - offset.y()));
-        QVERIFY(QList<int>({135, 145}).contains(f.TextZa(row)->y() - offset.y()));
-        QCOMPARE(f.IHodnoceni(row)->pos(), QPoint(195, 130) + offset);
+        // The cell is row 1's moved by the offset: loudspeaker, text origin, mark.
+        QCOMPARE(f.Klakson(row)->pos(), f.Klakson(1)->pos() + offset);
+        QCOMPARE(f.TextPred(row)->x(), f.TextPred(1)->x() + offset.x());
+        QCOMPARE(f.IHodnoceni(row)->pos(), f.IHodnoceni(1)->pos() + offset);
+        QVERIFY(centredOnSlot(f.picture().toImage(), f.IHodnoceni(row)));
         QVERIFY(f.Klakson(row)->isVisibleTo(&f));
+        // The sentence on one line or two, inside its card and clear of the mark.
+        const int lineGap = exercise::kListeningSecondLine - exercise::kListeningFirstLine;
+        const int top = std::min({f.TextPred(row)->y(), f.TVstup(row)->y(), f.TextZa(row)->y()});
+        for (QWidget *w : {static_cast<QWidget *>(f.TextPred(row)), static_cast<QWidget *>(f.TVstup(row)),
+                           static_cast<QWidget *>(f.TextZa(row))}) {
+            QVERIFY(w->y() == top || w->y() == top + lineGap);
+            QVERIFY(w->x() + w->width() <= f.TextPred(row)->x() + exercise::kListeningTextWidth);
+            QVERIFY(w->x() + w->width() < f.IHodnoceni(row)->x());
+        }
         frm_Game01::Unload();
         settle();
     }

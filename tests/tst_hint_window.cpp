@@ -1,9 +1,6 @@
 // The hint window: bubbles per exercise, the window's outline, the font
 // steps and line tops, and that a shrunk line never grows again.
-#include "testsupport.h"
-
-#include "app/Misc.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise_fixture.h"
 
 #include <QDir>
 #include <QtTest>
@@ -42,20 +39,12 @@ private:
         frm_Chybovy::get().Load();
         return frm_Chybovy::get();
     }
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    exercisetest::Course m_course;
 };
 
-void TestHintWindow::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-}
+void TestHintWindow::initTestCase() { QVERIFY(m_course.start()); }
 
-void TestHintWindow::cleanup() {
-    frm_Chybovy::Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void TestHintWindow::cleanup() { m_course.closeForms(); }
 
 void TestHintWindow::layouts_data() {
     QTest::addColumn<int>("exercise");

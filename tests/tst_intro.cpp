@@ -25,7 +25,7 @@ private:
 
 void IntroTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     QVERIFY(startProgram());
 }
 

@@ -187,7 +187,7 @@ private:
 
 void KeyboardTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     QVERIFY(startProgram());
     QVERIFY(skipTitle());
 }

@@ -8,14 +8,11 @@
 #include "exercise/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "platform/sound.h"
-#include "screens/frm_Setup.h"
-#include "testsupport.h"
+#include "exercise_fixture.h"
 
 #include <QAccessible>
 #include <QFileInfo>
 #include <QtTest>
-
-#include <memory>
 
 using namespace Misc;
 
@@ -34,37 +31,17 @@ private slots:
     void gridCellsHoldEveryItem();
 
 private:
-    frm_Game01 &open(int exercise);
-    std::unique_ptr<testsupport::CourseCopy> m_course;
+    static frm_Game01 &open(int exercise) {
+        return exercisetest::openExercise(exercise, 10, exercisetest::Open::LoadOnly);
+    }
+    exercisetest::Course m_course;
 };
 
-void TestListening::initTestCase() {
-    m_course = std::make_unique<testsupport::CourseCopy>();
-    QVERIFY(m_course->isValid());
-    m_course->activate();
-    QVERIFY(testsupport::loadConfiguration());
-    testsupport::muteSounds();
-}
+void TestListening::initTestCase() { QVERIFY(m_course.start(false, true)); }
 
-void TestListening::init() {
-    PrintMode = false;
-    HoverCode = 0;
-}
+void TestListening::init() { exercisetest::resetRun(); }
 
-void TestListening::cleanup() {
-    frm_Game01::Unload();
-    frm_Setup::Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-frm_Game01 &TestListening::open(int exercise) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = 10;
-    frm_Game01 &f = frm_Game01::get();
-    f.Load();
-    return f;
-}
+void TestListening::cleanup() { m_course.closeForms(); }
 
 void TestListening::speakerPlaysRowAndFocusesBox_data() {
     QTest::addColumn<int>("exercise");
@@ -79,14 +56,14 @@ void TestListening::speakerPlaysRowAndFocusesBox() {
     QVERIFY(!f.LoadAborted());
     auto &log = platform::Sounds::log();
     const int start = int(log.size());
-    const QString expected = QFileInfo(m_course->mediaDir() + QStringLiteral("/Sound/%1/").arg(exercise) +
+    const QString expected = QFileInfo(m_course.copy->mediaDir() + QStringLiteral("/Sound/%1/").arg(exercise) +
                                        f.Klakson(4)->Tag)
                                  .canonicalFilePath();
     QVERIFY2(!expected.isEmpty(), "the row's sound file exists in the course");
     // Pressed again right after, the sentence plays slower (pitch kept, made
     // by the build); the next press is at normal speed again. The
     // loudspeaker's screen reader name tells what the next press plays.
-    const QString slow = QFileInfo(m_course->mediaDir() + QStringLiteral("/Sound/%1/slow/").arg(exercise) +
+    const QString slow = QFileInfo(m_course.copy->mediaDir() + QStringLiteral("/Sound/%1/slow/").arg(exercise) +
                                    f.Klakson(4)->Tag)
                              .canonicalFilePath();
     QVERIFY2(!slow.isEmpty(), "the row's slower recording exists in the course");

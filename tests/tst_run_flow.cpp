@@ -78,22 +78,14 @@ private:
 void TestRunFlow::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestRunFlow::init() {
-    testsupport::messageBoxes().clear();
-    PrintMode = false;
-    HoverCode = 0;
+    exercisetest::resetRun();
     PupilName = QStringLiteral("Žofie Nováková");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Překlad");
     for (const char *f : {"3.res", "13.res", "Vysledky.dat", "Odpovedi.dat"}) write(QLatin1String(f), QByteArray());
 }
 
-void TestRunFlow::cleanup() {
-    frm_Tabulka::Unload();
-    frm_Game01::Unload();
-    frm_Chybovy::Unload();
-    frm_Intro::Unload();
-    settle();
-}
+void TestRunFlow::cleanup() { m_course.closeForms(); }
 
 frm_Game01 &TestRunFlow::open(int exercise, int count) {
     return exercisetest::openExercise(exercise, count);

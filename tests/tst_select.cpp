@@ -27,7 +27,7 @@ private:
 
 void SelectTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     QVERIFY(startProgram());
     QVERIFY(skipTitle());
     QCOMPARE(Misc::CurrentScreen, &sel());

@@ -40,17 +40,13 @@ private:
 
 void SetupTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     QVERIFY(startProgram());
     QVERIFY(skipTitle());
 }
 
 void SetupTest::cleanup() {
-    if (frm_Game01::existing()) frm_Game01::Unload();
-    if (frm_Intro::existing()) frm_Intro::Unload();
-    if (frm_Setup::existing()) frm_Setup::Unload();
-    frm_Select::get().Show();
-    QTRY_VERIFY(!frm_Setup::existing() && !frm_Intro::existing() && !frm_Game01::existing());
+    QVERIFY(backToSelection());
 }
 
 frm_Setup &SetupTest::openSetup(int group, int position) {

@@ -44,16 +44,9 @@ private:
 
 void TestSwitches::initTestCase() { QVERIFY(m_course.start(false, true)); }
 
-void TestSwitches::init() {
-    PrintMode = false;
-    HoverCode = 0;
-}
+void TestSwitches::init() { exercisetest::resetRun(); }
 
-void TestSwitches::cleanup() {
-    frm_Game01::Unload();
-    frm_Setup::Unload();
-    settle();
-}
+void TestSwitches::cleanup() { m_course.closeForms(); }
 
 frm_Game01 &TestSwitches::open(int exercise) {
     return exercisetest::openExercise(exercise, 10, exercisetest::Open::LoadOnly);

@@ -69,34 +69,15 @@ private:
 
 void TestTiles::initTestCase() { QVERIFY(m_course.start(false, true)); }
 
-void TestTiles::init() {
-    testsupport::messageBoxes().clear();
-    PrintMode = false;
-    HoverCode = 0;
-}
+void TestTiles::init() { exercisetest::resetRun(); }
 
-void TestTiles::cleanup() {
-    frm_Game01::Unload();
-    frm_Intro::Unload();
-    frm_Setup::Unload();
-    settle();
-}
+void TestTiles::cleanup() { m_course.closeForms(); }
 
 frm_Game01 &TestTiles::open(int exercise, int count) {
-    ExerciseNumber = QString::number(exercise);
-    QuestionCount = std::uint8_t(count);
-    if (exercise == 21) {
-        // Every topic of the course chosen on the topic screen.
-        frm_Intro &intro = frm_Intro::get();
-        for (int t = 1; t <= 21; ++t) {
-            auto *button = new ui::Label(&intro);
-            button->Tag = QStringLiteral("1");
-            intro.TlacitkoTema.setElement(t, button);
-        }
-    }
-    frm_Game01 &f = frm_Game01::get();
-    f.Load();
-    return f;
+    // Every topic of the course chosen on the topic screen.
+    if (exercise == 21)
+        for (int t = 1; t <= 21; ++t) exercisetest::chooseTopics({t});
+    return exercisetest::openExercise(exercise, count, exercisetest::Open::LoadOnly);
 }
 
 // ---- Pure rules ------------------------------------------------------------

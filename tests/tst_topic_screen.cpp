@@ -78,10 +78,10 @@ private:
 
 void TopicScreenTest::initTestCase() {
     m_course = std::make_unique<Course>();
-    QVERIFY(m_course->valid());
+    QVERIFY(m_course->activate());
     QVERIFY(startProgram());
     QVERIFY(skipTitle());
-    QFile f(m_course->copy.dataDir() + QStringLiteral("/21.dat"));
+    QFile f(m_course->dataDir() + QStringLiteral("/21.dat"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     m_bundled21 = f.readAll();
     m_topicNormal = rgb(Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\tema_0.bmp")).toImage());
@@ -95,12 +95,8 @@ void TopicScreenTest::init() {
 }
 
 void TopicScreenTest::cleanup() {
-    if (frm_Game01::existing()) frm_Game01::Unload();
-    if (frm_Intro::existing()) frm_Intro::Unload();
-    if (frm_Setup::existing()) frm_Setup::Unload();
-    frm_Select::get().Show();
-    QTRY_VERIFY(!frm_Setup::existing() && !frm_Intro::existing() && !frm_Game01::existing());
-    QFile f(m_course->copy.dataDir() + QStringLiteral("/21.dat"));
+    QVERIFY(backToSelection());
+    QFile f(m_course->dataDir() + QStringLiteral("/21.dat"));
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(m_bundled21) == m_bundled21.size());
 }
 
@@ -220,7 +216,7 @@ void TopicScreenTest::twelveTopicsHideTheRest() {
     QStringList lines;
     for (int t = 1; t <= 12; ++t)
         for (int k = 1; k <= 11; ++k) lines << QStringLiteral("slovo %1-%2#word%1x%2#%1#Téma č. %1").arg(t).arg(k);
-    content::writeScrambledFile(m_course->copy.dataDir() + QStringLiteral("/21.dat"),
+    content::writeScrambledFile(m_course->dataDir() + QStringLiteral("/21.dat"),
                                 platform::encode1250(platform::joinLinesCrLf(lines)));
     frm_Intro &intro = openTopics();
     QCOMPARE(intro.topicCount(), 12);

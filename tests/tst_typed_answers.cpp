@@ -49,16 +49,11 @@ private:
 void TestTypedAnswers::initTestCase() { QVERIFY(m_course.start(true, false)); }
 
 void TestTypedAnswers::init() {
-    PrintMode = false;
-    HoverCode = 0;
+    exercisetest::resetRun();
     PupilName = QStringLiteral("Jiří");
 }
 
-void TestTypedAnswers::cleanup() {
-    frm_Game01::Unload();
-    frm_Chybovy::Unload();
-    settle();
-}
+void TestTypedAnswers::cleanup() { m_course.closeForms(); }
 
 frm_Game01 &TestTypedAnswers::open(int exercise, int count) {
     return exercisetest::openExercise(exercise, count);

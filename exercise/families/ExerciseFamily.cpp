@@ -87,6 +87,12 @@ void sizeToText(ui::Label *label, const QString &text) {
     label->setAutoSize(false);
 }
 
+void fitBoxToAnswer(ui::TextBox *box, ui::Label *measure, const QString &answer, int pad) {
+    measure->hide();
+    sizeToText(measure, answer);
+    box->setWidth(measure->width() + pad);
+}
+
 void chainGapRow(ui::Label *before, ui::TextBox *box, ui::Label *after, const QString &beforeText,
                  const QString &afterText) {
     sizeToText(before, beforeText);

@@ -11,28 +11,19 @@ using namespace Misc;
 
 void frm_Game01::FillGapSentences() {
     DrawPageItems(RecordCount);
-    const int n = exercise();
+    const exercise::ExerciseSpec &spec = exercise::spec(exercise());
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
         ui::TextBox *box = TVstup(r);
         ui::Label *za = TextZa(r);
-        if (n == 16 || n == 17) {
-            pred->hide();
-            sizeToText(pred, rec[1]);
-            box->setWidth(pred->width() + 25);
-        }
+        if (spec.gapRow.width == exercise::GapWidth::Answer)
+            exercise::fitBoxToAnswer(box, za, rec[1], spec.gapRow.pixels);
         box->setText(QString());
         box->setForeColor(Qt::black);
         box->Tag = rec[1];
         // Typed gaps open again after the check locked them on the last page.
-        if (exercise::spec(n).tiles.count == 0) box->setLocked(false);
-        if (n == 15) {
-            za->hide();
-            sizeToText(za, rec[1]);
-            box->setWidth(za->width() + 20);
-            za->setCaption(QString());
-        }
+        if (spec.tiles.count == 0) box->setLocked(false);
         exercise::chainGapRow(pred, box, za, rec[0], rec[2]);
     }
 }
@@ -52,15 +43,13 @@ void frm_Game01::FillTranslationRows() {
 
 void frm_Game01::FillModelRows() {
     DrawPageItems(RecordCount);
+    const int pad = exercise::spec(exercise()).gapRow.pixels;
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
         ui::TextBox *box = TVstup(r);
         ui::Label *za = TextZa(r);
-        za->hide();
-        sizeToText(za, rec[1]);
-        box->setWidth(za->width() + 20);
-        za->setCaption(QString());
+        exercise::fitBoxToAnswer(box, za, rec[1], pad);
         box->setText(QString());
         box->setLocked(false);
         box->Tag = rec[1];
@@ -87,6 +76,7 @@ void frm_Game01::FillModelSentenceRows() {
 
 void frm_Game01::FillTwoLineRows() {
     DrawPageItems(RecordCount);
+    const int pad = exercise::spec(exercise()).gapRow.pixels;
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *za = TextZa(r);
@@ -94,20 +84,13 @@ void frm_Game01::FillTwoLineRows() {
         ui::TextBox *box = TVstup(r);
         sizeToText(TextPred(r), rec[0]);
         TextPred(r)->show();
-        sizeToText(za, rec[6]);
-        vzor->hide();
-        sizeToText(vzor, rec[1]);
-        box->setWidth(vzor->width() + 20);
-        vzor->setCaption(QString());
-        box->setLeft(za->x() + za->width());
+        exercise::fitBoxToAnswer(box, vzor, rec[1], pad);
         box->setText(QString());
         box->setLocked(false);
         box->Tag = rec[1];
-        box->show();
-        vzor->move(box->x() + box->width(), box->y());
-        sizeToText(vzor, rec[7]);
-        za->show();
-        vzor->show();
+        // The second line: the question's start, the box, its end.
+        vzor->setTop(box->y());
+        exercise::chainGapRow(za, box, vzor, rec[6], rec[7]);
     }
 }
 

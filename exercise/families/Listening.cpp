@@ -19,24 +19,17 @@ using namespace Misc;
 void frm_Game01::FillListeningRows() {
     DrawPageItems(RecordCount);
     Replay.reset();
+    const int pad = exercise::spec(exercise()).gapRow.pixels;
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
         ui::TextBox *box = TVstup(r);
-        pred->hide();
-        sizeToText(pred, rec[1]);
-        box->setWidth(pred->width() + 6);
-        sizeToText(pred, rec[0]);
-        pred->show();
-        box->setLeft(pred->x() + pred->width());
+        exercise::fitBoxToAnswer(box, pred, rec[1], pad);
         box->setText(QString());
         box->setForeColor(Qt::black);
         box->Tag = rec[1];
-        box->show();
         box->setLocked(false);
-        TextZa(r)->setLeft(box->x() + box->width());
-        sizeToText(TextZa(r), rec[2]);
-        TextZa(r)->show();
+        exercise::chainGapRow(pred, box, TextZa(r), rec[0], rec[2]);
         Klakson(r)->Tag = rec[6];
         Klakson(r)->show();
         if (exercise::isListeningGrid(exercise())) {

@@ -24,7 +24,6 @@ void frm_Game01::FillListRows() {
         box->setText(QString());
         box->setForeColor(QColor(255, 0, 0));
         box->Tag = rec[1];
-        exercise::chainGapRow(pred, box, TextZa(r), rec[0], rec[2]);
 
         // A random order of the option places 1 ... options.
         std::array<int, 5> place{};
@@ -47,22 +46,21 @@ void frm_Game01::FillListRows() {
         const QMargins margins = box->textMargins();
         const int chrome = 2 * frame + margins.left() + margins.right() + 4;  // 4: the line edit's inner margin
         box->setWidth(ListOptionsWidth(r) + std::max(5, chrome + 1));
-        TextZa(r)->setLeft(box->x() + box->width());
+        exercise::chainGapRow(pred, box, TextZa(r), rec[0], rec[2]);
     }
 }
 
 namespace exercise {
 
 void ListsFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
-    const int n = spec.number;
-    if (n == 7) f.Polozka(4)->hide();
+    if (spec.list.fourthHidden) f.Polozka(4)->hide();
     f.Vzor(1)->hide();  // unused here; shown it would catch the clicks on row 1's box
     hideSwitches(f);
     hideAllTiles(f);
     if (spec.listOptions == 3) f.ListBox->setHeight(f.ListBox->height() - f.Polozka(4)->height());
-    f.ListBox->setWidth(n == 7 ? 96 : 140);
+    f.ListBox->setWidth(spec.list.width);
     for (int k = 1; k <= 4; ++k) f.Polozka(k)->setWidth(f.ListBox->width() - 6);
-    f.TVstup(1)->setWidth(n == 7 ? 90 : 140);
+    f.TVstup(1)->setWidth(spec.gapRow.pixels);
     f.IHodnoceni(1)->move(595, 101);
     f.TextPred(1)->setLeft(63);
     setRowTop(f, 107);

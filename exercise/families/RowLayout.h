@@ -46,9 +46,15 @@ void sizeToText(ui::Label *label, const QString &text);
 
 // Lays out a gap row: the before-text sized to its text, the box right
 // after it, the after-text right after the box, all shown. The box's width,
-// text and Tag are the caller's.
+// text and Tag are the caller's. Every row with a box between two texts is
+// built by it: gap, list, switch, model, listening and two-line rows.
 void chainGapRow(ui::Label *before, ui::TextBox *box, ui::Label *after, const QString &beforeText,
                  const QString &afterText);
+
+// Sizes a row's box to the expected answer plus pad pixels, measured by one
+// of the row's labels: it is left hidden, holding the answer, until the
+// chain above gives it its own text.
+void fitBoxToAnswer(ui::TextBox *box, ui::Label *measure, const QString &answer, int pad);
 
 // The loudspeaker of the listening rows (41 x 28, transparent ground).
 QPixmap loudspeakerPicture();

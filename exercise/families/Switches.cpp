@@ -12,14 +12,17 @@ using namespace Misc;
 void frm_Game01::FillSwitchRows() {
     DrawPageItems(RecordCount);
     const int n = exercise();
-    if (n != 4 && SwitchPictures.count(0)) PicMain(1)->setPicture(SwitchPictures[0]);
+    const exercise::SwitchSpec &sw = exercise::spec(n).switches;
+    // Rows whose picture follows their words set it row by row.
+    const bool byWord = sw.byWord[1] != nullptr;
+    if (!byWord && SwitchPictures.count(0)) PicMain(1)->setPicture(SwitchPictures[0]);
     for (int r = 1; r <= ItemsOnPage; ++r) {
         const auto &rec = ContentRecords[std::size_t(DrawnItems[std::size_t(r)])].field;
         ui::Label *pred = TextPred(r);
         ui::TextBox *box = TVstup(r);
         box->setForeColor(QColor(255, 0, 0));
         box->Tag = rec[1];
-        box->setText(n == 2 ? QStringLiteral("?") : QString());
+        box->setText(sw.restGap ? QString::fromLatin1(sw.restGap) : QString());
         exercise::chainGapRow(pred, box, TextZa(r), rec[0], rec[2]);
         Prepinac1(r)->Tag = rec[6];
         Prepinac2(r)->Tag = rec[7];
@@ -32,9 +35,10 @@ void frm_Game01::FillSwitchRows() {
             Prepinac3(r)->QWidget::setEnabled(true);
             Prepinac3(r)->show();
         }
-        if (n == 4) {
-            if (rec[6] == QLatin1String("a") && SwitchPictures.count(0)) PicMain(1)->setPicture(SwitchPictures[0]);
-            else if (rec[6] == QLatin1String("many") && SwitchPictures.count(10))
+        if (byWord) {
+            if (rec[6] == QLatin1String(sw.byWord[0]) && SwitchPictures.count(0))
+                PicMain(1)->setPicture(SwitchPictures[0]);
+            else if (rec[6] == QLatin1String(sw.byWord[1]) && SwitchPictures.count(10))
                 PicMain(1)->setPicture(SwitchPictures[10]);
         }
         DrawSwitchFromPicMain(r);
@@ -45,11 +49,10 @@ void frm_Game01::FillSwitchRows() {
 namespace exercise {
 
 void SwitchesFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) const {
-    const int n = spec.number;
-    const bool three = switchPositions(n) == 3;
+    const bool three = switchPositions(spec.number) == 3;
     hideAllTiles(f);
     setRowTop(f, 126);
-    f.TVstup(1)->setWidth(n == 4 ? 48 : 32);
+    f.TVstup(1)->setWidth(spec.gapRow.pixels);
     f.IHodnoceni(1)->move(570, 121);
     if (three) {
         f.Prepinac1(1)->setLeft(252);
@@ -73,17 +76,12 @@ void SwitchesFamily::fillPage(frm_Game01 &f, const ExerciseSpec &) const { f.Fil
 
 void frm_Game01::loadSwitchPictures() {
     SwitchPictures.clear();
-    auto add = [this](int index, const char *name) {
-        SwitchPictures[index] = LoadPicture(QStringLiteral("Bitmap\\Games\\%1.bmp").arg(QLatin1String(name)));
+    const exercise::SwitchSpec &sw = exercise::spec(m_exercise).switches;
+    auto addSet = [this, &sw](int first, const char *stem) {
+        for (int k = 0; k < sw.pictureCount; ++k)
+            SwitchPictures[first + k] =
+                LoadPicture(QStringLiteral("Bitmap\\Games\\%1%2.bmp").arg(QLatin1String(stem), QString::number(k)));
     };
-    switch (m_exercise) {
-    case 2: add(0, "02_sw_0"); add(1, "02_sw_1"); add(2, "02_sw_2"); break;
-    case 4:
-        add(0, "04_sw_10"); add(1, "04_sw_11"); add(2, "04_sw_12");
-        add(10, "04_sw_20"); add(11, "04_sw_21"); add(12, "04_sw_22");
-        break;
-    case 11: add(0, "11_sw_0"); add(1, "11_sw_1"); add(2, "11_sw_2"); add(3, "11_sw_3"); break;
-    case 18: add(0, "18_sw_0"); add(1, "18_sw_1"); add(2, "18_sw_2"); break;
-    default: break;
-    }
+    if (sw.pictures) addSet(0, sw.pictures);
+    if (sw.secondPictures) addSet(10, sw.secondPictures);
 }
