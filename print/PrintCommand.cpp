@@ -1,10 +1,10 @@
 #include "print/PrintCommand.h"
 
 #include "rules/ExerciseSpec.h"
-#include "app/Misc.h"
-#include "app/Startup.h"
+#include "state/Misc.h"
 #include "content/Records.h"
 #include "print/Worksheets.h"
+#include "state/TextTable.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "results/GradeBands.h"
 
-#include "app/Startup.h"
-#include "results/ResultsRules.h"
-#include "screens/frm_Setup.h"
+#include "rules/QuestionCounts.h"
+#include "state/GradeBands.h"
+#include "state/ResultsRules.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "results/ResultsExport.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QHash>
 

@@ -2,9 +2,9 @@
 
 #include "platform/codec.h"
 #include "platform/paths.h"
-#include "results/DateText.h"
-#include "results/ResultsRules.h"
-#include "screens/ExerciseGroups.h"
+#include "state/DateText.h"
+#include "state/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 #include "results/ResultsMaintenance.h"
 
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/PupilKey.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include <QFile>
 #include <QFileInfo>

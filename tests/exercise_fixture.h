@@ -5,7 +5,7 @@
 
 #include "testsupport.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Setup.h"
 

@@ -5,8 +5,8 @@
 
 #include "testsupport.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "platform/sound.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"

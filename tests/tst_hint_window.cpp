@@ -2,8 +2,8 @@
 // steps and line tops, and that a shrunk line never grows again.
 #include "testsupport.h"
 
-#include "app/Misc.h"
-#include "screens/frm_Chybovy.h"
+#include "state/Misc.h"
+#include "exercise/frm_Chybovy.h"
 
 #include <QDir>
 #include <QtTest>

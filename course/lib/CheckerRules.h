@@ -2,7 +2,7 @@
 // of files so that each can be tried on its own.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "course/lib/Media.h"
 
 #include "course/lib/MediaParts.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QDir>
 

@@ -8,7 +8,7 @@
 #include "platform/codec.h"
 #include "platform/curfile.h"
 #include "platform/paths.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QDir>
 #include <QFile>

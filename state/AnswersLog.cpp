@@ -1,7 +1,7 @@
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 
-#include "results/DateText.h"
-#include "results/ResultsRules.h"
+#include "state/DateText.h"
+#include "state/ResultsRules.h"
 
 #include <array>
 
