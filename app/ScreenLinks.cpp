@@ -58,6 +58,7 @@ bool topicChosen(int t) {
 }  // namespace
 
 void ConnectScreens() {
+    Navigation &Go = Links();
     Go.loadConfiguration = [] { return LoadConfiguration(); };
     Go.setDisplayMode = [] { SetDisplayMode(); };
     Go.showExercise = [] { frm_Game01::get().Show(); };

@@ -51,6 +51,11 @@ struct Navigation {
     std::function<ui::Form *()> showRunResult;
 };
 
-inline Navigation Go;
+// Made on first use, so that hooks filled before main (the tests) stay.
+inline Navigation &Links() {
+    static Navigation links;
+    return links;
+}
+inline Navigation &Go = Links();
 
 }  // namespace Misc
