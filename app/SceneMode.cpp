@@ -1,7 +1,7 @@
 #include "app/SceneMode.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "app/Startup.h"
 #include "platform/display.h"
 #include "platform/ini.h"

@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/ResultsDir.h"
+#include "state/ResultsDir.h"
 #include "app/SceneMode.h"
-#include "app/Services.h"
+#include "state/Services.h"
 #include "app/StartupTables.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
@@ -79,13 +79,6 @@ void LoadGradeTable(const QString &path) {
     const QStringList lines = platform::readTextLines(platform::nativePath(path));
     for (int n = 1; n <= 5 && n <= lines.size(); ++n) GradeTable[std::size_t(n)] = ParseGradeLine(lines.at(n - 1));
 }
-
-void FillTextTable(const QStringList &lines) {
-    for (auto &t : TextTable) t.clear();
-    for (int k = 1; k <= kTextTableSize && k <= lines.size(); ++k) TextTable[std::size_t(k)] = lines.at(k - 1);
-}
-
-void LoadTextTable(const QString &path) { FillTextTable(content::readScrambledLines(path)); }
 
 namespace {
 // Message 1, followed by where the program looked (no file found) or which

@@ -1,9 +1,10 @@
 // Start-up, configuration and the exit sequence.
 #pragma once
 
-#include "app/GradeBands.h"
-#include "app/Misc.h"
-#include "app/ResultsDir.h"
+#include "state/GradeBands.h"
+#include "state/Misc.h"
+#include "state/TextTable.h"
+#include "state/ResultsDir.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,9 +31,6 @@ bool LoadConfiguration();
 QString WithTrailingBackslash(const QString &dir);
 
 void LoadGradeTable(const QString &path);
-// Fills the text table from the scrambled Texty.dat (at most 1000 lines).
-void LoadTextTable(const QString &path);
-void FillTextTable(const QStringList &lines);
 
 void SetDisplayMode();
 void RestoreDisplayMode();

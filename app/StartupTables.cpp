@@ -1,6 +1,6 @@
 #include "app/StartupTables.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "app/Startup.h"
 #include "content/CourseFile.h"
 #include "platform/codec.h"
@@ -8,8 +8,8 @@
 #include "platform/paths.h"
 #include "print/LayoutMath.h"
 #include "results/GradeBands.h"
+#include "rules/ExerciseGroups.h"
 #include "rules/ExerciseSpec.h"
-#include "screens/ExerciseGroups.h"
 
 #include <QLoggingCategory>
 

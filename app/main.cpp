@@ -3,7 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/QtCzech.h"
 #include "app/SceneMode.h"
-#include "app/Services.h"
+#include "app/ScreenLinks.h"
+#include "state/Services.h"
 #include "app/Startup.h"
 #include "platform/sound.h"
 #include "screens/frm_Select.h"
@@ -41,6 +42,7 @@ int main(int argc, char *argv[]) {
     // The sound module loads once the title is on the screen.
     ui::afterFirstPicture(&app, [] { platform::Sounds::prepare(); });
 
+    Misc::ConnectScreens();
     frm_Select::get().Load();
     int code = 0;
     if (Misc::ProgramEnding(&code)) return code;

@@ -1,7 +1,7 @@
 // Timings of the steps a pupil waits for. Run with the built course present
 // (build/course); QT_QPA_PLATFORM=offscreen works.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "content/Records.h"
 #include "exercise/PageDraw.h"
 

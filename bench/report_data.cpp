@@ -13,10 +13,10 @@
 #include "content/scramble.h"
 #include "exercise/CheckedRow.h"
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/PupilKey.h"
-#include "results/ResultsRules.h"
-#include "screens/ExerciseGroups.h"
+#include "state/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QCoreApplication>
 #include <QDir>

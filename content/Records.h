@@ -6,7 +6,7 @@
 // layout does not use are ignored.
 #pragma once
 
-#include "app/Misc.h"
+#include "content/ContentTables.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "content/scramble.h"
 
-#include "app/Misc.h"
+#include "content/ContentTables.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"

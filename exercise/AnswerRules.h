@@ -3,7 +3,7 @@
 // where the hint window goes.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "rules/ExerciseSpec.h"
 
 #include <QPoint>

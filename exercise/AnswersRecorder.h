@@ -4,7 +4,7 @@
 #pragma once
 
 #include "exercise/CheckedRow.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 
 #include <QDateTime>
 #include <QString>

@@ -3,7 +3,7 @@
 // page hands its rows on through one place, where the answers log takes them.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 // the run, the check of the whole run at once, the checked overview whose
 // wrong marks open the list with the right entry shown, and the continue
 // button that leads through these screens to the end of the run.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "rules/ExerciseSpec.h"
-#include "app/Services.h"
+#include "state/Services.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"

@@ -1,15 +1,15 @@
 #include "exercise/GameKeys.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/AnswerRules.h"
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "exercise/ReplayRule.h"
 #include "rules/FocusRules.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
-#include "screens/PictureTexts.h"
-#include "screens/frm_Chybovy.h"
+#include "rules/PictureTexts.h"
+#include "exercise/frm_Chybovy.h"
 #include "ui/Keyboard.h"
 
 #include <QKeyEvent>

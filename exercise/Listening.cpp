@@ -1,8 +1,8 @@
 // Listening rows (exercises 22, 23, 24): each row's loudspeaker plays its
 // recorded sentence and hands the row's box the focus; pressed again right
 // after, it plays the sentence slower (ReplayRule.h).
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/ReplayRule.h"
 #include "exercise/frm_Game01.h"
 #include "platform/paths.h"

@@ -1,15 +1,14 @@
 // The exercise form's content: the records of the exercise's file, and the
 // messages when the file is unusable or too short for the run.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "content/CourseFile.h"
 #include "content/Records.h"
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
-#include "print/PrintJob.h"
-#include "screens/frm_Intro.h"
 
 #include <QThread>
 
@@ -25,13 +24,8 @@ bool frm_Game01::loadExerciseContent() {
     }
     int have = RecordCount;
     if (exercise::isTopics(n)) {
-        // The topic screen marks its chosen buttons with Tag "1"; without the
-        // screen (or without a button of that number) no topic is chosen.
-        const frm_Intro *intro = frm_Intro::existing();
-        content::CopyChosenTopics([intro](int t) {
-            const ui::Label *button = intro ? intro->TlacitkoTema(t) : nullptr;
-            return button && button->Tag == QLatin1String("1");
-        });
+        // Without the topic screen no topic is chosen.
+        content::CopyChosenTopics([](int t) { return Go.topicChosen && Go.topicChosen(t); });
         have = TopicRecordCount;
     }
     if (PrintMode) return true;
@@ -42,11 +36,8 @@ bool frm_Game01::loadExerciseContent() {
 }
 
 void frm_Game01::reportUnusableContent(const content::CourseFileRead &read) {
-    if (PrintMode) {
-        // The print job's failure message says that nothing was printed.
-        if (print::PrintJob *job = print::PrintJob::current()) job->fail(content::CourseFileMessage(read, QString()));
-        return;
-    }
+    // In print mode the print job reports the file (print/PrintContent.h).
+    if (PrintMode) return;
     const QString text = content::CourseFileMessage(read, content::ExerciseCannotStart());
     m_loadAborted = true;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);

@@ -1,6 +1,6 @@
 #include "exercise/PageDraw.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 
 #include <QTime>
 

@@ -1,6 +1,6 @@
 // The rows of a checked page go to the answers log (Odpovedi.dat) beside
 // the results log; a failed write is told to the pupil once per run.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"

@@ -1,10 +1,11 @@
 // The progress of a run on the exercise form: checking a page and marking
 // its rows, the answer hint on a wrong mark, new pages, the results table
 // during a run, the continue button and the hand-over of the result.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "exercise/AnswerRules.h"
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "rules/FocusRules.h"
 #include "exercise/PageDraw.h"
 #include "exercise/Toolbar.h"
@@ -12,9 +13,7 @@
 #include "exercise/frm_Game01.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
-#include "results/frm_Tabulka.h"
-#include "screens/frm_Chybovy.h"
-#include "screens/frm_Setup.h"
+#include "exercise/frm_Chybovy.h"
 #include "ui/Keyboard.h"
 
 #include <QCursor>
@@ -241,12 +240,9 @@ void frm_Game01::NewPage() {
 // ---- Results table during a run --------------------------------------------
 
 void frm_Game01::ShowResultsTable() {
-    frm_Tabulka &table = frm_Tabulka::get();
-    table.Load();
-    table.Show();
-    table.Nadrazeny_form = this;
+    ui::Form *table = Go.showResultsTable(this);
     Hide();
-    CurrentScreen = &table;
+    CurrentScreen = table;
 }
 
 // ---- Continue ------------------------------------------------------------
@@ -339,19 +335,7 @@ void frm_Game01::ContinueRun() {
 }
 
 void frm_Game01::FinishRun() {
-    frm_Tabulka &table = frm_Tabulka::get();
-    table.Load();
-    const QString correct = QString::number(CorrectCount);
-    const QString wrong = QString::number(WrongCount);
-    const QString grade =
-        table.Vlozeni_znamky(std::uint8_t(CorrectCount), std::uint8_t(CorrectCount + WrongCount));
-    table.Vloz_novy_zaznam(PupilName, correct, wrong, grade, 1);
-    table.Vloz_zaznam_do_souboru_vysledky_dat(PupilName, GroupTitle, ExerciseTitle, correct, wrong,
-                                              table.Vlozeni_znamky(std::uint8_t(CorrectCount),
-                                                                   std::uint8_t(CorrectCount + WrongCount)));
-    table.Nadrazeny_form = &frm_Setup::get();
-    table.Show();
-    CurrentScreen = &table;
+    CurrentScreen = Go.showRunResult();
     Hide();
     frm_Chybovy::Unload();
     Unload();

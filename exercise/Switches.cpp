@@ -1,8 +1,8 @@
 // Switch rows (exercises 2, 4, 11): choosing a position writes its word into
 // the row's gap and turns the switch picture drawn beside the row.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "rules/ExerciseSpec.h"
-#include "app/Services.h"
+#include "state/Services.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 

@@ -3,7 +3,7 @@
 #include "rules/ExerciseSpec.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/TileRules.h"
-#include "screens/HintRules.h"
+#include "rules/HintRules.h"
 #include "ui/fonts.h"
 
 #include <QFontMetrics>

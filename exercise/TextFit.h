@@ -7,7 +7,7 @@
 // the pupil sees: nothing runs past its card or under a mark.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 
 #include <QPoint>
 #include <QString>

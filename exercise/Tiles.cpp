@@ -1,8 +1,8 @@
 // Word tiles (exercises 1, 5, 6, 19, 21): pressing, dragging with the tile
 // following the mouse, dropping onto a row, and the double-click that takes a
 // word back. The widget-free rules they rest on are in TileRules.cpp.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/TileRules.h"
 #include "rules/ExerciseSpec.h"
 #include "exercise/frm_Game01.h"

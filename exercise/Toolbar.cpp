@@ -1,6 +1,6 @@
 #include "exercise/Toolbar.h"
 
-#include "app/Services.h"
+#include "state/Services.h"
 #include "exercise/frm_Game01.h"
 
 namespace Misc {

@@ -1,8 +1,8 @@
 // The answer boxes' mouse and keyboard behaviour and the drop-down list of
 // exercises 7, 8, 10 and 12.
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "exercise/Catalogue.h"
+#include "state/Misc.h"
+#include "state/Services.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "rules/ExerciseSpec.h"
 

@@ -1,10 +1,11 @@
 #include "exercise/frm_Game01.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "content/CourseFile.h"
 #include "content/Records.h"
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "rules/FocusRules.h"
 #include "exercise/GameKeys.h"
 #include "exercise/TextFit.h"
@@ -13,11 +14,7 @@
 #include "exercise/families/RowLayout.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
-#include "print/PrintJob.h"
-#include "print/Worksheets.h"
-#include "screens/frm_Chybovy.h"
-#include "screens/frm_Intro.h"
-#include "screens/frm_Setup.h"
+#include "exercise/frm_Chybovy.h"
 
 #include <QPointer>
 #include <QThread>
@@ -162,11 +159,9 @@ void frm_Game01::ExerciseFormLoad() {
         for (int i = 1; i <= 3; ++i) PicTop(i)->QWidget::setEnabled(false);
     }
 
-    if (PrintMode) {
-        // The worksheet printer checks the records it needs itself.
-        print::PrintWorksheets();
-        return;
-    }
+    // In print mode the form only reads its content; the print job prints
+    // the worksheets from the content it loads itself (print/PrintContent.h).
+    if (PrintMode) return;
     if (!enough) return;
     FillPage();
     frm_Chybovy::get().Load();  // the hint window of the answer marks, not shown yet
@@ -224,13 +219,7 @@ void frm_Game01::Form_Activate() {
 void frm_Game01::Form_MouseDown(Qt::MouseButton, int x, int y) {
     if (exercise::inHelpArea(x, y)) {
         PlayClickSound();
-        frm_Intro &intro = frm_Intro::get();
-        intro.STAV_FORMU.clear();
-        intro.Load();
-        intro.setPicture(LoadPicture(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(ExerciseNumber2())));
-        intro.Show();
-        intro.Nadrazeny_form = this;
-        CurrentScreen = &intro;
+        CurrentScreen = Go.showExerciseHelp(this);
         Hide();
     }
     if (exercise::listOptionCountOf(m_exercise) > 0 && ListBox->Visible()) ListBox->hide();
@@ -274,9 +263,9 @@ void frm_Game01::PicTop_MouseMove(int index) {
 }
 
 void frm_Game01::GoBackToSetup() {
-    frm_Setup &setup = frm_Setup::get();
-    setup.Show();
-    CurrentScreen = &setup;
+    ui::Form *setup = Go.setupScreen();
+    setup->Show();
+    CurrentScreen = setup;
     Hide();
     Unload();  // this form is gone from here on
     WaitBusy(100);

@@ -1,6 +1,6 @@
 #include "print/PageFrame.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "print/PrintJob.h"
 
 #include <QDate>

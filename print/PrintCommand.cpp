@@ -2,10 +2,10 @@
 
 #include "rules/ExerciseSpec.h"
 #include "rules/RunLengths.h"
-#include "app/Misc.h"
-#include "app/Startup.h"
+#include "state/Misc.h"
 #include "content/Records.h"
 #include "print/Worksheets.h"
+#include "state/TextTable.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // Worksheets straight into a PDF file, without a dialog, from the records
 // already loaded: the same drawing path as a printer job.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "platform/safefile.h"
 #include "print/PrintJob.h"
 #include "print/Worksheets.h"

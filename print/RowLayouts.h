@@ -3,7 +3,7 @@
 // millimetres on A4. The page painter turns them into ink.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "print/LayoutMath.h"
 
 #include <QString>

@@ -1,8 +1,9 @@
 // The print button's job: a printer chosen in the print dialog, and the
-// exercise form loaded in print mode to print onto it.
-#include "app/Misc.h"
-#include "exercise/frm_Game01.h"
+// current exercise's worksheets printed onto it from its content file.
+#include "state/Misc.h"
+#include "ui/Form.h"
 #include "platform/msgbox.h"
+#include "print/PrintContent.h"
 #include "print/PrintJob.h"
 #include "print/Worksheets.h"
 
@@ -60,11 +61,10 @@ void RunPrintJob() {
 
     PrintJob job(&printer, copies);
     Misc::PrintMode = true;
-    frm_Game01::get().Load();  // in print mode its load prints the worksheets
+    if (LoadWorksheetContent()) PrintWorksheets();
     if (!job.failed() && job.pagesStarted() == 0)
         job.fail(QStringLiteral("Cvičení nevytvořilo žádnou stránku."));
     job.finish();
-    frm_Game01::Unload();
     Misc::PrintMode = false;
     if (job.failed()) {
         reportFailure(job.error());

@@ -2,7 +2,7 @@
 #include "print/Worksheets.h"
 
 #include "rules/ExerciseSpec.h"
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "print/LayoutMath.h"
 #include "print/PageFrame.h"
 #include "print/PrintJob.h"

@@ -12,8 +12,8 @@ namespace print {
 
 // The print button of the setup and topic screens: asks for a printer in the
 // print dialog and prints one worksheet per copy of the current exercise
-// (ExerciseNumber, QuestionCount, PupilName) through the exercise form
-// loaded in print mode.
+// (ExerciseNumber, QuestionCount, PupilName) from the content that
+// LoadWorksheetContent loads (print/PrintContent.h).
 void RunPrintJob();
 
 // The print dialog offers only what a worksheet honours: no page range, no
@@ -26,8 +26,8 @@ void SetUpPrintDialog(QPrintDialog &dialog);
 int SettlePrinter(QPrinter &printer);
 
 // Prints the worksheets of the current exercise from ContentRecords onto the
-// printer of the running job (one per copy). The exercise form calls it from
-// its load in print mode. Without a running job it does nothing.
+// printer of the running job (one per copy). Without a running job it does
+// nothing.
 void PrintWorksheets();
 
 // Prints straight to a PDF file through the same path, without a dialog

@@ -5,7 +5,7 @@
 // items, each pupil and the activity per week.
 #pragma once
 
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 
 #include <QDate>
 #include <QDateTime>

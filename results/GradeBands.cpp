@@ -1,8 +1,8 @@
 #include "results/GradeBands.h"
 
-#include "app/GradeBands.h"
-#include "results/ResultsRules.h"
 #include "rules/RunLengths.h"
+#include "state/GradeBands.h"
+#include "state/ResultsRules.h"
 
 #include <array>
 

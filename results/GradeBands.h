@@ -8,7 +8,7 @@
 // program before any run is made.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "content/ContentCheck.h"
 
 #include <QStringList>

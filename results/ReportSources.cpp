@@ -3,8 +3,8 @@
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "results/ResultsExport.h"
+#include "rules/ExerciseGroups.h"
 #include "rules/ExerciseSpec.h"
-#include "screens/ExerciseGroups.h"
 
 #include <QHash>
 

@@ -2,10 +2,10 @@
 
 #include "platform/codec.h"
 #include "platform/paths.h"
-#include "results/DateText.h"
-#include "results/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 #include "rules/ExerciseSpec.h"
-#include "screens/ExerciseGroups.h"
+#include "state/DateText.h"
+#include "state/ResultsRules.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,10 +1,10 @@
 #include "results/ResultsMaintenance.h"
 
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/PupilKey.h"
-#include "results/ResultsRules.h"
 #include "rules/ExerciseSpec.h"
+#include "state/ResultsRules.h"
 
 #include <QFile>
 #include <QFileInfo>

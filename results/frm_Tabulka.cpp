@@ -1,12 +1,12 @@
 #include "results/frm_Tabulka.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "results/ResultsKeys.h"
 #include "results/SaveFailure.h"
-#include "screens/ScreenKeys.h"
-#include "screens/frm_Setup.h"
+#include "state/Navigation.h"
 #include "ui/Accessible.h"
 #include "ui/Keyboard.h"
 
@@ -320,7 +320,7 @@ void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, cons
 void frm_Tabulka::picKonec_Click() {
     PlayClickSound();
     ui::Form *back = Nadrazeny_form;
-    if (!back) back = &frm_Setup::get();  // the parent is gone: the run's start screen
+    if (!back) back = Go.setupScreen();  // the parent is gone: the run's start screen
     back->Show();
     CurrentScreen = back;
     Unload();

@@ -7,7 +7,7 @@
 // button, picKonec, returns to Nadrazeny_form.
 #pragma once
 
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace exercise {
 
@@ -21,3 +22,10 @@ constexpr int runLengthIndex(int count) {
 }
 
 }  // namespace exercise
+
+namespace screens {
+
+// Number of items of count button k (1 ... 5) of the setup screen.
+inline int countOfButton(int k) { return exercise::kRunLengths.at(std::size_t(k - 1)); }
+
+}  // namespace screens

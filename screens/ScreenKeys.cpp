@@ -1,10 +1,9 @@
 #include "screens/ScreenKeys.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "results/frm_Tabulka.h"
-#include "screens/ExerciseGroups.h"
-#include "screens/PictureTexts.h"
+#include "state/Misc.h"
+#include "state/Services.h"
+#include "rules/ExerciseGroups.h"
+#include "rules/PictureTexts.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
@@ -226,18 +225,6 @@ void setUpIntroKeys(frm_Intro &f) {
 
 void showIntroPageArea(frm_Intro &f, bool shown) {
     if (ui::Hotspot *page = pageArea(f)) page->setVisible(shown);
-}
-
-// ---- Results screen -----------------------------------------------------------
-
-void setUpResultsKeys(frm_Tabulka &f) {
-    ui::FocusChain *keys = f.keys();
-    keys->items = [&f] { return QList<ui::FocusItem>{item(f.picKonec)}; };
-    keys->escape = [&f] { f.picKonec_Click(); };
-    keys->describe = [&f](QWidget *w, QString &name, QAccessible::Role &role) {
-        if (w == f.picKonec) return describeAs(name, role, QStringLiteral("Zpět"), QAccessible::Button);
-        return false;
-    };
 }
 
 }  // namespace screens

@@ -1,12 +1,12 @@
-// Keyboard use and screen-reader names of the selection, setup, intro (title,
-// help pages, topic screen) and results screens: each screen's focus chain in
+// Keyboard use and screen-reader names of the selection, setup and intro
+// (title, help pages, topic screen) screens: each screen's focus chain in
 // reading order, its back key, and the Czech names and roles of its controls.
+// The results screen's keys are in results/ResultsKeys.h.
 #pragma once
 
 class frm_Select;
 class frm_Setup;
 class frm_Intro;
-class frm_Tabulka;
 
 namespace screens {
 
@@ -16,6 +16,5 @@ void setUpSetupKeys(frm_Setup &form);
 // topic screen has its buttons. showPageArea follows the form's mode.
 void setUpIntroKeys(frm_Intro &form);
 void showIntroPageArea(frm_Intro &form, bool shown);
-void setUpResultsKeys(frm_Tabulka &form);
 
 }  // namespace screens

@@ -1,6 +1,6 @@
 #include "screens/SlideIn.h"
 
-#include "app/Services.h"
+#include "state/Services.h"
 #include "screens/frm_Setup.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -1,9 +1,9 @@
 #include "screens/frm_Intro.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "exercise/frm_Game01.h"
 #include "rules/ExerciseSpec.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
@@ -106,10 +106,10 @@ void frm_Intro::Form_MouseDown(Qt::MouseButton, int, int) {
         }
         const int number = n.toInt();
         if (QString::number(number) != n || !exercise::isExercise(number)) return;
-        frm_Game01::get().Show();
+        Go.showExercise();
         WaitBusy(10);
         Hide();
-        if (frm_Game01::loaded()) CurrentScreen = frm_Game01::existing();
+        if (ui::Form *game = Go.exerciseScreen()) CurrentScreen = game;
         Unload();
     }
 }

@@ -5,13 +5,12 @@
 // still loaded.
 #include "screens/frm_Intro.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "content/Records.h"
-#include "exercise/Catalogue.h"
-#include "exercise/frm_Game01.h"
+#include "rules/Catalogue.h"
 #include "platform/msgbox.h"
-#include "print/Worksheets.h"
 #include "screens/ScreenKeys.h"
 #include "screens/SlideIn.h"
 #include "screens/frm_Setup.h"
@@ -311,18 +310,18 @@ void frm_Intro::picPokracuj_Click() {
     }
 
     PrintMode = false;
-    frm_Game01::get().Show();  // its load reads the chosen topics from this form
+    Go.showExercise();  // its load reads the chosen topics from this form
     WaitBusy(10);
     Hide();
     TearDownTopicScreen();
     Unload();
-    if (frm_Game01::loaded()) CurrentScreen = frm_Game01::existing();
+    if (ui::Form *game = Go.exerciseScreen()) CurrentScreen = game;
 }
 
 void frm_Intro::picTiskni_Click() {
     PlayClickSound();
     if (frm_Setup *setup = frm_Setup::existing()) PupilName = setup->TJmeno->Text();
-    print::RunPrintJob();
+    Go.printWorksheets();
 }
 
 void frm_Intro::IKonec_MouseDown() {

@@ -1,7 +1,7 @@
 #include "screens/frm_Pozadi.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "screens/frm_Select.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "app/Startup.h"
-#include "screens/ExerciseGroups.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
+#include "rules/ExerciseGroups.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
@@ -42,7 +42,7 @@ frm_Select::frm_Select() {
 
 void frm_Select::Form_Load() {
     // The start-up of the whole program runs here, before any screen shows.
-    if (!LoadConfiguration()) {
+    if (!Go.loadConfiguration()) {
         m_startupFailed = true;
         EndProgram(1);
         return;
@@ -51,7 +51,7 @@ void frm_Select::Form_Load() {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU = frm_Intro::kTitleScreen;
     intro.Load();
-    SetDisplayMode();
+    Go.setDisplayMode();
     // The title's ten seconds count from when the pupil can see it, not from
     // behind the notice that the display could not be switched.
     intro.TitleScreenDeadline = TickCount() + frm_Intro::kTitleMilliseconds;
@@ -164,9 +164,9 @@ void frm_Select::IHelp_Click() {
     Hide();
 }
 
-void frm_Select::IKonec_Click() { RunExitSequence(); }
+void frm_Select::IKonec_Click() { Go.exitProgram(); }
 
-void frm_Select::Form_QueryClose() { RunExitSequence(); }
+void frm_Select::Form_QueryClose() { Go.exitProgram(); }
 
 void frm_Select::resetPictures(int groupsUpTo, int exercisesUpTo) {
     for (int g = 1; g <= groupsUpTo; ++g)

@@ -1,13 +1,14 @@
 #include "screens/frm_Setup.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "exercise/frm_Game01.h"
+#include "state/Misc.h"
+#include "state/Navigation.h"
+#include "state/Services.h"
 #include "platform/codec.h"
 #include "platform/sound.h"
-#include "print/Worksheets.h"
 #include "rules/ExerciseSpec.h"
 #include "rules/RunLengths.h"
+#include "screens/frm_Intro.h"
+#include "screens/frm_Select.h"
 #include "screens/ScreenKeys.h"
 #include "screens/SlideIn.h"
 #include "screens/frm_Intro.h"
@@ -42,8 +43,6 @@ QString cleanPupilName(const QString &text, int *cursor, bool pasted, bool *refu
     if (cursor) *cursor = newCursor;
     return out;
 }
-
-int countOfButton(int k) { return exercise::kRunLengths.at(std::size_t(k - 1)); }
 
 bool continueWanted(const QString &name, int questionCount) { return !name.isEmpty() && questionCount != 0; }
 
@@ -285,17 +284,17 @@ void frm_Setup::picPokracuj_Click() {
         CurrentScreen = frm_Intro::existing();
         return;
     }
-    frm_Game01::get().Show();
+    Go.showExercise();
     WaitBusy(10);
     Hide();
     // The exercise form may already have gone (a run that ends at once).
-    if (frm_Game01::loaded()) CurrentScreen = frm_Game01::existing();
+    if (ui::Form *game = Go.exerciseScreen()) CurrentScreen = game;
 }
 
 void frm_Setup::picTiskni_Click() {
     PlayClickSound();
     PupilName = TJmeno->text();
-    print::RunPrintJob();
+    Go.printWorksheets();
 }
 
 void frm_Setup::IHelp_Click() {

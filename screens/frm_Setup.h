@@ -6,6 +6,7 @@
 // and buttons are as the pupil left them on coming back.
 #pragma once
 
+#include "rules/RunLengths.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -26,8 +27,6 @@ namespace screens {
 // is moved left by the characters removed in front of it.
 QString cleanPupilName(const QString &text, int *cursor = nullptr, bool pasted = false, bool *refused = nullptr);
 
-// Number of items of count button k (1 ... 5): exercise::kRunLengths.
-int countOfButton(int k);
 // The continue button is wanted with a name and a chosen count.
 bool continueWanted(const QString &name, int questionCount);
 // The print button is wanted once a count is chosen, except for exercises

@@ -6,10 +6,10 @@
 
 #include "testsupport.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/frm_Game01.h"
 #include "results/frm_Tabulka.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
 

@@ -7,8 +7,8 @@
 #include "exercise_fixture.h"
 #include "testsupport.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "platform/sound.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
-#include "app/Services.h"
+#include "state/Services.h"
+#include "app/ScreenLinks.h"
 #include "app/Startup.h"
 #include "platform/sound.h"
 
@@ -79,6 +80,11 @@ QByteArray readBytes(const QString &path) {
 bool writeBytes(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+bool connectScreens() {
+    Misc::ConnectScreens();
+    return true;
 }
 
 }  // namespace testsupport

@@ -11,10 +11,12 @@
 #include "content/scramble.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
+#include "print/PrintContent.h"
 #include "print/PrintJob.h"
+#include "print/Worksheets.h"
 #include "results/GradeBands.h"
-#include "results/ResultsRules.h"
-#include "screens/ExerciseGroups.h"
+#include "state/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 #include "screens/frm_Setup.h"
 
 #include <QBuffer>
@@ -426,9 +428,9 @@ void BadDataTest::worksheetNamesTheFile() {
     Misc::ExerciseNumber = QStringLiteral("9");
     Misc::QuestionCount = 10;
     Misc::PrintMode = true;
-    frm_Game01::get().Load();
+    QVERIFY(!print::LoadWorksheetContent());
+    print::PrintWorksheets();
     Misc::PrintMode = false;
-    frm_Game01::Unload();
     QVERIFY(job.failed());
     QCOMPARE(job.pagesStarted(), 0);
     QVERIFY2(job.error().contains(m_course->dataDir() + QStringLiteral("/9.dat")) &&

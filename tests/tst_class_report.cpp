@@ -2,12 +2,12 @@
 // counts, names merged, folders merged, the streamed reading, and the
 // produced HTML (in headless Chromium) and PDF (through pdftotext).
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/ClassReport.h"
-#include "results/DateText.h"
+#include "state/DateText.h"
 #include "results/ReportSources.h"
-#include "results/ResultsRules.h"
-#include "screens/ExerciseGroups.h"
+#include "state/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 #include "testsupport.h"
 #include "content/scramble.h"
 

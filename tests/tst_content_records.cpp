@@ -1,7 +1,7 @@
 // Content lines split by layout, and the loaders' treatment of whole files:
 // empty lines, the 1000-line table, clearing only the layout's own fields,
 // and the copy of the chosen topics of exercise 21.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "content/Records.h"
 #include "content/scramble.h"
 #include "platform/codec.h"

@@ -3,14 +3,14 @@
 // three columns with cut headings, pairs opened from the overview, the check
 // of the whole run, a wrong list opened from the checked overview, and the
 // result handed to the results screen. The overview's rules are tested alone.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/frm_Tabulka.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
 #include "exercise_fixture.h"
 #include "testsupport.h"

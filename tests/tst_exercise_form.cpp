@@ -2,17 +2,17 @@
 // backgrounds, rows created per exercise, the listening grid, the list sizes,
 // the tiles, the help area, the way back, a clean unload, and the content file
 // with too few records for the run.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "content/scramble.h"
-#include "exercise/Catalogue.h"
 #include "exercise/TextFit.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "rules/ExerciseSpec.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
 #include "exercise_fixture.h"

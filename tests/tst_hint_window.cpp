@@ -1,6 +1,9 @@
 // The hint window: bubbles per exercise, the window's outline, the font
 // steps and line tops, and that a shrunk line never grows again.
+#include "exercise/frm_Chybovy.h"
 #include "exercise_fixture.h"
+#include "state/Misc.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QtTest>

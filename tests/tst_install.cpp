@@ -1,13 +1,13 @@
 // What an installed program depends on: the order in which Tutorix.ini is
 // looked for, relative course folders, the message when nothing is found,
 // the command lines of both programs and the teacher's results export.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "content/scramble.h"
 #include "platform/codec.h"
 #include "platform/configfile.h"
 #include "results/ResultsExport.h"
-#include "results/ResultsRules.h"
-#include "screens/ExerciseGroups.h"
+#include "state/ResultsRules.h"
+#include "rules/ExerciseGroups.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -3,9 +3,9 @@
 // box the focus; pressed again it plays the slower recording, then the
 // normal one; it stays silent after the check, and every box is as wide as
 // its answer.
-#include "app/Misc.h"
-#include "app/Services.h"
-#include "exercise/Catalogue.h"
+#include "state/Misc.h"
+#include "state/Services.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "platform/sound.h"
 #include "exercise_fixture.h"

@@ -1,6 +1,6 @@
 // Worksheets printed into PDF files from the bundled course, read back with
 // pdftotext -bbox: pages, positions of the frame and rows, copies.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "app/Startup.h"
 #include "content/Records.h"
 #include "exercise/frm_Game01.h"

@@ -6,7 +6,7 @@
 #include "pupilrights.h"
 #include "testsupport.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "course/lib/CourseLookup.h"
 #include "platform/codec.h"
 #include "platform/paths.h"

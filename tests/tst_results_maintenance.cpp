@@ -6,8 +6,8 @@
 
 #include "content/scramble.h"
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
-#include "results/ResultsRules.h"
+#include "state/AnswersLog.h"
+#include "state/ResultsRules.h"
 
 #include <QDir>
 #include <QFile>

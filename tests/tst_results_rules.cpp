@@ -5,10 +5,10 @@
 #include "platform/codec.h"
 #include "content/Records.h"
 #include "exercise/CheckedRow.h"
-#include "results/AnswersLog.h"
 #include "results/GradeBands.h"
+#include "state/AnswersLog.h"
 #include "results/PupilKey.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // back to the parent screen, hover codes and sounds.
 #include "testsupport.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "platform/codec.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"

@@ -6,7 +6,7 @@
 // the next writer out.
 #include "platform/codec.h"
 #include "platform/filelock.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,16 +2,16 @@
 // checking and marks, the answer hint, new pages, the results table during a
 // run, back without a result, and the result handed to the results screen
 // with the results file and the log written byte for byte.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "content/scramble.h"
 #include "exercise/AnswerRules.h"
 #include "exercise/CheckedRow.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 #include "results/frm_Tabulka.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Setup.h"
 #include "exercise_fixture.h"

@@ -12,7 +12,7 @@
 #include "course/lib/CourseTool.h"
 #include "platform/codec.h"
 #include "platform/safefile.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include <QCoreApplication>
 #include <QDir>

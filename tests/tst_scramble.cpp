@@ -1,5 +1,5 @@
 // Scrambled course files and the temporary plain copy.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "content/scramble.h"
 #include "platform/paths.h"
 

@@ -6,10 +6,10 @@
 #include "testsupport.h"
 
 #include "app/CommandLine.h"
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "app/QtCzech.h"
 #include "app/SceneMode.h"
-#include "app/Services.h"
+#include "state/Services.h"
 #include "exercise/frm_Game01.h"
 #include "platform/display.h"
 #include "platform/keyboard.h"

@@ -3,7 +3,7 @@
 // from the setup screen.
 #include "screens_fixture.h"
 
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 #include "screens/frm_Setup.h"
 
 using namespace screentest;

@@ -1,9 +1,9 @@
 // Start-up, configuration, tables, display mode, keyboard restore, exit and
 // the title screen.
 #include "app/CommandLine.h"
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "app/SceneMode.h"
-#include "app/Services.h"
+#include "state/Services.h"
 #include "app/Startup.h"
 #include "platform/display.h"
 #include "platform/keyboard.h"

@@ -1,8 +1,8 @@
 // Switch rows (2, 4, 11): what a chosen position writes (capitals, exercise
 // 2's closed gap), and the switches on the real form: drawing, enabling,
 // repeated presses, the checked page and the hover codes.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "platform/sound.h"

@@ -1,6 +1,6 @@
 // Word tiles: the drop rules (sample points, first hit row, capitals), the
 // clock hands, and dragging tiles on the real exercise form (1, 5, 19, 21).
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"
 #include "screens/frm_Intro.h"

@@ -1,5 +1,5 @@
 // The form-and-control toolkit and the shared drawing and wait services.
-#include "app/Services.h"
+#include "state/Services.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -5,7 +5,7 @@
 #include "screens_fixture.h"
 
 #include "content/scramble.h"
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 #include "platform/codec.h"
 #include "screens/frm_Setup.h"

@@ -2,12 +2,12 @@
 // list opens, choosing from it in exercises 7 and 8, Enter in exercise 3,
 // the boxes' mouse rules, the US layout on every key, and the answers
 // normalised by the check.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/frm_Game01.h"
 #include "platform/keyboard.h"
 #include "platform/sound.h"
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 #include "screens/frm_Setup.h"
 #include "exercise_fixture.h"
 #include "testsupport.h"

@@ -1,6 +1,5 @@
 #include "ui/Form.h"
 
-#include "app/Misc.h"
 #include "ui/Keyboard.h"
 #include "ui/Scene.h"
 #include "ui/fonts.h"
@@ -18,6 +17,15 @@
 
 namespace ui {
 
+namespace {
+// A plain pointer: forms may still go while the program's statics are torn down.
+void (*g_formGone)(Form *) = nullptr;
+
+void formGone(Form *form) {
+    if (g_formGone) g_formGone(form);
+}
+}  // namespace
+
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window) {
     setMouseTracking(true);
     setFont(screenFont());
@@ -27,9 +35,7 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window) {
     m_keys = new FocusChain(this);
 }
 
-Form::~Form() {
-    if (Misc::CurrentScreen == this) Misc::CurrentScreen = nullptr;
-}
+Form::~Form() { formGone(this); }
 
 void Form::Load() {
     if (m_loaded) return;
@@ -56,7 +62,7 @@ void Form::Hide() {
 void Form::runUnload() {
     if (m_loaded) Form_Unload();
     m_loaded = false;
-    if (Misc::CurrentScreen == this) Misc::CurrentScreen = nullptr;
+    formGone(this);
 }
 
 void Form::setPicture(const QPixmap &picture) {
@@ -103,6 +109,8 @@ std::function<void()> g_closeRequest;
 }
 
 void Form::setCloseRequestHandler(std::function<void()> handler) { g_closeRequest = std::move(handler); }
+
+void Form::setFormGoneHandler(void (*handler)(Form *)) { g_formGone = handler; }
 
 void Form::Form_QueryClose() {
     if (g_closeRequest) g_closeRequest();

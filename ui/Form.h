@@ -49,6 +49,9 @@ public:
     // What the window's close button (or Alt+F4) does on every form that does
     // not override Form_QueryClose: the program's exit question.
     static void setCloseRequestHandler(std::function<void()> handler);
+    // Called with a form that is being unloaded or destroyed, so that whoever
+    // keeps a pointer to the screen in front can let go of it.
+    static void setFormGoneHandler(void (*handler)(Form *));
 
 protected:
     virtual void Form_Load() {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rules/RunLengths.h"
+#include "state/Misc.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include "platform/configfile.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 
 #include <QFileInfo>
 

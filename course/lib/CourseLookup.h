@@ -4,7 +4,7 @@
 // fallback to the pupil's own folder.
 #pragma once
 
-#include "app/ResultsDir.h"
+#include "state/ResultsDir.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "course/lib/CourseExercises.h"
 #include "course/lib/MediaParts.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QDir>
 

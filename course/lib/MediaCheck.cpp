@@ -8,9 +8,9 @@
 #include "platform/codec.h"
 #include "platform/curfile.h"
 #include "platform/paths.h"
+#include "rules/ExerciseGroups.h"
 #include "rules/ExerciseSpec.h"
 #include "rules/RunLengths.h"
-#include "screens/ExerciseGroups.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The title screen and the help pages: the authors' page, the help for the
 // setup screen and one page per exercise telling how to work it.
 #include "course/lib/MediaParts.h"
-#include "screens/PictureTexts.h"
+#include "rules/PictureTexts.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>

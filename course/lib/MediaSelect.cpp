@@ -2,8 +2,8 @@
 // pictures of the left column, the exercise pictures of the right column
 // (each as high as its position in its group) and the exit button.
 #include "course/lib/MediaParts.h"
-#include "screens/ExerciseGroups.h"
-#include "screens/PictureTexts.h"
+#include "rules/ExerciseGroups.h"
+#include "rules/PictureTexts.h"
 
 namespace course::media {
 

@@ -3,8 +3,8 @@
 // button, the slide-in continue and print buttons, the help-first toggle,
 // and the topic screen of exercise 21 with its topic button backgrounds.
 #include "course/lib/MediaParts.h"
+#include "rules/PictureTexts.h"
 #include "rules/RunLengths.h"
-#include "screens/PictureTexts.h"
 
 #include <QtMath>
 

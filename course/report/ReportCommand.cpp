@@ -5,7 +5,7 @@
 #include "course/report/ReportPdf.h"
 #include "platform/safefile.h"
 #include "results/ReportSources.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The clock family (19): five clocks with their hands drawn on the
 // background and the time phrases (and as many decoys) on the tiles.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/PageDraw.h"
 #include "exercise/TileRules.h"
 #include "exercise/frm_Game01.h"

@@ -1,7 +1,7 @@
 // The gap-sentence family: typed gaps on one line (15, 16, 17) or filled
 // with tiles (1, 5, 6), translations (3), gaps beside a model word (9, 20),
 // whole sentences under a model (13) and sentences rewritten below (14).
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 #include "exercise/families/Families.h"

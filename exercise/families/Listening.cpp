@@ -1,8 +1,8 @@
 // The listening family (22, 23, 24): a loudspeaker, the sentence with a box
 // as wide as the expected answer. In the grid of 22 and 23 a sentence too
 // long for one line of its card takes two.
-#include "app/Misc.h"
-#include "exercise/Catalogue.h"
+#include "state/Misc.h"
+#include "rules/Catalogue.h"
 #include "exercise/PageDraw.h"
 #include "exercise/TextFit.h"
 #include "exercise/frm_Game01.h"

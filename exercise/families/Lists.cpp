@@ -1,6 +1,6 @@
 // The list family (7, 8, 10, 12): gap sentences whose box is filled from a
 // drop-down list; the options of each row are shuffled here.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 #include "exercise/families/Families.h"

@@ -3,7 +3,7 @@
 // after-text chain of a gap row.
 #pragma once
 
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 #include "exercise/frm_Game01.h"
 
 #include <QPixmap>

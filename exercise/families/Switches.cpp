@@ -1,7 +1,7 @@
 // The switch family (2, 4, 11): gap sentences whose gap is set with the
 // switch under the row; every row starts at rest.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 #include "exercise/families/Families.h"

@@ -1,6 +1,6 @@
 // The tile family (21): the prompts of the chosen topics in shuffled rows,
 // their answer words on the tiles in draw order.
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 #include "exercise/families/Families.h"

@@ -2,8 +2,8 @@
 // each a heading and four entries in shuffled order with a marker in front
 // of each entry. The same layout serves the pages opened again from the
 // overview.
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "exercise/PageDraw.h"
 #include "exercise/frm_Game01.h"
 #include "exercise/families/Families.h"

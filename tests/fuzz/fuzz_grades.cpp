@@ -1,9 +1,9 @@
 // Grade bands: any Znamky.dat parses to bytes; bands written then read are
 // the same bands; a grade is always one of the bands' grades.
-#include "app/GradeBands.h"
+#include "state/GradeBands.h"
 #include "fuzz_support.h"
 #include "platform/codec.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray in = fuzz::bytes(data, size);

@@ -4,7 +4,7 @@
 #include "fuzz_support.h"
 #include "platform/codec.h"
 #include "results/LogText.h"
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include <QDateTime>
 

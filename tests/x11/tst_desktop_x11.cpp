@@ -8,10 +8,10 @@
 #include "../screens_fixture.h"
 #include "../testsupport.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "exercise/frm_Game01.h"
 #include "platform/keyboard.h"
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 #include "screens/frm_Intro.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"

@@ -1,4 +1,4 @@
-#include "screens/HintRules.h"
+#include "rules/HintRules.h"
 
 #include "rules/ExerciseSpec.h"
 #include "ui/fonts.h"

@@ -1,4 +1,4 @@
-#include "app/GradeBands.h"
+#include "state/GradeBands.h"
 
 #include "platform/codec.h"
 

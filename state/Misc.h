@@ -7,6 +7,8 @@
 // kept as the types below and formatted as decimal text where shown.
 #pragma once
 
+#include "content/ContentTables.h"
+
 #include <QCursor>
 #include <QImage>
 #include <QString>
@@ -26,7 +28,6 @@ namespace Misc {
 inline QString WindowsDir;    // ends in "\"
 inline QString MediaDir;      // key CD of Tutorix.ini, ends in "\"
 inline QString DataDir;       // key HD of Tutorix.ini, ends in "\"
-inline QString TempFilePath;  // the temporary unscrambled copy (Dat.tmp)
 // Where N.res and Vysledky.dat are read and written, ends in "\": DataDir
 // when the pupil can write there, else the INI's Vysledky key or a per-user
 // folder. Chosen once at start-up (ChooseResultsDir).
@@ -77,24 +78,16 @@ inline bool PrintMode = false;
 // ---- Screen control ------------------------------------------------------
 
 inline ui::Form *CurrentScreen = nullptr;
+// Lets the forms clear CurrentScreen when the screen in front is unloaded or
+// destroyed (ui knows nothing of this state); runs once, before main.
+bool WatchCurrentScreen();
+inline const bool CurrentScreenWatched = WatchCurrentScreen();
 inline std::uint8_t HoverCode = 0;
 
 // ---- Exercise run state --------------------------------------------------
 
-inline constexpr int kMaxRecords = 1000;
-inline constexpr int kRecordFields = 16;
-
-// One line of a content file split into its fields (0 ... 15).
-struct ContentRecord {
-    std::array<QString, kRecordFields> field;
-};
-
-// Rows 1 ... RecordCount hold the lines of the content file last loaded.
-inline std::vector<ContentRecord> ContentRecords(kMaxRecords + 1);
-inline int RecordCount = 0;
-// Rows 1 ... TopicRecordCount: the items of the topics chosen for exercise 21.
-inline std::vector<ContentRecord> TopicRecords(kMaxRecords + 1);
-inline int TopicRecordCount = 0;
+// The content tables (ContentRecords, TopicRecords) and TempFilePath are
+// declared with their loaders in content/ContentTables.h.
 
 inline std::array<int, 61> DrawnItems{};  // 0 ... 60
 // Record numbers of the run's checked pages: they count, so never come again.

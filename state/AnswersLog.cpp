@@ -1,8 +1,8 @@
-#include "results/AnswersLog.h"
+#include "state/AnswersLog.h"
 
-#include "results/DateText.h"
-#include "results/ResultsRules.h"
 #include "rules/ExerciseSpec.h"
+#include "state/DateText.h"
+#include "state/ResultsRules.h"
 
 #include <array>
 

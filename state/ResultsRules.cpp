@@ -1,4 +1,4 @@
-#include "results/ResultsRules.h"
+#include "state/ResultsRules.h"
 
 #include "platform/codec.h"
 

@@ -1,4 +1,4 @@
-#include "results/DateText.h"
+#include "state/DateText.h"
 
 namespace results {
 

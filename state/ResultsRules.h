@@ -6,7 +6,7 @@
 // record per line, "name|right|wrong|grade|mark", in ranked order.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "platform/filelock.h"
 #include "platform/safefile.h"
 

@@ -1,7 +1,7 @@
-#include "screens/frm_Chybovy.h"
+#include "exercise/frm_Chybovy.h"
 
-#include "app/Misc.h"
-#include "app/Services.h"
+#include "state/Misc.h"
+#include "state/Services.h"
 #include "ui/Keyboard.h"
 
 using namespace Misc;

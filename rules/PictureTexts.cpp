@@ -1,4 +1,4 @@
-#include "screens/PictureTexts.h"
+#include "rules/PictureTexts.h"
 
 #include "rules/ExerciseSpec.h"
 

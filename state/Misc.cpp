@@ -1,6 +1,15 @@
-#include "app/Misc.h"
+#include "state/Misc.h"
+
+#include "ui/Form.h"
 
 namespace Misc {
+
+bool WatchCurrentScreen() {
+    ui::Form::setFormGoneHandler([](ui::Form *form) {
+        if (CurrentScreen == form) CurrentScreen = nullptr;
+    });
+    return true;
+}
 
 QString Text(int index) {
     if (index < 0 || index > kTextTableSize) return {};

@@ -1,4 +1,4 @@
-#include "screens/ExerciseGroups.h"
+#include "rules/ExerciseGroups.h"
 
 namespace screens {
 

@@ -3,7 +3,7 @@
 // parse text held in memory.
 #pragma once
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "exercise/Catalogue.h"
+#include "rules/Catalogue.h"
 
 #include <algorithm>
 

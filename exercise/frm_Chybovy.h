@@ -8,7 +8,7 @@
 // loaded anew. The layout follows ExerciseNumber at load time.
 #pragma once
 
-#include "screens/HintRules.h"
+#include "rules/HintRules.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

@@ -1,6 +1,6 @@
-#include "app/Services.h"
+#include "state/Services.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "platform/display.h"
 #include "platform/keyboard.h"
 #include "platform/msgbox.h"

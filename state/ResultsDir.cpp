@@ -1,6 +1,6 @@
-#include "app/ResultsDir.h"
+#include "state/ResultsDir.h"
 
-#include "app/Misc.h"
+#include "state/Misc.h"
 #include "platform/configfile.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
