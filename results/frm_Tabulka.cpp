@@ -2,6 +2,7 @@
 
 #include "app/Misc.h"
 #include "app/Services.h"
+#include "platform/logging.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "results/SaveFailure.h"
@@ -10,7 +11,6 @@
 #include "ui/Accessible.h"
 #include "ui/Keyboard.h"
 
-#include <QLoggingCategory>
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
@@ -18,8 +18,6 @@
 #include <cerrno>
 #include <functional>
 #include <optional>
-
-Q_LOGGING_CATEGORY(lcResults, "tutorix.results")
 
 using namespace Misc;
 

@@ -3,17 +3,15 @@
 #include "app/Misc.h"
 #include "app/Services.h"
 #include "exercise/frm_Game01.h"
+#include "platform/logging.h"
 #include "screens/ScreenKeys.h"
 #include "screens/frm_Select.h"
 #include "screens/frm_Setup.h"
 
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QTimer>
 
 using namespace Misc;
-
-Q_LOGGING_CATEGORY(lcIntro, "tutorix.intro")
 
 frm_Intro::frm_Intro() {
     Timer1 = new QTimer(this);
@@ -41,7 +39,7 @@ void frm_Intro::Form_Activate() {
     if (STAV_FORMU == kTitleScreen) {
         Timer1->start();
         setMouseIcon(CursorHand);
-        qCInfo(lcIntro) << "title screen shown";
+        qCInfo(lcScreens) << "title screen shown";
     }
 }
 
