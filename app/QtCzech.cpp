@@ -1,11 +1,10 @@
 #include "app/QtCzech.h"
 
+#include "platform/logging.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLoggingCategory>
 #include <QTranslator>
-
-Q_LOGGING_CATEGORY(lcQtCzech, "tutorix.translations")
 
 namespace Misc {
 
@@ -21,7 +20,7 @@ bool InstallCzechQtTranslations() {
             return true;
         }
     }
-    qCWarning(lcQtCzech) << "no Czech translations of Qt in" << folder;
+    qCWarning(lcApp) << "no Czech translations of Qt in" << folder;
     delete translator;
     return false;
 }

@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "platform/display.h"
 #include "platform/ini.h"
+#include "platform/logging.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
@@ -14,13 +15,10 @@
 #include "ui/Scene.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcSceneMode, "tutorix.scenemode")
 
 namespace Misc {
 
@@ -65,7 +63,7 @@ bool SwitchDisplayOrScale(const SceneSettings &settings) {
     ui::setDisplaySwitched(false);
     ui::applySceneScale(ui::chooseScale(ui::primaryScreenPixels(), settings.forcedScale));
     if (!settings.preferScaling) {
-        qCInfo(lcSceneMode) << "display not switched; asking the pupil to go on scaled";
+        qCInfo(lcApp) << "display not switched; asking the pupil to go on scaled";
         platform::msgBox(Text(44), Text(45), platform::MsgIcon::None, platform::MsgButtons::Ok);
     }
     return false;
@@ -93,7 +91,7 @@ void InstallWaysOut() {
 }
 
 void EndOnSignal(int signalNumber) {
-    qCInfo(lcSceneMode) << "signal" << signalNumber << ": restoring the display and the keyboard layout";
+    qCInfo(lcApp) << "signal" << signalNumber << ": restoring the display and the keyboard layout";
     platform::Sounds::stop();
     RestoreKeyboardLayoutIfChanged();
     const platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,

@@ -10,20 +10,18 @@
 #include "platform/curfile.h"
 #include "platform/display.h"
 #include "platform/ini.h"
+#include "platform/logging.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "screens/frm_Pozadi.h"
 #include "screens/frm_Select.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
-
-Q_LOGGING_CATEGORY(lcStartup, "tutorix.startup")
 
 namespace Misc {
 
@@ -145,7 +143,7 @@ bool LoadConfiguration() {
     if (!results.whyNot.isEmpty())
         platform::msgBox(ResultsFolderMessage(results), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
                          platform::MsgButtons::Ok);
-    qCInfo(lcStartup) << "media" << MediaDir << "data" << DataDir;
+    qCInfo(lcApp) << "media" << MediaDir << "data" << DataDir;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "content/CourseFile.h"
 #include "platform/codec.h"
+#include "platform/logging.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "print/LayoutMath.h"
@@ -11,12 +12,9 @@
 #include "rules/ExerciseGroups.h"
 #include "rules/ExerciseSpec.h"
 
-#include <QLoggingCategory>
 
 #include <algorithm>
 #include <set>
-
-Q_LOGGING_CATEGORY(lcTables, "tutorix.startup.tables")
 
 namespace Misc {
 
@@ -52,7 +50,7 @@ std::optional<content::LineFault> FindBadTextLine(const QStringList &lines) {
 namespace {
 void tableFailure(const content::CourseFileRead &read) {
     const QString text = content::CourseFileMessage(read, content::ProgramCannotStart());
-    qCCritical(lcTables) << text;
+    qCCritical(lcApp) << text;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
 }
 }  // namespace

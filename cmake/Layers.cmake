@@ -64,6 +64,8 @@ tutorix_layer(tutorix_platform
     platform/ini.h
     platform/keyboard.cpp
     platform/keyboard.h
+    platform/logging.cpp
+    platform/logging.h
     platform/msgbox.cpp
     platform/msgbox.h
     platform/paths.cpp

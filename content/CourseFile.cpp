@@ -1,12 +1,10 @@
 #include "content/CourseFile.h"
 
 #include "content/scramble.h"
+#include "platform/logging.h"
 #include "platform/paths.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcCourseFile, "tutorix.content.check")
 
 namespace content {
 
@@ -35,7 +33,7 @@ CourseFileRead LoadCheckedContentFile(const QString &path, Layout layout, int ex
             read.fault = *fault;
         }
     }
-    if (!read.ok()) qCWarning(lcCourseFile) << "not loaded:" << read.nativePath << int(read.status) << read.fault.line;
+    if (!read.ok()) qCWarning(lcContent) << "not loaded:" << read.nativePath << int(read.status) << read.fault.line;
     FillContentRecords(read.ok() ? read.lines : QStringList(), layout, exercise);
     return read;
 }

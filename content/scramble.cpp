@@ -2,21 +2,19 @@
 
 #include "content/ContentTables.h"
 #include "platform/codec.h"
+#include "platform/logging.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcScramble, "tutorix.content")
 
 namespace content {
 
@@ -104,7 +102,7 @@ bool UnscrambleContentFile(const QString &sourcePath) {
     Misc::TempFilePath = uniqueTempFilePath(chooseTempFilePath());
     QFile source(platform::nativePath(sourcePath));
     if (!source.open(QIODevice::ReadOnly)) {
-        qCWarning(lcScramble) << "cannot open" << source.fileName();
+        qCWarning(lcContent) << "cannot open" << source.fileName();
         return false;
     }
     if (source.size() == 0) return false;
@@ -115,7 +113,7 @@ bool UnscrambleContentFile(const QString &sourcePath) {
         fd = createPrivateFile(platform::nativePath(Misc::TempFilePath));
     }
     if (fd < 0) {
-        qCWarning(lcScramble) << "cannot create" << platform::nativePath(Misc::TempFilePath);
+        qCWarning(lcContent) << "cannot create" << platform::nativePath(Misc::TempFilePath);
         return false;
     }
     bool ok = true;
@@ -130,7 +128,7 @@ bool UnscrambleContentFile(const QString &sourcePath) {
     }
     ok = (::close(fd) == 0) && ok;
     if (!ok) {
-        qCWarning(lcScramble) << "cannot write" << platform::nativePath(Misc::TempFilePath);
+        qCWarning(lcContent) << "cannot write" << platform::nativePath(Misc::TempFilePath);
         ::unlink(QFile::encodeName(platform::nativePath(Misc::TempFilePath)).constData());
     }
     return ok;

@@ -1,8 +1,7 @@
 #include "exercise/AnswersRecorder.h"
 
-#include <QLoggingCategory>
+#include "platform/logging.h"
 
-Q_LOGGING_CATEGORY(lcAnswers, "tutorix.exercise.answers")
 
 namespace exercise {
 
@@ -28,7 +27,7 @@ QString AnswersRecorder::record(const QString &nativePath, const std::vector<Che
     if (r.ok) return {};
     // Every page tries again (a lock held by another computer passes), but
     // the pupil hears of it only once.
-    qCWarning(lcAnswers).noquote() << r.message;
+    qCWarning(lcExercise).noquote() << r.message;
     if (m_failureTold) return {};
     m_failureTold = true;
     return AnswersNotSavedText(nativePath, r.error);

@@ -1,7 +1,8 @@
 #include "platform/display.h"
 
+#include "platform/logging.h"
+
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -12,8 +13,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 #endif
-
-Q_LOGGING_CATEGORY(lcDisplay, "tutorix.display")
 
 namespace platform {
 
@@ -101,7 +100,7 @@ bool DisplayModes::change(long width, long height, long bitsPerPixel) {
 #ifdef TUTORIX_HAVE_X11
     const bool ok = setSize(width, height, 0);
     g_changed |= ok;
-    qCInfo(lcDisplay) << "switch to" << width << "x" << height << (ok ? "done" : "not available");
+    qCInfo(lcPlatform) << "switch to" << width << "x" << height << (ok ? "done" : "not available");
     return ok;
 #else
     return false;

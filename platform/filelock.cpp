@@ -1,9 +1,10 @@
 #include "platform/filelock.h"
 
+#include "platform/logging.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -11,8 +12,6 @@
 #include <fcntl.h>
 #include <thread>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcFileLock, "tutorix.lock")
 
 namespace platform {
 
@@ -28,7 +27,7 @@ QString FileLock::lockFilePath(const QString &nativePath) { return nativePath + 
 
 FileLock::FileLock(const QString &nativePath, int waitMs) : m_path(nativePath) {
     m_locked = lockFileOrRecord(waitMs);
-    if (!m_locked) qCWarning(lcFileLock) << "could not lock" << m_path << "within" << waitMs << "ms";
+    if (!m_locked) qCWarning(lcPlatform) << "could not lock" << m_path << "within" << waitMs << "ms";
 }
 
 FileLock::~FileLock() {
@@ -47,7 +46,7 @@ bool FileLock::lockFileOrRecord(int waitMs) {
         if (clock.elapsed() >= waitMs) return false;
         pause();
     }
-    qCInfo(lcFileLock) << "no lock file beside" << m_path << "- locking the file itself";
+    qCInfo(lcPlatform) << "no lock file beside" << m_path << "- locking the file itself";
     m_lockFile.reset();
     return recordLock(waitMs, clock.elapsed());
 }

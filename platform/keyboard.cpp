@@ -1,8 +1,9 @@
 #include "platform/keyboard.h"
 
+#include "platform/logging.h"
+
 #include <QGuiApplication>
 #include <QHash>
-#include <QLoggingCategory>
 
 #include <memory>
 
@@ -11,8 +12,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #endif
-
-Q_LOGGING_CATEGORY(lcKeyboard, "tutorix.keyboard")
 
 namespace platform {
 
@@ -118,7 +117,7 @@ private:
             }
         }
         if (m_names.isEmpty()) m_names << QStringLiteral("00000409");
-        qCDebug(lcKeyboard) << "keyboard layouts" << m_names;
+        qCDebug(lcPlatform) << "keyboard layouts" << m_names;
     }
 
     Display *m_dpy;

@@ -1,9 +1,10 @@
 #include "platform/safefile.h"
 
+#include "platform/logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 #include <cerrno>
 #include <cstdlib>
@@ -11,8 +12,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcSafeFile, "tutorix.files")
 
 namespace platform {
 
@@ -26,7 +25,7 @@ WriteResult failure(int error, const QString &what, const QString &path) {
     r.ok = false;
     r.error = error;
     r.message = QStringLiteral("cannot %1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
-    qCWarning(lcSafeFile).noquote() << r.message;
+    qCWarning(lcPlatform).noquote() << r.message;
     return r;
 }
 
@@ -121,7 +120,7 @@ WriteResult writeInPlace(const QString &path, const QByteArray &data) {
         WriteResult r = failure(e, QStringLiteral("write"), path);
         if (!restored) {
             r.message += QStringLiteral(" (the old content could not be put back)");
-            qCCritical(lcSafeFile).noquote() << r.message;
+            qCCritical(lcPlatform).noquote() << r.message;
         }
         return r;
     }
@@ -215,7 +214,7 @@ WriteResult appendToFile(const QString &nativePath, const QByteArray &data, cons
         WriteResult r = failure(e, QStringLiteral("append to"), nativePath);
         if (!cut) {
             r.message += QStringLiteral(" (the partial entry could not be cut back)");
-            qCCritical(lcSafeFile).noquote() << r.message;
+            qCCritical(lcPlatform).noquote() << r.message;
         }
         return r;
     }
@@ -231,7 +230,7 @@ void removeLeftoverTemps(const QString &nativePath) {
         dir.entryList({prefix + QStringLiteral("*") + QLatin1String(kTempSuffix)}, QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
         if (name.size() != prefix.size() + kTempRandomChars + int(sizeof kTempSuffix - 1)) continue;
-        if (dir.remove(name)) qCInfo(lcSafeFile) << "removed the leftover" << dir.filePath(name);
+        if (dir.remove(name)) qCInfo(lcPlatform) << "removed the leftover" << dir.filePath(name);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/sound.h"
 
+#include "platform/logging.h"
 #include "platform/paths.h"
 #include "platform/soundoutput.h"
 
@@ -7,11 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QLoggingCategory>
 
 #include <memory>
-
-Q_LOGGING_CATEGORY(lcSound, "tutorix.sound")
 
 namespace platform {
 
@@ -55,10 +53,10 @@ SoundOutput *output() {
         g_output.reset(create());
         // The players go with the application, as Qt Multimedia expects.
         qAddPostRoutine([] { g_output.reset(); });
-        qCInfo(lcSound) << "sound module" << QDir::cleanPath(path);
+        qCInfo(lcPlatform) << "sound module" << QDir::cleanPath(path);
         return g_output.get();
     }
-    qCWarning(lcSound) << "no sound module, the program stays silent:" << errors.join(QStringLiteral("; "));
+    qCWarning(lcPlatform) << "no sound module, the program stays silent:" << errors.join(QStringLiteral("; "));
     return nullptr;
 }
 }  // namespace

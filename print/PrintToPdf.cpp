@@ -1,5 +1,6 @@
 // Worksheets straight into a PDF file, without a dialog, from the records
 // already loaded: the same drawing path as a printer job.
+#include "platform/logging.h"
 #include "state/Misc.h"
 #include "platform/safefile.h"
 #include "print/PrintJob.h"
@@ -32,11 +33,13 @@ bool PrintToPdf(const QString &pdfPath, int copies, QString *error) {
         why = job.error();
     }
     if (!ok) {
+        qCWarning(lcPrint).noquote() << "worksheets not printed to" << pdfPath << ":" << why;
         if (error) *error = why;
         return false;
     }
     const platform::WriteResult written = platform::writeFileAtomic(pdfPath, file.data());
     if (!written && error) *error = written.message;
+    if (written) qCInfo(lcPrint).noquote() << "worksheets printed to" << pdfPath;
     return written.ok;
 }
 

@@ -1,5 +1,6 @@
 #include "results/frm_Tabulka.h"
 
+#include "platform/logging.h"
 #include "state/Misc.h"
 #include "state/Services.h"
 #include "platform/msgbox.h"
@@ -10,7 +11,6 @@
 #include "ui/Accessible.h"
 #include "ui/Keyboard.h"
 
-#include <QLoggingCategory>
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
@@ -18,8 +18,6 @@
 #include <cerrno>
 #include <functional>
 #include <optional>
-
-Q_LOGGING_CATEGORY(lcResults, "tutorix.results")
 
 using namespace Misc;
 

@@ -1,5 +1,6 @@
 #include "screens/frm_Intro.h"
 
+#include "platform/logging.h"
 #include "rules/ExerciseSpec.h"
 #include "state/Misc.h"
 #include "state/Navigation.h"
@@ -9,12 +10,9 @@
 #include "screens/frm_Setup.h"
 
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QTimer>
 
 using namespace Misc;
-
-Q_LOGGING_CATEGORY(lcIntro, "tutorix.intro")
 
 frm_Intro::frm_Intro() {
     Timer1 = new QTimer(this);
@@ -42,7 +40,7 @@ void frm_Intro::Form_Activate() {
     if (STAV_FORMU == kTitleScreen) {
         Timer1->start();
         setMouseIcon(CursorHand);
-        qCInfo(lcIntro) << "title screen shown";
+        qCInfo(lcScreens) << "title screen shown";
     }
 }
 

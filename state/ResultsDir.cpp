@@ -3,13 +3,13 @@
 #include "state/Misc.h"
 #include "platform/configfile.h"
 #include "platform/ini.h"
+#include "platform/logging.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -17,8 +17,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcResultsDir, "tutorix.results")
 
 namespace Misc {
 
@@ -114,10 +112,10 @@ ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir
 ResultsDirChoice ChooseResultsDir(const QString &iniPath) {
     const ResultsDirChoice c = DecideResultsDir(iniPath, DataDir);
     if (!c.whyNot.isEmpty())
-        qCWarning(lcResultsDir) << "the configured results folder" << c.configured << "cannot be written:" << c.whyNot
+        qCWarning(lcApp) << "the configured results folder" << c.configured << "cannot be written:" << c.whyNot
                                 << "- results go to" << c.dir;
     else
-        qCInfo(lcResultsDir) << "results in" << c.dir;
+        qCInfo(lcApp) << "results in" << c.dir;
     ResultsDir = c.dir == plainFolder(platform::nativePath(DataDir)) ? DataDir : withBackslash(c.dir);
     return c;
 }

@@ -3,6 +3,7 @@
 #include "state/Misc.h"
 #include "platform/display.h"
 #include "platform/keyboard.h"
+#include "platform/logging.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
@@ -16,13 +17,10 @@
 #include <QImageReader>
 #include <QEventLoop>
 #include <QKeySequence>
-#include <QLoggingCategory>
 #include <QShortcut>
 #include <QTimer>
 
 #include <cstdlib>
-
-Q_LOGGING_CATEGORY(lcServices, "tutorix.services")
 
 namespace Misc {
 
@@ -209,7 +207,7 @@ void EndProgram(int exitCode) {
 }
 
 void FatalError(const QString &text) {
-    qCCritical(lcServices) << text;
+    qCCritical(lcState) << text;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
     RestoreKeyboardLayoutIfChanged();
     platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,

@@ -288,7 +288,7 @@ void TestScreensDesktop::signalEndsTheProgramWithABoxOpen() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TUTORIX_WINDOWS_DIR"), m_course->root());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tutorix.scenemode.info=true"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tutorix.app.info=true"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(program, {});

@@ -459,7 +459,7 @@ void TestStartup::normalRunIsQuiet() {
     QCOMPARE(testsupport::endRequests(), 1);
     // Everything said was the program's own log.
     if (verbose)
-        QVERIFY2(!g_logged.filter(QStringLiteral("tutorix.startup: ")).isEmpty(), qPrintable(g_logged.join('\n')));
+        QVERIFY2(!g_logged.filter(QStringLiteral("tutorix.app: ")).isEmpty(), qPrintable(g_logged.join('\n')));
     else
         QVERIFY2(g_logged.isEmpty(), qPrintable(g_logged.join(QLatin1Char('\n'))));
     if (frm_Pozadi::existing()) frm_Pozadi::Unload();

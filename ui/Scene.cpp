@@ -1,8 +1,9 @@
 #include "ui/Scene.h"
 
+#include "platform/logging.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
@@ -15,8 +16,6 @@
 #ifdef TUTORIX_HAVE_X11
 #include <xcb/xcb.h>
 #endif
-
-Q_LOGGING_CATEGORY(lcScene, "tutorix.scene")
 
 namespace ui {
 
@@ -133,7 +132,7 @@ void applySceneScale(int scale) {
         g_globalFactor = globalFactor() * scale / ratio;
         QHighDpiScaling::setGlobalFactor(g_globalFactor);
     }
-    qCInfo(lcScene) << "scene scale" << scale << "device pixel ratio" << s->devicePixelRatio() << "screen"
+    qCInfo(lcUi) << "scene scale" << scale << "device pixel ratio" << s->devicePixelRatio() << "screen"
                     << primaryScreenPixels();
 }
 

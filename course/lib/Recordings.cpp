@@ -2,6 +2,7 @@
 
 #include "content/Records.h"
 #include "course/lib/RecordingAudio.h"
+#include "platform/logging.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,8 +18,6 @@
 
 #include <memory>
 #include <vector>
-
-Q_LOGGING_CATEGORY(lcRecordings, "tutorix.course.recordings", QtWarningMsg)
 
 namespace course::recordings {
 
@@ -401,7 +399,7 @@ bool buildRecordings(media::Writer &w, const QString &srcDir, const QList<Item> 
             if (work.item.exercise == n) stamp += work.item.name + QLatin1Char('\t') + work.entry + QLatin1Char('\n');
         if (!w.bytes(soundFolder(n) + QLatin1Char('\\') + kStampName, stamp.toUtf8())) return false;
     }
-    qCDebug(lcRecordings) << todo.size() << "of" << items.size() << "recordings made in" << clock.elapsed() << "ms";
+    qCDebug(lcCourse) << todo.size() << "of" << items.size() << "recordings made in" << clock.elapsed() << "ms";
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "course/lib/CourseLookup.h"
 #include "course/report/ReportHtml.h"
 #include "course/report/ReportPdf.h"
+#include "platform/logging.h"
 #include "platform/safefile.h"
 #include "results/ReportSources.h"
 #include "rules/ExerciseGroups.h"
@@ -11,13 +12,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <ctime>
-
-Q_LOGGING_CATEGORY(lcReport, "tutorix.report", QtWarningMsg)
 
 namespace report {
 
@@ -123,7 +121,7 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
             titles = true;
         }
         const results::FolderReading got = reader.readFolder(folder, texts);
-        qCDebug(lcReport) << folder << got.runs << "runs" << got.answers << "answers" << got.duplicates << "duplicates";
+        qCDebug(lcCourse) << folder << got.runs << "runs" << got.answers << "answers" << got.duplicates << "duplicates";
         doc.folders << QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
         doc.answersRead |= got.hasAnswers;
         if (!got.hasTexts)
@@ -144,9 +142,9 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
                 << " záznamů už bylo v předchozí složce, počítám je jednou" << Qt::endl;
     }
     if (!titles) doc.notes << QStringLiteral("Texty kurzu (Texty.dat) nebyly nalezeny: cvičení jsou uvedena jen čísly.");
-    qCDebug(lcReport) << "read in" << clock.elapsed() << "ms";
+    qCDebug(lcCourse) << "read in" << clock.elapsed() << "ms";
     doc.report = builder.finish();
-    qCDebug(lcReport) << "totals in" << clock.elapsed() << "ms";
+    qCDebug(lcCourse) << "totals in" << clock.elapsed() << "ms";
 
     QString htmlPath = parser.value(html);
     const QString pdfPath = parser.value(pdf);
@@ -165,9 +163,9 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         return true;
     };
     if (!htmlPath.isEmpty() && !save(htmlPath, WriteHtml(doc))) return 1;
-    qCDebug(lcReport) << "HTML written in" << clock.elapsed() << "ms";
+    qCDebug(lcCourse) << "HTML written in" << clock.elapsed() << "ms";
     if (!pdfPath.isEmpty() && !save(pdfPath, WritePdf(doc))) return 1;
-    qCDebug(lcReport) << "PDF written in" << clock.elapsed() << "ms";
+    qCDebug(lcCourse) << "PDF written in" << clock.elapsed() << "ms";
     if (parser.isSet(open)) {
         const QString target = QFileInfo(htmlPath.isEmpty() ? pdfPath : htmlPath).absoluteFilePath();
         if (!QProcess::startDetached(QStringLiteral("xdg-open"), {target})) {

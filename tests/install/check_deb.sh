@@ -4,7 +4,7 @@
 # into a temporary root and starts the unpacked program with a fresh HOME and
 # no TUTORIX_* variables on a 640 x 480 virtual X display. The program must
 # find its course beside itself and reach the title screen (its
-# "tutorix.intro" log line); started again without logging rules, its window
+# "tutorix.screens" log line); started again without logging rules, its window
 # carries the desktop entry's StartupWMClass and it prints nothing; the
 # unpacked course tool must list a pupil's own results folder with titles and
 # dates. With SCREENSHOT=file.png it also photographs the title screen.
@@ -63,7 +63,7 @@ env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 DISPLAY="$display" \
     "$work/root/usr/bin/tutorix" >"$work/run.log" 2>&1 &
 pid=$!
 i=0
-until grep -q "tutorix.intro.*title screen shown" "$work/run.log"; do
+until grep -q "tutorix.screens.*title screen shown" "$work/run.log"; do
   if ! kill -0 "$pid" 2>/dev/null || [ $i -ge 300 ]; then
     echo "the unpacked program did not reach the title screen:"; cat "$work/run.log"; exit 1
   fi
@@ -73,7 +73,7 @@ done
 grep -q "data \"$work/root/usr/share/tutorix/course/data" "$work/run.log" || { cat "$work/run.log"; exit 1; }
 # Once the title is shown, the sound module loads from the unpacked root.
 i=0
-until grep -q "tutorix.sound.*sound module \"$work/root/usr/lib" "$work/run.log"; do
+until grep -q "tutorix.platform.*sound module \"$work/root/usr/lib" "$work/run.log"; do
   if [ $i -ge 50 ]; then echo "the sound module did not load:"; cat "$work/run.log"; exit 1; fi
   sleep 0.1; i=$((i + 1))
 done
