@@ -158,7 +158,7 @@ platform::WriteResult SaveNewResult(const QString &nativePath, const QString &se
     if (!lock.isLocked()) {
         result.ok = false;
         result.error = EBUSY;
-        result.message = QStringLiteral("cannot lock %1: another writer holds it").arg(nativePath);
+        result.message = QStringLiteral("Soubor %1 je právě zamčený, zapisuje do něj někdo jiný.").arg(nativePath);
         if (table) *table = ReadResultsFile(QFileInfo::exists(nativePath) ? nativePath : seedPath);
         return result;
     }
@@ -171,7 +171,7 @@ platform::WriteResult SaveNewResult(const QString &nativePath, const QString &se
         // Writing now would replace records that could not be read.
         result.ok = false;
         result.error = EACCES;
-        result.message = QStringLiteral("cannot read %1").arg(from);
+        result.message = QStringLiteral("Soubor %1 nelze přečíst.").arg(from);
         if (table) table->clear();
         return result;
     }
@@ -225,7 +225,7 @@ platform::WriteResult AppendLogEntry(const QString &nativePath, const QStringLis
         platform::WriteResult busy;
         busy.ok = false;
         busy.error = EBUSY;
-        busy.message = QStringLiteral("cannot lock %1: another writer holds it").arg(nativePath);
+        busy.message = QStringLiteral("Soubor %1 je právě zamčený, zapisuje do něj někdo jiný.").arg(nativePath);
         return busy;
     }
     // One write of the whole entry: a reader never sees a part of it.
