@@ -391,8 +391,8 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
         const int found = partsOf(line, e);
         if (found != parts) {
             const QString seps = content::underscoreSeparates(layout) ? QStringLiteral("„#“ nebo „_“") : QStringLiteral("„#“");
-            r.at(n, found < parts ? QStringLiteral("má %1 částí oddělených %2, potřeba je %3.").arg(found).arg(seps).arg(parts)
-                                  : QStringLiteral("má %1 částí oddělených %2, čeká se %3: položku rozděluje přebytečné %2.")
+            r.at(n, found < parts ? QStringLiteral("počet částí oddělených %2 je %1, potřeba je %3.").arg(found).arg(seps).arg(parts)
+                                  : QStringLiteral("počet částí oddělených %2 je %1, čeká se %3: položku rozděluje přebytečné %2.")
                                         .arg(found).arg(seps).arg(parts));
             continue;
         }
