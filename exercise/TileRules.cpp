@@ -69,4 +69,28 @@ QPointF clockHandEnd(QPointF centre, double degrees, double length) {
     return {centre.x() - length * std::sin(a), centre.y() + length * std::cos(a)};
 }
 
+SwitchChoice chooseSwitchPosition(int exercise, int position, const QString &word, const QString &before,
+                                  const QString &after) {
+    SwitchChoice c{word, after, true};
+    const auto &words = ::exercise::spec(exercise).switches.words;
+    if (position < 1 || position > int(words.size())) return c;
+    const bool first = before.isEmpty();  // the word begins the sentence
+    switch (words[std::size_t(position - 1)]) {
+    case SwitchWord::AsIs: break;
+    case SwitchWord::Capitalised:
+        if (first) {
+            c.gap = withCapital(word);
+            // The after-text begins with a space; its first letter follows
+            // the capitalised word and so is put in lower case.
+            c.after = withLowerAt(after, 1);
+        }
+        break;
+    case SwitchWord::Closes:
+        c.gapShown = false;
+        if (first) c.after = withUpperAt(after, 1);
+        break;
+    }
+    return c;
+}
+
 }  // namespace exercise

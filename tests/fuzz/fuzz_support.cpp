@@ -14,3 +14,10 @@ void ensureGuiApplication() {
 }
 
 }  // namespace fuzz
+
+// The parsers under fuzzing open no forms, so the state's watch over the
+// screen in front (state/Misc.cpp, which needs the form toolkit) has nothing
+// to watch here.
+namespace Misc {
+bool WatchCurrentScreen() { return true; }
+}  // namespace Misc
