@@ -8,7 +8,7 @@
 
 namespace Misc {
 
-bool InstallCzechQtTranslations() {
+bool installCzechQtTranslations() {
     static QTranslator *installed = nullptr;
     if (installed) return true;
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -6,6 +6,6 @@ namespace Misc {
 
 // Loads Qt's Czech translations (qtbase_cs from Qt's translations folder,
 // with qt_cs as the older single-file name); false when none is installed.
-bool InstallCzechQtTranslations();
+bool installCzechQtTranslations();
 
 }  // namespace Misc

@@ -32,10 +32,10 @@ bool isTrue(const QString &value) {
 }
 }  // namespace
 
-void SetCommandLineScale(int scale) { g_commandLineScale = scale; }
-int CommandLineScale() { return g_commandLineScale; }
+void setCommandLineScale(int scale) { g_commandLineScale = scale; }
+int scaleFromCommandLine() { return g_commandLineScale; }
 
-SceneSettings SceneSettingsFrom(const QString &iniText, int commandLineScale) {
+SceneSettings sceneSettingsFrom(const QString &iniText, int commandLineScale) {
     SceneSettings s;
     const QString section = QStringLiteral("LING1");
     bool ok = false;
@@ -47,14 +47,14 @@ SceneSettings SceneSettingsFrom(const QString &iniText, int commandLineScale) {
     return s;
 }
 
-SceneSettings ReadSceneSettings() {
+SceneSettings readSceneSettings() {
     QFile ini(platform::nativePath(WindowsDir + QStringLiteral("Tutorix.ini")));
     QString text;
     if (ini.open(QIODevice::ReadOnly)) text = QString::fromLatin1(ini.readAll());
-    return SceneSettingsFrom(text, g_commandLineScale);
+    return sceneSettingsFrom(text, g_commandLineScale);
 }
 
-bool SwitchDisplayOrScale(const SceneSettings &settings) {
+bool switchDisplayOrScale(const SceneSettings &settings) {
     if (!settings.preferScaling && platform::DisplayModes::change(640, 480, 16)) {
         ui::setDisplaySwitched(true);
         ui::applySceneScale(1);
@@ -69,7 +69,7 @@ bool SwitchDisplayOrScale(const SceneSettings &settings) {
     return false;
 }
 
-bool RunCloseRequest() {
+bool runCloseRequest() {
     static bool asking = false;
     if (asking) return false;  // a second close while the question is open
     asking = true;
@@ -77,23 +77,23 @@ bool RunCloseRequest() {
                      platform::MsgResult::Yes;
     asking = false;
     if (!yes) return false;
-    RestoreKeyboardLayoutIfChanged();
+    restoreKeyboardLayoutIfChanged();
     RestoreDisplayMode();
     frm_Pozadi::Unload();
     frm_Select::Unload();
-    EndProgram(0);
+    endProgram(0);
     return true;
 }
 
-void InstallWaysOut() {
-    ui::Form::setCloseRequestHandler([] { RunCloseRequest(); });
-    platform::installTerminationHandler([](int signalNumber) { EndOnSignal(signalNumber); });
+void installWaysOut() {
+    ui::Form::setCloseRequestHandler([] { runCloseRequest(); });
+    platform::installTerminationHandler([](int signalNumber) { endOnSignal(signalNumber); });
 }
 
-void EndOnSignal(int signalNumber) {
+void endOnSignal(int signalNumber) {
     qCInfo(lcApp) << "signal" << signalNumber << ": restoring the display and the keyboard layout";
     platform::Sounds::stop();
-    RestoreKeyboardLayoutIfChanged();
+    restoreKeyboardLayoutIfChanged();
     const platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,
                                       SavedDisplayMode.refreshRate};
     if (saved.width > 0) platform::DisplayModes::restore(saved);

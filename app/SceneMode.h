@@ -22,30 +22,30 @@ struct SceneSettings {
 
 // The scene settings of the INI text (section LING1, keys Scale and
 // PreferScaling) with the command line's scale (0 = none) on top.
-SceneSettings SceneSettingsFrom(const QString &iniText, int commandLineScale);
+SceneSettings sceneSettingsFrom(const QString &iniText, int commandLineScale);
 
 // The scale given on the command line (main sets it before start-up).
-void SetCommandLineScale(int scale);
-int CommandLineScale();
+void setCommandLineScale(int scale);
+int scaleFromCommandLine();
 
 // Reads the scene settings of WindowsDir + "Tutorix.ini".
-SceneSettings ReadSceneSettings();
+SceneSettings readSceneSettings();
 
 // Start-up's display step: switches the display to 640 x 480, or shows the
 // scene scaled. Returns true when the display was switched. The message of
 // a failed switch is shown only when switching was tried.
-bool SwitchDisplayOrScale(const SceneSettings &settings);
+bool switchDisplayOrScale(const SceneSettings &settings);
 
 // The close button or Alt+F4 of any screen: the exit question; "Ano" ends the
 // program as the selection screen's exit does (keyboard layout included).
-bool RunCloseRequest();
+bool runCloseRequest();
 
 // Makes the close button and Alt+F4 of every screen run RunCloseRequest and
-// SIGTERM/SIGINT run EndOnSignal (main calls it before start-up).
-void InstallWaysOut();
+// SIGTERM/SIGINT run endOnSignal (main calls it before start-up).
+void installWaysOut();
 
 // SIGTERM/SIGINT: the display and the keyboard layout are put back (without
 // any message box) and the program ends at once, whatever loop is running.
-void EndOnSignal(int signalNumber);
+void endOnSignal(int signalNumber);
 
 }  // namespace Misc

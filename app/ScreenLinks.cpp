@@ -18,7 +18,7 @@ ui::Form *showExerciseHelp(ui::Form *from) {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU.clear();
     intro.Load();
-    intro.setPicture(LoadPicture(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(ExerciseNumber2())));
+    intro.setPicture(loadPicture(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(exerciseNumber2())));
     intro.Show();
     intro.Nadrazeny_form = from;
     return &intro;
@@ -57,15 +57,15 @@ bool topicChosen(int t) {
 
 }  // namespace
 
-void ConnectScreens() {
-    Navigation &Go = Links();
+void connectScreens() {
+    Navigation &Go = links();
     Go.loadConfiguration = [] { return LoadConfiguration(); };
     Go.setDisplayMode = [] { SetDisplayMode(); };
     Go.showExercise = [] { frm_Game01::get().Show(); };
     Go.exerciseScreen = []() -> ui::Form * { return frm_Game01::loaded() ? frm_Game01::existing() : nullptr; };
     Go.topicChosen = topicChosen;
     Go.printWorksheets = [] { print::RunPrintJob(); };
-    Go.exitProgram = [] { return RunExitSequence(); };
+    Go.exitProgram = [] { return runExitSequence(); };
     Go.setupScreen = []() -> ui::Form * { return &frm_Setup::get(); };
     Go.showExerciseHelp = showExerciseHelp;
     Go.showResultsTable = showResultsTable;

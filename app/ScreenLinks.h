@@ -6,6 +6,6 @@ namespace Misc {
 
 // Connects every way between the screens; the program calls it once before
 // the first screen is loaded (the tests do too).
-void ConnectScreens();
+void connectScreens();
 
 }  // namespace Misc

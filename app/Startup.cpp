@@ -25,7 +25,7 @@
 
 namespace Misc {
 
-QString StartupMessage(int number) {
+QString startupMessage(int number) {
     switch (number) {
     case 1: return QStringLiteral("Nelze nalézt soubor Tutorix.INI. Nainstalujte aplikaci znovu.");
     case 2: return QStringLiteral("Nelze nalézt soubory se zdroji dat. Nainstalujte aplikaci znovu.");
@@ -36,19 +36,19 @@ QString StartupMessage(int number) {
     return {};
 }
 
-QString ResultsFolderMessage(const ResultsDirChoice &choice) {
+QString resultsFolderMessage(const ResultsDirChoice &choice) {
     return QStringLiteral("Do nastavené složky výsledků nelze zapisovat:\r\n%1\r\nDůvod: %2.\r\n\r\n"
                           "Výsledky se tentokrát ukládají do složky:\r\n%3\r\n\r\n"
                           "Učitel je v nastavené složce neuvidí; řekněte mu o tom.")
-        .arg(choice.configured, CzechFolderReason(choice.whyNotError), choice.dir);
+        .arg(choice.configured, czechFolderReason(choice.whyNotError), choice.dir);
 }
 
-QString WithTrailingBackslash(const QString &dir) {
+QString withTrailingBackslash(const QString &dir) {
     return dir.endsWith(QLatin1Char('\\')) ? dir : dir + QLatin1Char('\\');
 }
 
-QString MissingFilesMessage(int number, const QStringList &files, bool damaged) {
-    return StartupMessage(number) + (damaged ? QStringLiteral("\r\n\r\nNelze přečíst: ") : QStringLiteral("\r\n\r\nChybí: ")) +
+QString missingFilesMessage(int number, const QStringList &files, bool damaged) {
+    return startupMessage(number) + (damaged ? QStringLiteral("\r\n\r\nNelze přečíst: ") : QStringLiteral("\r\n\r\nChybí: ")) +
            files.join(QStringLiteral(", "));
 }
 
@@ -68,14 +68,14 @@ bool allPresent(int message, const QString &dir, std::initializer_list<const cha
         if (!platform::fileExists(dir + QLatin1String(name)))
             missing << platform::nativePath(dir + QLatin1String(name));
     if (missing.isEmpty()) return true;
-    showStartupFailure(MissingFilesMessage(message, missing));
+    showStartupFailure(missingFilesMessage(message, missing));
     return false;
 }
 }  // namespace
 
 void LoadGradeTable(const QString &path) {
     const QStringList lines = platform::readTextLines(platform::nativePath(path));
-    for (int n = 1; n <= 5 && n <= lines.size(); ++n) GradeTable[std::size_t(n)] = ParseGradeLine(lines.at(n - 1));
+    for (int n = 1; n <= 5 && n <= lines.size(); ++n) GradeTable[std::size_t(n)] = parseGradeLine(lines.at(n - 1));
 }
 
 namespace {
@@ -83,7 +83,7 @@ namespace {
 // file lacked a key; also on standard error, where a start from a terminal or
 // a session log shows it when no message box can.
 void configurationNotFound(const QStringList &looked, const QString &read) {
-    QString text = StartupMessage(1);
+    QString text = startupMessage(1);
     if (!read.isEmpty()) {
         text += QStringLiteral("\r\n\r\nSoubor %1 neobsahuje klíče CD a HD v oddílu [LING1].").arg(read);
     } else {
@@ -95,11 +95,11 @@ void configurationNotFound(const QStringList &looked, const QString &read) {
 
 // Finds Tutorix.ini (platform/configfile.h gives the order) and sets
 // WindowsDir to its folder; on failure shows message 1 with the places.
-bool LocateConfiguration(QString *iniPath) {
+bool locateConfiguration(QString *iniPath) {
     const platform::ConfigSearch search = platform::configSearchOfProcess();
     *iniPath = platform::findConfigFile(search);
     const QStringList looked = platform::configCandidates(search);
-    WindowsDir = WithTrailingBackslash(iniPath->isEmpty() ? QFileInfo(looked.value(0)).path()
+    WindowsDir = withTrailingBackslash(iniPath->isEmpty() ? QFileInfo(looked.value(0)).path()
                                                           : QFileInfo(*iniPath).path());
     if (!iniPath->isEmpty()) return true;
     configurationNotFound(looked, {});
@@ -109,17 +109,17 @@ bool LocateConfiguration(QString *iniPath) {
 
 bool LoadConfiguration() {
     QString ini;
-    if (!LocateConfiguration(&ini)) return false;
+    if (!locateConfiguration(&ini)) return false;
     const QString missing = QStringLiteral("Chyba\\");
     const QString iniFolder = QFileInfo(ini).path();
     for (const auto &[key, dir] : {std::pair{"CD", &MediaDir}, std::pair{"HD", &DataDir}}) {
         const QString value = platform::getPrivateProfileString(QStringLiteral("LING1"), QLatin1String(key),
                                                                 QStringLiteral("Chyba"), ini);
-        if (WithTrailingBackslash(value) == missing) {
+        if (withTrailingBackslash(value) == missing) {
             configurationNotFound({}, ini);
             return false;
         }
-        *dir = WithTrailingBackslash(platform::resolveConfigDir(value, iniFolder));
+        *dir = withTrailingBackslash(platform::resolveConfigDir(value, iniFolder));
     }
     if (!allPresent(2, DataDir, {"Vysledky.dat", "Znamky.dat", "Texty.dat"})) return false;
     if (!allPresent(3, MediaDir, {"Bitmap\\Games\\01_bckg.bmp", "Bitmap\\Tab\\01.bmp", "Sound\\Click.wav"}))
@@ -134,14 +134,14 @@ bool LoadConfiguration() {
         if (!ok) badCursors << platform::nativePath(MediaDir + QLatin1String(name));
     }
     if (!badCursors.isEmpty()) {
-        showStartupFailure(MissingFilesMessage(3, badCursors, true));
+        showStartupFailure(missingFilesMessage(3, badCursors, true));
         return false;
     }
     SaveKeyboardLayout();
-    if (!LoadCheckedTables()) return false;
-    const ResultsDirChoice results = ChooseResultsDir(ini);
+    if (!loadCheckedTables()) return false;
+    const ResultsDirChoice results = chooseResultsDir(ini);
     if (!results.whyNot.isEmpty())
-        platform::msgBox(ResultsFolderMessage(results), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
+        platform::msgBox(resultsFolderMessage(results), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
                          platform::MsgButtons::Ok);
     qCInfo(lcApp) << "media" << MediaDir << "data" << DataDir;
     return true;
@@ -152,7 +152,7 @@ void SetDisplayMode() {
     if (platform::DisplayModes::current(now))
         SavedDisplayMode = {now.width, now.height, now.bitsPerPixel, now.refreshRate};
     // The switch, or the scene scaled over the background form (SceneMode).
-    if (!SwitchDisplayOrScale(ReadSceneSettings())) frm_Pozadi::get().Show();
+    if (!switchDisplayOrScale(readSceneSettings())) frm_Pozadi::get().Show();
 }
 
 void RestoreDisplayMode() {
@@ -162,7 +162,7 @@ void RestoreDisplayMode() {
         platform::msgBox(Text(47), Text(48), platform::MsgIcon::None, platform::MsgButtons::Ok);
 }
 
-bool RunExitSequence() {
+bool runExitSequence() {
     PlayClickSound();
     if (platform::msgBox(Text(1), Text(2), platform::MsgIcon::Question, platform::MsgButtons::YesNo) !=
         platform::MsgResult::Yes)
@@ -170,7 +170,7 @@ bool RunExitSequence() {
     RestoreDisplayMode();
     frm_Pozadi::Unload();
     frm_Select::Unload();
-    EndProgram(0);
+    endProgram(0);
     return true;
 }
 

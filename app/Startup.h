@@ -12,15 +12,15 @@
 namespace Misc {
 
 // The three start-up failure messages (caption "Chyba", critical icon).
-QString StartupMessage(int number);
+QString startupMessage(int number);
 // Message 2 or 3 followed by a line naming the files (native paths) that are
 // missing, or with damaged set that cannot be read, as the box and standard
 // error show it.
-QString MissingFilesMessage(int number, const QStringList &files, bool damaged = false);
+QString missingFilesMessage(int number, const QStringList &files, bool damaged = false);
 
 // The start-up warning when the results folder named in Tutorix.ini cannot
 // be written: that folder, why, and where this run's results go instead.
-QString ResultsFolderMessage(const ResultsDirChoice &choice);
+QString resultsFolderMessage(const ResultsDirChoice &choice);
 
 // Reads Tutorix.ini, checks the data and media files, loads the cursors, the
 // keyboard layout, the grade table and the text table. On a failure it shows
@@ -28,7 +28,7 @@ QString ResultsFolderMessage(const ResultsDirChoice &choice);
 bool LoadConfiguration();
 
 // The directory rule of the INI values: "\" appended when missing.
-QString WithTrailingBackslash(const QString &dir);
+QString withTrailingBackslash(const QString &dir);
 
 void LoadGradeTable(const QString &path);
 
@@ -38,6 +38,6 @@ void RestoreDisplayMode();
 // The exit button: asks (texts 1 and 2) and on Yes restores the display,
 // unloads the background and selection screens and ends the program.
 // Returns true when the pupil chose to end.
-bool RunExitSequence();
+bool runExitSequence();
 
 }  // namespace Misc

@@ -18,7 +18,7 @@
 
 namespace Misc {
 
-std::vector<int> UsedTextIndices() {
+std::vector<int> usedTextIndices() {
     std::set<int> used = {
         1, 2,                                // the exit question and its caption
         34,                                  // the print dialog and the print failure box
@@ -37,11 +37,11 @@ std::vector<int> UsedTextIndices() {
     return {used.begin(), used.end()};
 }
 
-std::optional<content::LineFault> FindBadTextLine(const QStringList &lines) {
+std::optional<content::LineFault> findBadTextLine(const QStringList &lines) {
     for (int k = 1; k <= kTextTableSize && k <= lines.size(); ++k)
-        if (const QString fault = content::EncodingFault(lines.at(k - 1)); !fault.isEmpty())
+        if (const QString fault = content::encodingFault(lines.at(k - 1)); !fault.isEmpty())
             return content::LineFault{k, fault};
-    for (int k : UsedTextIndices())
+    for (int k : usedTextIndices())
         if (k > lines.size() || lines.at(k - 1).trimmed().isEmpty())
             return content::LineFault{k, QStringLiteral("chybí nebo je prázdný, ale program ho potřebuje")};
     return std::nullopt;
@@ -49,13 +49,13 @@ std::optional<content::LineFault> FindBadTextLine(const QStringList &lines) {
 
 namespace {
 void tableFailure(const content::CourseFileRead &read) {
-    const QString text = content::CourseFileMessage(read, content::ProgramCannotStart());
+    const QString text = content::courseFileMessage(read, content::programCannotStart());
     qCCritical(lcApp) << text;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
 }
 }  // namespace
 
-bool LoadCheckedTables() {
+bool loadCheckedTables() {
     const QString grades = DataDir + QStringLiteral("znamky.dat");
     content::CourseFileRead gradeRead;
     gradeRead.nativePath = platform::nativePath(grades);
@@ -63,7 +63,7 @@ bool LoadCheckedTables() {
     gradeRead.lines = platform::readTextLines(gradeRead.nativePath, &readOk);
     if (!readOk) {
         gradeRead.status = content::CourseFileRead::Status::Unreadable;
-    } else if (const auto fault = results::FindBadGradeLine(gradeRead.lines)) {
+    } else if (const auto fault = results::findBadGradeLine(gradeRead.lines)) {
         gradeRead.status = content::CourseFileRead::Status::BadLine;
         gradeRead.fault = *fault;
     }
@@ -73,9 +73,9 @@ bool LoadCheckedTables() {
     }
     LoadGradeTable(grades);
 
-    content::CourseFileRead textRead = content::ReadScrambledCourseFile(DataDir + QStringLiteral("texty.dat"));
+    content::CourseFileRead textRead = content::readScrambledCourseFile(DataDir + QStringLiteral("texty.dat"));
     if (textRead.ok()) {
-        if (const auto fault = FindBadTextLine(textRead.lines)) {
+        if (const auto fault = findBadTextLine(textRead.lines)) {
             textRead.status = content::CourseFileRead::Status::BadLine;
             textRead.fault = *fault;
         }
@@ -84,7 +84,7 @@ bool LoadCheckedTables() {
         tableFailure(textRead);
         return false;
     }
-    FillTextTable(textRead.lines);
+    fillTextTable(textRead.lines);
     return true;
 }
 

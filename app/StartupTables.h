@@ -19,16 +19,16 @@ namespace Misc {
 
 // Every entry of the text table that the program shows, prints or writes
 // to the results log, in ascending order.
-std::vector<int> UsedTextIndices();
+std::vector<int> usedTextIndices();
 
 // The first bad line of Texty.dat: one that is not Windows-1250 text
 // (content::EncodingFault) or a used entry that is missing or empty.
-std::optional<content::LineFault> FindBadTextLine(const QStringList &lines);
+std::optional<content::LineFault> findBadTextLine(const QStringList &lines);
 
 // Loads Znamky.dat into GradeTable and Texty.dat into TextTable from
 // DataDir, each only after its check passed. On a failure it shows the
 // "Chyba" message naming the file and line and returns false: the caller
 // ends the program.
-bool LoadCheckedTables();
+bool loadCheckedTables();
 
 }  // namespace Misc

@@ -26,25 +26,25 @@ int main(int argc, char *argv[]) {
     // Ties the windows to the installed desktop entry (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral(TUTORIX_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
-    Misc::InstallCzechQtTranslations();
+    Misc::installCzechQtTranslations();
 
     // "--scale N" shows the scene at scale N instead of switching the display.
-    Misc::SetCommandLineScale(options.scale);
+    Misc::setCommandLineScale(options.scale);
     // Until start-up decides, every window (also a start-up failure's box)
     // fits the screen whatever QT_SCALE_FACTOR says.
-    ui::applySceneScale(ui::chooseScale(ui::primaryScreenPixels(), Misc::CommandLineScale()));
+    ui::applySceneScale(ui::chooseScale(ui::primaryScreenPixels(), Misc::scaleFromCommandLine()));
 
     // The close button and Alt+F4 of every screen ask the exit question;
     // Ctrl+C or a kill puts the display and the keyboard layout back and
     // ends the program, also while a message box is open.
-    Misc::InstallWaysOut();
+    Misc::installWaysOut();
 
     // The sound module loads once the title is on the screen.
     ui::afterFirstPicture(&app, [] { platform::Sounds::prepare(); });
 
-    Misc::ConnectScreens();
+    Misc::connectScreens();
     frm_Select::get().Load();
     int code = 0;
-    if (Misc::ProgramEnding(&code)) return code;
+    if (Misc::programEnding(&code)) return code;
     return app.exec();
 }

@@ -41,7 +41,7 @@ void BenchCore::hintWindowShape() {
     p.drawRoundedRect(2, 2, 600, 52, 20, 20);
     p.end();
     QRegion r;
-    QBENCHMARK { r = Misc::RegionWithoutKeyColour(img, qRgb(0, 255, 0)); }
+    QBENCHMARK { r = Misc::regionWithoutKeyColour(img, qRgb(0, 255, 0)); }
     QVERIFY(!r.isEmpty());
 }
 

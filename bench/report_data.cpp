@@ -50,7 +50,7 @@ const char *const kLast[][2] = {{"Malý", "Malá"}, {"Novák", "Nováková"}, {"
                                 {"Jelínek", "Jelínková"}, {"Urban", "Urbanová"}, {"Kříž", "Křížová"},
                                 {"Sýkora", "Sýkorová"}, {"Holub", "Holubová"}, {"Vlček", "Vlčková"}, {"Bartoš", "Bartošová"}};
 
-QString plainLower(const QString &name) { return results::PupilKey(name); }
+QString plainLower(const QString &name) { return results::pupilKeyOf(name); }
 
 }  // namespace
 
@@ -90,7 +90,7 @@ int main(int argc, char *argv[]) {
             if (line.trimmed().isEmpty()) continue;
             const QStringList parts = line.split(QLatin1Char('#'));
             Item it;
-            it.key = exercise::ItemKey(n, content::parseContentLine(line, content::layoutOfExercise(n), n));
+            it.key = exercise::itemKeyOf(n, content::parseContentLine(line, content::layoutOfExercise(n), n));
             it.expected = parts.value(1).trimmed();
             for (int k = 2; k < parts.size(); ++k)
                 if (!parts[k].trimmed().isEmpty() && parts[k].trimmed() != it.expected) it.wrong << parts[k].trimmed();
@@ -161,16 +161,16 @@ int main(int argc, char *argv[]) {
             results::AnswerEntry e{when.addSecs(k * 20), names[std::size_t(p)], n, it.key,
                                    ok ? it.expected : it.wrong[std::size_t(rng.bounded(int(it.wrong.size())))], it.expected, ok};
             ok ? ++right : ++wrong;
-            answerBuffer += platform::encode1250(results::FormatAnswerLine(e)) + "\r\n";
+            answerBuffer += platform::encode1250(results::formatAnswerLine(e)) + "\r\n";
             ++answerCount;
         }
         QString name = names[std::size_t(p)];
         if (rng.bounded(20) == 0) name = plainLower(name);
         const results::LogEntry entry{name, label(screens::exerciseGroups()[std::size_t(screens::groupOfExercise(n))].titleText),
                                       label(screens::nameTextOfExercise(n)), perRun, QString::number(right),
-                                      QString::number(wrong), results::GradeFor(right, right + wrong, bands),
+                                      QString::number(wrong), results::gradeFor(right, right + wrong, bands),
                                       when.addSecs(perRun * 20)};
-        logBuffer += platform::encode1250(platform::joinLinesCrLf(results::LogEntryLines(entry, label)));
+        logBuffer += platform::encode1250(platform::joinLinesCrLf(results::logEntryLinesOf(entry, label)));
         if (answerBuffer.size() > (4 << 20)) answers.write(answerBuffer), answerBuffer.clear();
         if (logBuffer.size() > (4 << 20)) log.write(logBuffer), logBuffer.clear();
     }

@@ -15,7 +15,7 @@ QString partsWord(int n) {
 
 }  // namespace
 
-QString EncodingFault(const QString &line) {
+QString encodingFault(const QString &line) {
     // UTF-8 first: its byte pairs may also hold bytes that Windows-1250
     // leaves undefined, and the encoding is what the author needs to fix.
     if (platform::looksLikeUtf8(platform::encode1250(line)))
@@ -30,7 +30,7 @@ QString EncodingFault(const QString &line) {
     return {};
 }
 
-int PartsOf(const QString &line, Layout layout) {
+int partsOf(const QString &line, Layout layout) {
     const bool underscore = underscoreSeparates(layout);
     int parts = 1;
     for (QChar c : line)
@@ -38,7 +38,7 @@ int PartsOf(const QString &line, Layout layout) {
     return parts;
 }
 
-int ExpectedParts(Layout layout, int exercise) {
+int expectedParts(Layout layout, int exercise) {
     int used = 0;
     const auto fields = fieldsOfParts(layout, exercise);
     for (std::size_t k = 0; k < fields.size(); ++k)
@@ -46,18 +46,18 @@ int ExpectedParts(Layout layout, int exercise) {
     return used;
 }
 
-std::optional<LineFault> FindBadContentLine(const QStringList &lines, Layout layout, int exercise) {
-    const int expected = ExpectedParts(layout, exercise);
+std::optional<LineFault> findBadContentLine(const QStringList &lines, Layout layout, int exercise) {
+    const int expected = expectedParts(layout, exercise);
     const QString separators =
         underscoreSeparates(layout) ? QStringLiteral("znaky # a _") : QStringLiteral("znakem #");
     for (int i = 0; i < lines.size() && i < Misc::kMaxRecords; ++i) {
         const QString &line = lines.at(i);
         const int n = i + 1;
-        if (const QString fault = EncodingFault(line); !fault.isEmpty()) return LineFault{n, fault};
+        if (const QString fault = encodingFault(line); !fault.isEmpty()) return LineFault{n, fault};
         if (line.size() > kMaxLineLength)
             return LineFault{n, QStringLiteral("je delší než %1 znaků").arg(kMaxLineLength)};
         if (line.trimmed().isEmpty()) return LineFault{n, QStringLiteral("je prázdný")};
-        const int parts = PartsOf(line, layout);
+        const int parts = partsOf(line, layout);
         if (parts != expected)
             return LineFault{n, QStringLiteral("se dělí %1 na %2 %3 místo na %4")
                                     .arg(separators)

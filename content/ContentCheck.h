@@ -32,20 +32,20 @@ struct LineFault {
 // is allowed), one of the five byte values Windows-1250 leaves undefined, or
 // bytes that form UTF-8 multi-byte sequences and nothing else (the file was
 // saved in UTF-8). Empty when the line is plain Windows-1250 text.
-QString EncodingFault(const QString &line);
+QString encodingFault(const QString &line);
 
 // The parts a line of the layout has: one more than its separators ("#",
 // and "_" where the layout splits at it).
-int PartsOf(const QString &line, Layout layout);
+int partsOf(const QString &line, Layout layout);
 // The parts every line of the layout must have (the sixth part of Switch
 // and ChoiceList lines only in exercises 11, 8 and 12).
-int ExpectedParts(Layout layout, int exercise);
+int expectedParts(Layout layout, int exercise);
 
 // The first line of a content file that is not an item of its layout: an
 // encoding fault, an empty line, a line longer than kMaxLineLength, or a
 // line with more or fewer parts than the layout has (a missing separator
 // leaves fields empty, a stray one cuts the expected answer short). Only
 // the lines the program reads (the first 1000) are checked.
-std::optional<LineFault> FindBadContentLine(const QStringList &lines, Layout layout, int exercise);
+std::optional<LineFault> findBadContentLine(const QStringList &lines, Layout layout, int exercise);
 
 }  // namespace content

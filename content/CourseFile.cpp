@@ -8,7 +8,7 @@
 
 namespace content {
 
-CourseFileRead ReadScrambledCourseFile(const QString &path) {
+CourseFileRead readScrambledCourseFile(const QString &path) {
     CourseFileRead read;
     read.nativePath = platform::nativePath(path);
     if (!platform::fileExists(path)) {
@@ -25,20 +25,20 @@ CourseFileRead ReadScrambledCourseFile(const QString &path) {
     return read;
 }
 
-CourseFileRead LoadCheckedContentFile(const QString &path, Layout layout, int exercise) {
-    CourseFileRead read = ReadScrambledCourseFile(path);
+CourseFileRead loadCheckedContentFile(const QString &path, Layout layout, int exercise) {
+    CourseFileRead read = readScrambledCourseFile(path);
     if (read.ok()) {
-        if (const auto fault = FindBadContentLine(read.lines, layout, exercise)) {
+        if (const auto fault = findBadContentLine(read.lines, layout, exercise)) {
             read.status = CourseFileRead::Status::BadLine;
             read.fault = *fault;
         }
     }
     if (!read.ok()) qCWarning(lcContent) << "not loaded:" << read.nativePath << int(read.status) << read.fault.line;
-    FillContentRecords(read.ok() ? read.lines : QStringList(), layout, exercise);
+    fillContentRecords(read.ok() ? read.lines : QStringList(), layout, exercise);
     return read;
 }
 
-QString CourseFileMessage(const CourseFileRead &read, const QString &consequence) {
+QString courseFileMessage(const CourseFileRead &read, const QString &consequence) {
     // Joined, not formatted with arg(): a path may itself contain "%1".
     const QString file = QStringLiteral("Soubor ") + read.nativePath;
     QString what;
@@ -56,7 +56,7 @@ QString CourseFileMessage(const CourseFileRead &read, const QString &consequence
     return what + QStringLiteral(" Řekni o tom učiteli.");
 }
 
-QString ExerciseCannotStart() { return QStringLiteral("Cvičení proto nejde spustit."); }
-QString ProgramCannotStart() { return QStringLiteral("Program proto nejde spustit."); }
+QString exerciseCannotStart() { return QStringLiteral("Cvičení proto nejde spustit."); }
+QString programCannotStart() { return QStringLiteral("Program proto nejde spustit."); }
 
 }  // namespace content

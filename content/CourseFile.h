@@ -22,20 +22,20 @@ struct CourseFileRead {
 
 // Unscrambles and reads a course file (content file or Texty.dat) given by
 // its data path; status Ok, Missing, Empty or Unreadable.
-CourseFileRead ReadScrambledCourseFile(const QString &path);
+CourseFileRead readScrambledCourseFile(const QString &path);
 
 // Loads a content file into ContentRecords and RecordCount once its lines
 // passed FindBadContentLine. On any failure nothing of the file is kept:
 // the layout's fields are cleared and RecordCount is 0.
-CourseFileRead LoadCheckedContentFile(const QString &path, Layout layout, int exercise);
+CourseFileRead loadCheckedContentFile(const QString &path, Layout layout, int exercise);
 
 // The pupil's message for a file that failed: what is wrong with which file
 // (a native path) and which line, then `consequence` (a sentence such as
 // "Cvičení proto nejde spustit.", or nothing) and whom to tell. Empty for Ok.
-QString CourseFileMessage(const CourseFileRead &read, const QString &consequence);
+QString courseFileMessage(const CourseFileRead &read, const QString &consequence);
 
 // Consequences used with CourseFileMessage.
-QString ExerciseCannotStart();
-QString ProgramCannotStart();
+QString exerciseCannotStart();
+QString programCannotStart();
 
 }  // namespace content

@@ -79,11 +79,11 @@ std::vector<Misc::ContentRecord> parseContentText(const QByteArray &plain, Layou
 bool LoadContentFile(const QString &path, Layout layout, int exercise) {
     bool ok = false;
     const QStringList lines = readScrambledLines(path, &ok);
-    FillContentRecords(lines, layout, exercise);
+    fillContentRecords(lines, layout, exercise);
     return ok;
 }
 
-void FillContentRecords(const QStringList &lines, Layout layout, int exercise) {
+void fillContentRecords(const QStringList &lines, Layout layout, int exercise) {
     const auto fields = fieldsOfParts(layout, exercise);
     for (auto &row : Misc::ContentRecords)
         for (int f : fields)

@@ -59,13 +59,13 @@ std::vector<Misc::ContentRecord> parseContentText(const QByteArray &plain, Layou
 bool LoadContentFile(const QString &path, Layout layout, int exercise);
 // The same for lines already read: clears the layout's fields in every row,
 // then fills one row per line (at most 1000).
-void FillContentRecords(const QStringList &lines, Layout layout, int exercise);
+void fillContentRecords(const QStringList &lines, Layout layout, int exercise);
 
 // After a TopicItems load: copies the rows whose topic (field 8) is chosen
 // into TopicRecords (fields 6 ... 9), in file order. chosen(t) tells whether
 // topic button t is selected.
 template <class Chosen>
-void CopyChosenTopics(Chosen chosen) {
+void copyChosenTopics(Chosen chosen) {
     int j = 0;
     for (int b = 1; b <= Misc::RecordCount; ++b) {
         const auto &row = Misc::ContentRecords[std::size_t(b)];

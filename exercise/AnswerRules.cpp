@@ -18,33 +18,33 @@ QString NormalizeAnswer(const QString &text) {
     return out;
 }
 
-void NormalizeAnswerInPlace(QString &text) { text = NormalizeAnswer(text); }
+void normalizeAnswerInPlace(QString &text) { text = NormalizeAnswer(text); }
 
-CheckRule CheckRuleFor(int exercise) { return exercise::spec(exercise).check; }
+CheckRule checkRuleFor(int exercise) { return exercise::spec(exercise).check; }
 
-BoxVerdict CheckBoxAnswer(const QString &typed, const QString &expected) {
+BoxVerdict checkBoxAnswer(const QString &typed, const QString &expected) {
     BoxVerdict v;
     v.shown = NormalizeAnswer(typed);
     v.correct = !v.shown.isEmpty() && v.shown == expected;
     return v;
 }
 
-BoxVerdict CheckSwitchAnswer(const QString &chosen, const QString &expected) {
+BoxVerdict checkSwitchAnswer(const QString &chosen, const QString &expected) {
     BoxVerdict v;
     v.shown = NormalizeAnswer(chosen);
     v.correct = v.shown == expected;
     return v;
 }
 
-bool CheckLabelAnswer(const QString &caption, const QString &expected) { return caption == expected; }
+bool checkLabelAnswer(const QString &caption, const QString &expected) { return caption == expected; }
 
-bool CheckTileAnswer(const QString &dropped, const QString &expected) {
+bool checkTileAnswer(const QString &dropped, const QString &expected) {
     return !dropped.isEmpty() && dropped == expected;
 }
 
-bool CheckListAnswer(const QString &chosen, const QString &correct) { return !chosen.isEmpty() && chosen == correct; }
+bool checkListAnswer(const QString &chosen, const QString &correct) { return !chosen.isEmpty() && chosen == correct; }
 
-QString Sentence(const Misc::ContentRecord &r) {
+QString sentenceOf(const Misc::ContentRecord &r) {
     // An empty answer (exercise 2's "no article") leaves one space between
     // the words around the gap, not two.
     const QChar space = QLatin1Char(' ');
@@ -68,16 +68,16 @@ QString capitalisedField2(const Misc::ContentRecord &r) {
 
 }  // namespace
 
-HintText AnswerHint(int exercise, const Misc::ContentRecord &r, const QString &caption, const QString &tag) {
+HintText answerHint(int exercise, const Misc::ContentRecord &r, const QString &caption, const QString &tag) {
     HintText h;
     h.shown = true;
     using exercise::HintForm;
     switch (exercise::spec(exercise).hint) {
     case HintForm::Sentence:
-        h.line1 = (!r.field[0].isEmpty() || !r.field[1].isEmpty()) ? Sentence(r) : capitalisedField2(r);
+        h.line1 = (!r.field[0].isEmpty() || !r.field[1].isEmpty()) ? sentenceOf(r) : capitalisedField2(r);
         break;
     case HintForm::SentenceBeforeBracket: {
-        const QString s = Sentence(r);
+        const QString s = sentenceOf(r);
         const qsizetype bracket = s.indexOf(QLatin1Char('('));
         h.line1 = bracket < 0 ? s : s.left(bracket);
         break;
@@ -102,11 +102,11 @@ HintText AnswerHint(int exercise, const Misc::ContentRecord &r, const QString &c
         h.alignment = Qt::AlignHCenter;
         break;
     case HintForm::SentenceCentred:
-        h.line1 = Sentence(r);
+        h.line1 = sentenceOf(r);
         h.alignment = Qt::AlignHCenter;
         break;
     case HintForm::SentenceLeft:
-        h.line1 = Sentence(r);
+        h.line1 = sentenceOf(r);
         break;
     case HintForm::None:  // 18 shows the list's details instead of a hint
         h.shown = false;
@@ -115,7 +115,7 @@ HintText AnswerHint(int exercise, const Misc::ContentRecord &r, const QString &c
     return h;
 }
 
-QPoint HintWindowPosition(const QPoint &cursor, const QSize &window) {
+QPoint hintWindowPosition(const QPoint &cursor, const QSize &window) {
     return {cursor.x() + 5 - window.width(), cursor.y()};
 }
 

@@ -16,11 +16,11 @@ namespace answers {
 // spaces inside becomes one. Case, tabs and punctuation stay as typed.
 QString NormalizeAnswer(const QString &text);
 // The same, in place.
-void NormalizeAnswerInPlace(QString &text);
+void normalizeAnswerInPlace(QString &text);
 
 using CheckRule = exercise::CheckRule;
 // Which rule checks the rows of an exercise (1 ... 24).
-CheckRule CheckRuleFor(int exercise);
+CheckRule checkRuleFor(int exercise);
 
 // The verdict on one answer box and the text the box shows after the check.
 struct BoxVerdict {
@@ -28,22 +28,22 @@ struct BoxVerdict {
     bool correct = false;
 };
 // Box rule: the normalised answer is not empty and equals the expected one.
-BoxVerdict CheckBoxAnswer(const QString &typed, const QString &expected);
+BoxVerdict checkBoxAnswer(const QString &typed, const QString &expected);
 // Switch rule: the normalised choice equals the expected one (an empty
 // choice matches an empty expectation).
-BoxVerdict CheckSwitchAnswer(const QString &chosen, const QString &expected);
+BoxVerdict checkSwitchAnswer(const QString &chosen, const QString &expected);
 // Label rule (19): the caption equals the label's expected text.
-bool CheckLabelAnswer(const QString &caption, const QString &expected);
+bool checkLabelAnswer(const QString &caption, const QString &expected);
 // Tile rule (21): the tile's text dropped on the box is not empty and equals
 // the expected one.
-bool CheckTileAnswer(const QString &dropped, const QString &expected);
+bool checkTileAnswer(const QString &dropped, const QString &expected);
 // List rule (18): the picked entry is not empty (a list never picked is
 // wrong) and equals the correct entry.
-bool CheckListAnswer(const QString &chosen, const QString &correct);
+bool checkListAnswer(const QString &chosen, const QString &correct);
 
 // Field 0 + field 1 + field 2 without separator; with an empty field 1,
 // one space where the two fields around it would meet with two.
-QString Sentence(const Misc::ContentRecord &record);
+QString sentenceOf(const Misc::ContentRecord &record);
 
 // What the hint window shows for a wrong row.
 struct HintText {
@@ -54,12 +54,12 @@ struct HintText {
 };
 // The hint of a row: record is the row's record; caption and tag are the
 // row's TextPred caption and Tag (read by 19 and 21 only).
-HintText AnswerHint(int exercise, const Misc::ContentRecord &record, const QString &caption = {},
+HintText answerHint(int exercise, const Misc::ContentRecord &record, const QString &caption = {},
                     const QString &tag = {});
 
 // The hint window's top-left corner for the cursor at cursor (screen
 // pixels): its right edge 5 pixels right of the cursor, its top at the
 // cursor.
-QPoint HintWindowPosition(const QPoint &cursor, const QSize &window);
+QPoint hintWindowPosition(const QPoint &cursor, const QSize &window);
 
 }  // namespace answers

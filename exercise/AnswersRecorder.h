@@ -14,11 +14,11 @@
 namespace exercise {
 
 // The rows of one checked page as entries of the answers log.
-std::vector<results::AnswerEntry> AnswerEntries(const std::vector<CheckedRow> &rows, const QString &name,
+std::vector<results::AnswerEntry> answerEntries(const std::vector<CheckedRow> &rows, const QString &name,
                                                 int exercise, const QDateTime &when);
 
 // What the pupil is told when the answers of a page could not be saved.
-QString AnswersNotSavedText(const QString &nativePath, int error);
+QString answersNotSavedText(const QString &nativePath, int error);
 
 class AnswersRecorder {
 public:

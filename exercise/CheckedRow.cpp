@@ -4,7 +4,7 @@
 
 namespace exercise {
 
-QString ItemKey(int exercise, const Misc::ContentRecord &r) {
+QString itemKeyOf(int exercise, const Misc::ContentRecord &r) {
     using content::Layout;
     const auto f = [&](int k) { return r.field[std::size_t(k)]; };
     const QString gap = QStringLiteral("_");

@@ -21,6 +21,6 @@ struct CheckedRow {
 // "There is _ apple on the table.", "Yesterday I _ my grandpa's car. (wash)",
 // "five past one", "Which one is an animal?", "pes". Runs of spaces become
 // one and the key is trimmed.
-QString ItemKey(int exercise, const Misc::ContentRecord &record);
+QString itemKeyOf(int exercise, const Misc::ContentRecord &record);
 
 }  // namespace exercise

@@ -291,9 +291,9 @@ void frm_Game01::Ex18_CheckPage() {
     for (int k = 1; k <= count; ++k) {
         // A list never picked has an empty pick and counts as wrong.
         const QString &chosen = Ex18Chosen[std::size_t(k)];
-        const bool right = answers::CheckListAnswer(chosen, Ex18Correct[std::size_t(k)]);
+        const bool right = answers::checkListAnswer(chosen, Ex18Correct[std::size_t(k)]);
         const int record = std::clamp(DrawnItems[std::size_t(k)], 0, kMaxRecords);
-        rows.push_back({exercise::ItemKey(18, ContentRecords[std::size_t(record)]), chosen,
+        rows.push_back({exercise::itemKeyOf(18, ContentRecords[std::size_t(record)]), chosen,
                         Ex18Correct[std::size_t(k)], right});
         ui::Image *mark = IHodnoceni.Load(k);
         mark->move(Ex18_OverviewMark(k, count));

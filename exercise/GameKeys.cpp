@@ -171,7 +171,7 @@ QList<ui::FocusItem> rowItems(frm_Game01 &f, const std::shared_ptr<KeyState> &st
                 frm_Chybovy *hint = frm_Chybovy::existing();
                 ui::Image *m = f.IHodnoceni(r);
                 if (hint && m && hint->isVisible())
-                    hint->move(answers::HintWindowPosition(m->mapToGlobal(m->rect().center()), hint->size()));
+                    hint->move(answers::hintWindowPosition(m->mapToGlobal(m->rect().center()), hint->size()));
             };
             i.release = [&f, r] { f.IHodnoceni_MouseUp(r); };
             items << i;
@@ -250,7 +250,7 @@ bool tileKeys(frm_Game01 &f, KeyState &st, QKeyEvent *e) {
 // of the run).
 QStringList pageAnswers(frm_Game01 &f) {
     QStringList out;
-    const answers::CheckRule rule = answers::CheckRuleFor(f.exercise());
+    const answers::CheckRule rule = answers::checkRuleFor(f.exercise());
     if (rule == answers::CheckRule::List) {
         for (const QString &chosen : f.Ex18Chosen) out << chosen;
         return out;

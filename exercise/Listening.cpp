@@ -30,10 +30,10 @@ void frm_Game01::Klakson_MouseDown(int r) {
     // no sound).
     if (!speaker->Tag.isEmpty()) {
         const auto speed = Replay.press(r);
-        QString path = MediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, speed));
+        QString path = mediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, speed));
         // A course made without slower recordings plays the normal one.
         if (speed == exercise::ReplaySpeed::Slow && !QFileInfo(platform::nativePath(path)).isFile())
-            path = MediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, exercise::ReplaySpeed::Normal));
+            path = mediaPath(exercise::recordingPath(ExerciseNumber, speaker->Tag, exercise::ReplaySpeed::Normal));
         platform::Sounds::play(path, platform::Sounds::Channel::Recording);
         // What the next press plays is part of the loudspeakers' names.
         for (int row = 1; row <= 10; ++row)

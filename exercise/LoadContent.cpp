@@ -17,7 +17,7 @@ using namespace Misc;
 bool frm_Game01::loadExerciseContent() {
     const int n = m_exercise;
     const QString file = exercise::contentFileOf(n);
-    const content::CourseFileRead read = content::LoadCheckedContentFile(DataPath(file), content::layoutOfExercise(n), n);
+    const content::CourseFileRead read = content::loadCheckedContentFile(dataFilePath(file), content::layoutOfExercise(n), n);
     if (!read.ok()) {
         reportUnusableContent(read);
         return false;
@@ -25,20 +25,20 @@ bool frm_Game01::loadExerciseContent() {
     int have = RecordCount;
     if (exercise::isTopics(n)) {
         // Without the topic screen no topic is chosen.
-        content::CopyChosenTopics([](int t) { return Go.topicChosen && Go.topicChosen(t); });
+        content::copyChosenTopics([](int t) { return Go.topicChosen && Go.topicChosen(t); });
         have = TopicRecordCount;
     }
     if (PrintMode) return true;
     const int need = exercise::recordsNeeded(n, QuestionCount, ItemsOnPage);
     if (have >= need) return true;
-    reportTooFewRecords(platform::nativePath(DataPath(file)), have, need);
+    reportTooFewRecords(platform::nativePath(dataFilePath(file)), have, need);
     return false;
 }
 
 void frm_Game01::reportUnusableContent(const content::CourseFileRead &read) {
     // In print mode the print job reports the file (print/PrintContent.h).
     if (PrintMode) return;
-    const QString text = content::CourseFileMessage(read, content::ExerciseCannotStart());
+    const QString text = content::courseFileMessage(read, content::exerciseCannotStart());
     m_loadAborted = true;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
     returnToSetupWhenIdle(QThread::currentThread()->loopLevel());

@@ -63,7 +63,7 @@ bool DrawPageItems(int recordCount) {
                                    CheckedItems);
 }
 
-void NoteCheckedPage() {
+void noteCheckedPage() {
     for (int r = 1; r <= std::clamp(ItemsOnPage, 0, 10); ++r)
         if (DrawnItems[std::size_t(r)] != 0) CheckedItems.push_back(DrawnItems[std::size_t(r)]);
 }

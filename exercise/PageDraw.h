@@ -34,5 +34,5 @@ namespace Misc {
 // forgets the checked records of an earlier run).
 bool DrawPageItems(int recordCount);
 // Notes the records of the page just checked (DrawnItems 1 ... ItemsOnPage).
-void NoteCheckedPage();
+void noteCheckedPage();
 }  // namespace Misc

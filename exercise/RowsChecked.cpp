@@ -9,7 +9,7 @@
 
 void frm_Game01::RowsChecked(const std::vector<exercise::CheckedRow> &rows) {
     m_lastCheckedRows = rows;
-    const QString path = platform::nativePath(Misc::ResultsPath(QLatin1String(results::kAnswersFileName)));
+    const QString path = platform::nativePath(Misc::resultsPath(QLatin1String(results::kAnswersFileName)));
     const QString told = m_answersLog.record(path, rows, Misc::PupilName, m_exercise, QDateTime::currentDateTime());
     if (!told.isEmpty())
         platform::msgBox(told, QStringLiteral("Chyba"), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);

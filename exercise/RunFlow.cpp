@@ -100,8 +100,8 @@ void frm_Game01::CheckPage() {
     // An open list would still write into a box that is already marked.
     if (exercise::listOptionCountOf(n) > 0) ListBox->hide();
 
-    const QPixmap ok = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
-    const QPixmap ko = LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
+    const QPixmap ok = loadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp"));
+    const QPixmap ko = loadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp"));
     const exercise::ExerciseSpec &spec = exercise::spec(n);
     const exercise::ExerciseFamily *family = exercise::familyOf(spec);
     std::vector<exercise::CheckedRow> rows;
@@ -120,7 +120,7 @@ void frm_Game01::CheckPage() {
         if (correct) ++CorrectCount;
         else ++WrongCount;
     }
-    NoteCheckedPage();
+    noteCheckedPage();
     RowsChecked(rows);
 
     // The hint window is drawn once off screen, so the first press on a mark
@@ -178,11 +178,11 @@ void frm_Game01::ShowAnswerHint(int index) {
     const QPoint cursor = QCursor::pos();
     hint.move(0, 0);
     const answers::HintText text =
-        answers::AnswerHint(m_exercise, RowRecord(index), TextPred(index)->Caption(), TextPred(index)->Tag);
+        answers::answerHint(m_exercise, RowRecord(index), TextPred(index)->Caption(), TextPred(index)->Tag);
     hint.Label1(1)->setAlignment(text.alignment);
     if (hint.Label1.count() >= 2 && hint.Label1(2)) hint.Label1(2)->setAlignment(Qt::AlignLeft);
     hint.Vloz_Text(text.line1, text.line2);
-    hint.move(answers::HintWindowPosition(cursor, hint.size()));
+    hint.move(answers::hintWindowPosition(cursor, hint.size()));
     hint.Show();
     hint.repaint();
 }
@@ -228,7 +228,7 @@ void frm_Game01::NewPage() {
             m_loadAborted = true;
             platform::msgBox(QStringLiteral("Soubor %1 nemá další nevylosované položky; cvičení končí bez "
                                             "výsledku.")
-                                 .arg(platform::nativePath(DataPath(exercise::contentFileOf(n)))),
+                                 .arg(platform::nativePath(dataFilePath(exercise::contentFileOf(n)))),
                              QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
             if (self) returnToSetupWhenIdle(QThread::currentThread()->loopLevel());
             return;
@@ -312,7 +312,7 @@ void frm_Game01::ContinueRun() {
         picPokracuj->QWidget::setEnabled(false);
         NewPage();
         if (!self || m_loadAborted) return;
-        setPicture(LoadPicture(exercise::backgroundOf(n, 5)));
+        setPicture(loadPicture(exercise::backgroundOf(n, 5)));
         std::vector<ui::ControlBase *> hidden;
         for (int r = 6; r <= 10; ++r) {
             auto add = [&](ui::ControlBase *c) {

@@ -103,10 +103,10 @@ QStringList widthFaults(int e, const Misc::ContentRecord &rec, const Measure &me
                           .arg(row.right - row.left);
     }
     if (!exercise::isWordLists(e)) {
-        const answers::HintText hintText = answers::AnswerHint(e, rec, exercise::isClocks(e) ? f[8] : f[6], f[7]);
-        const hint::Layout layout = hint::LayoutFor(e);
+        const answers::HintText hintText = answers::answerHint(e, rec, exercise::isClocks(e) ? f[8] : f[6], f[7]);
+        const hint::Layout layout = hint::layoutFor(e);
         for (const QString &line : {hintText.line1, hintText.line2})
-            if (hintText.shown && hint::NeededWidth(line, 8.25) > layout.lineWidth)
+            if (hintText.shown && hint::hintNeededWidth(line, 8.25) > layout.lineWidth)
                 faults << QStringLiteral("nápověda %1 je i nejmenším písmem širší než okno nápovědy (%2 "
                                          "pixelů).")
                               .arg(quoted(line))

@@ -19,9 +19,9 @@ void SetUpNavigationButtons(frm_Game01 &form) {
     }
     static const char *const names[4] = {"mkont", "mnove", "mtab", "mzpet"};
     for (int k = 0; k < 4; ++k) {
-        ToolbarPictures()[std::size_t(2 * k)] = LoadPicture(QStringLiteral("Bitmap\\Games\\%1.bmp").arg(QLatin1String(names[k])));
+        ToolbarPictures()[std::size_t(2 * k)] = loadPicture(QStringLiteral("Bitmap\\Games\\%1.bmp").arg(QLatin1String(names[k])));
         ToolbarPictures()[std::size_t(2 * k + 1)] =
-            LoadPicture(QStringLiteral("Bitmap\\Games\\%1h.bmp").arg(QLatin1String(names[k])));
+            loadPicture(QStringLiteral("Bitmap\\Games\\%1h.bmp").arg(QLatin1String(names[k])));
     }
     HighlightToolbarButton(form, 0);
 }

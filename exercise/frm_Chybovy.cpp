@@ -23,10 +23,10 @@ void frm_Chybovy::Form_Load() {
     Label1(1)->setBackStyle(ui::BackStyle::Transparent);
     move(0, 0);
 
-    m_layout = hint::LayoutFor(ExerciseNumber.toInt());
+    m_layout = hint::layoutFor(ExerciseNumber.toInt());
     // The bubble is read straight from the media folder; the window keeps its
     // own copy for every redraw.
-    HintBackground = LoadPicture(m_layout.bitmap);
+    HintBackground = loadPicture(m_layout.bitmap);
     PrepareScreenWindow(this, m_layout.width, m_layout.height);
 
     Label1(1)->Move(hint::kLineLeft, hint::kBaseTop, m_layout.lineWidth, hint::kLineHeight);
@@ -54,8 +54,8 @@ void frm_Chybovy::fitLine(int line, const QString &text) {
     ui::Label *l = Label1(line);
     if (!l) return;
     const int base = HintBaseTop + (line - 1) * hint::kSecondLineStep;
-    const hint::Fit fit = hint::FitLine(l->fontPoints(), base, l->Width(),
-                                        [&text](double points) { return hint::NeededWidth(text, points); });
+    const hint::Fit fit = hint::fitHintLine(l->fontPoints(), base, l->Width(),
+                                        [&text](double points) { return hint::hintNeededWidth(text, points); });
     if (!qFuzzyCompare(fit.points, l->fontPoints())) l->setFontPoints(fit.points);
     l->setTop(fit.top);
     l->setCaption(text);

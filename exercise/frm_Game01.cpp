@@ -140,7 +140,7 @@ void frm_Game01::ExerciseFormLoad() {
         return;
     }
     SetUpNavigationButtons(*this);
-    ContinueButtonPicture = LoadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
+    ContinueButtonPicture = loadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
     picPokracuj->hide();
 
     HoverCode = 0;
@@ -148,7 +148,7 @@ void frm_Game01::ExerciseFormLoad() {
     WrongCount = 0;
     ItemsRemaining = QuestionCount;
     ItemsOnPage = exercise::itemsOnFirstPage(m_exercise, QuestionCount);
-    setPicture(LoadPicture(exercise::backgroundOf(m_exercise, ItemsOnPage)));
+    setPicture(loadPicture(exercise::backgroundOf(m_exercise, ItemsOnPage)));
 
     setUpExerciseControls();
 

@@ -102,7 +102,7 @@ void PrintClock(int hours, int minutes, double cx, double cy) {
     job->setLineWidth(1);
 }
 
-void PrintRow(const RowContent &row) {
+void printItemRow(const RowContent &row) {
     for (const ItemLine &l : row.lines) PrintItemLine(l);
     for (const Circle &c : row.circles) PrintCircle(c.x, c.y, c.r);
     for (const ClockFace &c : row.clocks) PrintClock(c.hours, c.minutes, c.cx, c.cy);

@@ -26,6 +26,6 @@ void PrintCircle(double x, double y, double r);
 void PrintClock(int hours, int minutes, double cx, double cy);
 
 // Everything of one row or block.
-void PrintRow(const RowContent &row);
+void printItemRow(const RowContent &row);
 
 }  // namespace print

@@ -50,13 +50,13 @@ int runPrintCommand(const QStringList &args, QTextStream &err) {
         err << "tutorix-course: soubor nelze přečíst: " << contentFile << Qt::endl;
         return 1;
     }
-    if (::exercise::isTopics(exercise)) content::CopyChosenTopics([](int) { return true; });
+    if (::exercise::isTopics(exercise)) content::copyChosenTopics([](int) { return true; });
     Misc::ExerciseNumber = QString::number(exercise);
     Misc::QuestionCount = std::uint8_t(count);
     Misc::ItemsRemaining = count;
     Misc::PupilName = args.value(4);
     QString error;
-    if (!PrintToPdf(args[3], copies, &error)) {
+    if (!printToPdf(args[3], copies, &error)) {
         err << "tutorix-course: " << error << Qt::endl;
         return 1;
     }

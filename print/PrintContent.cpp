@@ -19,7 +19,7 @@ int exerciseFromText(const QString &text) {
 
 }  // namespace
 
-bool LoadWorksheetContent() {
+bool loadWorksheetContent() {
     using namespace Misc;
     const int n = exerciseFromText(ExerciseNumber);
     if (n == 0) return false;
@@ -29,13 +29,13 @@ bool LoadWorksheetContent() {
     ItemsRemaining = QuestionCount;
     ItemsOnPage = exercise::itemsOnFirstPage(n, QuestionCount);
     const content::CourseFileRead read =
-        content::LoadCheckedContentFile(DataPath(exercise::contentFileOf(n)), content::layoutOfExercise(n), n);
+        content::loadCheckedContentFile(dataFilePath(exercise::contentFileOf(n)), content::layoutOfExercise(n), n);
     if (!read.ok()) {
         // The print job's failure message says that nothing was printed.
-        if (PrintJob *job = PrintJob::current()) job->fail(content::CourseFileMessage(read, QString()));
+        if (PrintJob *job = PrintJob::current()) job->fail(content::courseFileMessage(read, QString()));
         return false;
     }
-    if (exercise::isTopics(n)) content::CopyChosenTopics([](int t) { return Go.topicChosen && Go.topicChosen(t); });
+    if (exercise::isTopics(n)) content::copyChosenTopics([](int t) { return Go.topicChosen && Go.topicChosen(t); });
     if (const int options = exercise::listOptionCountOf(n)) ListOptionCount = options;
     return true;
 }

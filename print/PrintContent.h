@@ -11,6 +11,6 @@ namespace print {
 // nothing right or wrong yet). A file that cannot be used fails the running
 // print job with the file's message. Returns false when nothing can be
 // printed.
-bool LoadWorksheetContent();
+bool loadWorksheetContent();
 
 }  // namespace print

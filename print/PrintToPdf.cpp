@@ -13,7 +13,7 @@
 
 namespace print {
 
-bool PrintToPdf(const QString &pdfPath, int copies, QString *error) {
+bool printToPdf(const QString &pdfPath, int copies, QString *error) {
     // The document is made in memory and written in one checked write, so a
     // failed print never leaves a short PDF over an old one.
     QBuffer file;

@@ -25,7 +25,7 @@ void reportFailure(const QString &why) {
 
 }  // namespace
 
-void SetUpPrintDialog(QPrintDialog &dialog) {
+void setUpPrintDialog(QPrintDialog &dialog) {
     dialog.setWindowTitle(Misc::Text(34));
     // Users without a printer print to a PDF file, so that stays offered.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
@@ -35,7 +35,7 @@ void SetUpPrintDialog(QPrintDialog &dialog) {
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
 }
 
-int SettlePrinter(QPrinter &printer) {
+int settlePrinter(QPrinter &printer) {
     // Every copy is its own worksheet with its own random items, so the
     // program draws the copies itself and the driver prints each sheet once
     // (letting the driver repeat them too would multiply the sheets).
@@ -53,15 +53,15 @@ void RunPrintJob() {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, Misc::CurrentScreen);
-    SetUpPrintDialog(dialog);
+    setUpPrintDialog(dialog);
     if (dialog.exec() != QDialog::Accepted) return;  // cancelled: nothing printed, nothing said
 
-    const int copies = SettlePrinter(printer);
+    const int copies = settlePrinter(printer);
     printer.setDocName(Misc::Text(34));
 
     PrintJob job(&printer, copies);
     Misc::PrintMode = true;
-    if (LoadWorksheetContent()) PrintWorksheets();
+    if (loadWorksheetContent()) PrintWorksheets();
     if (!job.failed() && job.pagesStarted() == 0)
         job.fail(QStringLiteral("Cvičení nevytvořilo žádnou stránku."));
     job.finish();

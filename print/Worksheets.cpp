@@ -44,13 +44,13 @@ void printRow(int exercise, int j, int top) {
     } else {
         row = itemRow(exercise, recordAtPosition(Misc::PrintPosition), j, top, rnd);
     }
-    PrintRow(row);
+    printItemRow(row);
     Misc::PrintPosition += row.extraPositions;
 }
 
 }  // namespace
 
-QString WorksheetProblem() {
+QString worksheetProblem() {
     const int e = currentExercise();
     const WorksheetPlan *plan = worksheetPlan(e);
     if (!plan) return QStringLiteral("Cvičení %1 nemá pracovní list.").arg(Misc::ExerciseNumber);
@@ -121,7 +121,7 @@ void PrintWorksheet(const QString &title, const QString &subtitle, const QString
 void PrintWorksheets() {
     PrintJob *job = PrintJob::current();
     if (!job || job->failed()) return;
-    if (const QString problem = WorksheetProblem(); !problem.isEmpty()) {
+    if (const QString problem = worksheetProblem(); !problem.isEmpty()) {
         job->fail(problem);
         return;
     }

@@ -19,11 +19,11 @@ void RunPrintJob();
 // The print dialog offers only what a worksheet honours: no page range, no
 // current page or selection (every sheet is printed whole); printing to a
 // file stays.
-void SetUpPrintDialog(QPrintDialog &dialog);
+void setUpPrintDialog(QPrintDialog &dialog);
 // After the dialog: A4 portrait whatever was chosen (the layout is portrait),
 // all pages, and one copy for the driver. Returns the copies asked for, which
 // the program prints as worksheets of their own.
-int SettlePrinter(QPrinter &printer);
+int settlePrinter(QPrinter &printer);
 
 // Prints the worksheets of the current exercise from ContentRecords onto the
 // printer of the running job (one per copy). Without a running job it does
@@ -34,7 +34,7 @@ void PrintWorksheets();
 // (tests and teachers' scripts), from the records already loaded. Returns
 // false when printing failed (error says why); the file is then left as it
 // was.
-bool PrintToPdf(const QString &pdfPath, int copies = 1, QString *error = nullptr);
+bool printToPdf(const QString &pdfPath, int copies = 1, QString *error = nullptr);
 
 // One worksheet: pages with the frame, the instructions and the rows of the
 // current exercise (ExerciseNumber) drawn from DrawnItems.
@@ -53,6 +53,6 @@ void Vygeneruj_tisk_21();
 // Why the current exercise cannot be printed with the records loaded (too
 // few records for the draw, no worksheet, no count chosen); empty when it
 // can.
-QString WorksheetProblem();
+QString worksheetProblem();
 
 }  // namespace print

@@ -42,12 +42,12 @@ WrongAnswers answersOf(const QHash<QString, int> &counts) {
 
 }  // namespace
 
-double RunPercent(int right, int wrong) {
+double runPercent(int right, int wrong) {
     const int total = right + wrong;
     return total > 0 ? 100.0 * right / total : 0;
 }
 
-QDate WeekOf(const QDate &date) { return date.addDays(1 - date.dayOfWeek()); }
+QDate weekOf(const QDate &date) { return date.addDays(1 - date.dayOfWeek()); }
 
 const ExerciseReport *ClassReport::exercise(int n) const {
     for (const ExerciseReport &e : exercises)
@@ -56,7 +56,7 @@ const ExerciseReport *ClassReport::exercise(int n) const {
 }
 
 ReportBuilder::ReportBuilder(ReportFilter filter) : m_filter(std::move(filter)) {
-    if (!m_filter.pupil.trimmed().isEmpty()) m_pupilKey = PupilKey(m_filter.pupil);
+    if (!m_filter.pupil.trimmed().isEmpty()) m_pupilKey = pupilKeyOf(m_filter.pupil);
 }
 
 bool ReportBuilder::takesDate(const QDate &day) const {
@@ -77,7 +77,7 @@ int ReportBuilder::pupilOf(const QString &name) {
     const auto known = m_byName.constFind(name);
     int index = known != m_byName.cend() ? *known : -2;
     if (index == -2) {
-        const QString key = PupilKey(name);
+        const QString key = pupilKeyOf(name);
         if (key.isEmpty() || (!m_pupilKey.isEmpty() && key != m_pupilKey)) {
             index = -1;
         } else {
@@ -106,7 +106,7 @@ void ReportBuilder::addRun(const QDateTime &when, const QString &name, int exerc
     if (!::exercise::isExercise(exercise) || !when.isValid() || !takesDate(when.date())) return;
     const int p = pupilOf(name);
     if (p < 0) return;
-    const double percent = RunPercent(right, wrong);
+    const double percent = runPercent(right, wrong);
     ++m_runs;
     noteDay(when.date());
 
@@ -114,7 +114,7 @@ void ReportBuilder::addRun(const QDateTime &when, const QString &name, int exerc
     ++e.runs;
     e.percentSum += percent;
     if (grade >= 1 && grade <= 5) ++e.grades[std::size_t(grade)];
-    auto &week = e.weeks[WeekOf(when.date()).toJulianDay()];
+    auto &week = e.weeks[weekOf(when.date()).toJulianDay()];
     ++week.first;
     week.second += percent;
 
@@ -233,7 +233,7 @@ ClassReport ReportBuilder::finish(const ReportLimits &limits) const {
         std::stable_sort(r.scores.begin(), r.scores.end(),
                          [](const ScorePoint &a, const ScorePoint &b) { return wall(a.when) < wall(b.when); });
         for (const ScorePoint &s : r.scores) {
-            auto &week = activity[WeekOf(s.when.date()).toJulianDay()];
+            auto &week = activity[weekOf(s.when.date()).toJulianDay()];
             ++week.first;
             week.second += s.percent;
         }

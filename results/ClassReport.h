@@ -27,9 +27,9 @@ struct ReportFilter {
 };
 
 // The score of a run in percent: right of right + wrong (0 for no items).
-double RunPercent(int right, int wrong);
+double runPercent(int right, int wrong);
 // The Monday of the week of a date.
-QDate WeekOf(const QDate &date);
+QDate weekOf(const QDate &date);
 
 // A week of runs: how many, and their average score.
 struct WeekPoint {

@@ -8,7 +8,7 @@
 
 namespace results {
 
-int WholeNumber(const QString &field) {
+int wholeNumber(const QString &field) {
     const QString t = field.trimmed();
     if (t.isEmpty() || t.size() > 6) return -1;
     for (QChar c : t)
@@ -26,17 +26,17 @@ QString percent(double p) {
 
 }  // namespace
 
-std::vector<int> RunLengths() { return {exercise::kRunLengths.begin(), exercise::kRunLengths.end()}; }
+std::vector<int> runLengths() { return {exercise::kRunLengths.begin(), exercise::kRunLengths.end()}; }
 
-std::vector<std::pair<int, int>> ScoresWithoutGrade(const std::array<Misc::GradeBand, 6> &bands) {
+std::vector<std::pair<int, int>> scoresWithoutGrade(const std::array<Misc::GradeBand, 6> &bands) {
     std::vector<std::pair<int, int>> missing;
     for (int total : exercise::kRunLengths)
         for (int right = 0; right <= total; ++right)
-            if (GradeFor(right, total, bands).isEmpty()) missing.emplace_back(right, total);
+            if (gradeFor(right, total, bands).isEmpty()) missing.emplace_back(right, total);
     return missing;
 }
 
-std::optional<content::LineFault> FindBadGradeLine(const QStringList &lines) {
+std::optional<content::LineFault> findBadGradeLine(const QStringList &lines) {
     std::array<Misc::GradeBand, 6> bands{};
     for (int n = 1; n <= 5; ++n) {
         if (n > lines.size())
@@ -44,9 +44,9 @@ std::optional<content::LineFault> FindBadGradeLine(const QStringList &lines) {
         const QString &line = lines.at(n - 1);
         if (line.trimmed().isEmpty()) return content::LineFault{n, QStringLiteral("je prázdný")};
         const QStringList fields = line.split(QLatin1Char('|'));
-        const int lower = WholeNumber(fields.value(0));
-        const int upper = WholeNumber(fields.value(1));
-        const int grade = WholeNumber(fields.value(2));
+        const int lower = wholeNumber(fields.value(0));
+        const int upper = wholeNumber(fields.value(1));
+        const int grade = wholeNumber(fields.value(2));
         if (lower < 0 || upper < 0 || grade < 0)
             return content::LineFault{n, QStringLiteral("nemá tři celá čísla oddělená znakem | (dolní mez v procentech, "
                                                         "horní mez v procentech, známku)")};
@@ -57,9 +57,9 @@ std::optional<content::LineFault> FindBadGradeLine(const QStringList &lines) {
             return content::LineFault{n, QStringLiteral("má dolní mez %1 % vyšší než horní mez %2 %").arg(lower).arg(upper)};
         if (grade < 1 || grade > 5)
             return content::LineFault{n, QStringLiteral("má známku %1, známky jsou jen 1 až 5").arg(grade)};
-        bands[std::size_t(n)] = Misc::ParseGradeLine(line);
+        bands[std::size_t(n)] = Misc::parseGradeLine(line);
     }
-    const auto missing = ScoresWithoutGrade(bands);
+    const auto missing = scoresWithoutGrade(bands);
     if (!missing.empty()) {
         const auto [right, total] = missing.front();
         // The band the gap follows, or the one it comes before.

@@ -21,23 +21,23 @@
 namespace results {
 
 // The item counts a run can have (exercise::kRunLengths as a list).
-std::vector<int> RunLengths();
+std::vector<int> runLengths();
 
 // A field that is a whole number written with digits only, at most six of
 // them, spaces around allowed; -1 otherwise.
-int WholeNumber(const QString &field);
+int wholeNumber(const QString &field);
 
 // The scores (right, total) of runs of every run length that the bands
 // 1 ... 5 give no grade (GradeFor is empty), shortest run first and fewest
 // right first within a run.
-std::vector<std::pair<int, int>> ScoresWithoutGrade(const std::array<Misc::GradeBand, 6> &bands);
+std::vector<std::pair<int, int>> scoresWithoutGrade(const std::array<Misc::GradeBand, 6> &bands);
 
 // The first bad line of Znamky.dat (lines 1 ... 5; later lines are not
 // read): a missing or empty line, a line that is not three whole numbers
 // separated by "|", a bound above 100 %, a lower bound above the upper one,
 // a grade outside 1 ... 5, or — once all five are sound — a band after which
-// (or before which) some percentage of a run of RunLengths() items gets no
+// (or before which) some percentage of a run of runLengths() items gets no
 // grade. The reason is a Czech phrase that follows "řádek N".
-std::optional<content::LineFault> FindBadGradeLine(const QStringList &lines);
+std::optional<content::LineFault> findBadGradeLine(const QStringList &lines);
 
 }  // namespace results

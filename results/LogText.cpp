@@ -4,7 +4,7 @@
 
 namespace results {
 
-QByteArray LogAppendBytes(const QByteArray &oldLog, const QStringList &lines) {
+QByteArray logBytesToAppend(const QByteArray &oldLog, const QStringList &lines) {
     QByteArray out;
     if (!oldLog.isEmpty() && !oldLog.endsWith('\n')) out += "\r\n";
     out += platform::encode1250(platform::joinLinesCrLf(lines));

@@ -12,6 +12,6 @@ namespace results {
 // its end: a CR LF first when the old log's last line lacks its line end,
 // then each line in Windows-1250 followed by CR LF. oldLog + the result is
 // the new log; it starts with oldLog byte for byte.
-QByteArray LogAppendBytes(const QByteArray &oldLog, const QStringList &lines);
+QByteArray logBytesToAppend(const QByteArray &oldLog, const QStringList &lines);
 
 }  // namespace results

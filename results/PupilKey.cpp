@@ -2,7 +2,7 @@
 
 namespace results {
 
-QString PupilKey(const QString &name) {
+QString pupilKeyOf(const QString &name) {
     // Canonical decomposition splits "á" into "a" and a combining mark.
     const QString decomposed = name.normalized(QString::NormalizationForm_KD);
     QString out;

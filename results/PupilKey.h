@@ -8,6 +8,6 @@ namespace results {
 
 // The name with case folded, diacritics removed, and spaces trimmed and
 // collapsed to one: equal keys mean one pupil.
-QString PupilKey(const QString &name);
+QString pupilKeyOf(const QString &name);
 
 }  // namespace results

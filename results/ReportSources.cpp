@@ -81,7 +81,7 @@ FolderReading ReportReader::readFolder(const QString &folder, const QStringList 
         out.hasLog = platform::forEachTextLine(
             platform::nativePath(folder + QStringLiteral("/Vysledky.dat")), [&](const QString &l3) {
                 if (have == 2 && l1.startsWith(start)) {
-                    if (const auto r = ParseLogEntry(l1, l2, l3, text)) {
+                    if (const auto r = parseLogEntry(l1, l2, l3, text)) {
                         have = 0;
                         const int n = exerciseOfTitle.value(r->exercise, 0);
                         if (n == 0) return;
@@ -103,7 +103,7 @@ FolderReading ReportReader::readFolder(const QString &folder, const QStringList 
     out.hasAnswers = platform::forEachTextLine(
         platform::nativePath(folder + QLatin1Char('/') + QLatin1String(kAnswersFileName)), [&](const QString &line) {
             if (line.isEmpty()) return;
-            const auto a = ParseAnswerLine(line);
+            const auto a = parseAnswerLine(line);
             if (!a) return void(++out.unreadable);
             if (!isNew(m_answers, m_newAnswers, line)) return void(++out.duplicates);
             ++out.answers;

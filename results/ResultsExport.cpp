@@ -44,7 +44,7 @@ QString csvField(const QString &s, QChar separator) {
 
 }  // namespace
 
-std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, const QString &l3,
+std::optional<LoggedResult> parseLogEntry(const QString &l1, const QString &l2, const QString &l3,
                                          const std::function<QString(int)> &label) {
     const QString c = QStringLiteral(": ");
     const QString c2 = QStringLiteral(":  ");
@@ -66,19 +66,19 @@ std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, 
         !between(l3, QStringLiteral("    ") + label(42) + c2, QStringLiteral("    ") + label(43) + c2, &wrong) ||
         !between(l3, QStringLiteral("    ") + label(43) + c2, {}, &grade))
         return std::nullopt;
-    const auto rr = ParseCount(right), ww = ParseCount(wrong), gg = ParseCount(grade);
+    const auto rr = parseCount(right), ww = parseCount(wrong), gg = parseCount(grade);
     if (!rr || !ww || !gg) return std::nullopt;
     r.right = *rr;
     r.wrong = *ww;
     r.grade = *gg;
-    r.when = QDateTime(ParseDayMonthYear(date), ParseClock(time, false));
+    r.when = QDateTime(parseDayMonthYear(date), parseClock(time, false));
     return r;
 }
 
-std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::function<QString(int)> &label) {
+std::vector<LoggedResult> parseLogEntries(const QStringList &lines, const std::function<QString(int)> &label) {
     std::vector<LoggedResult> out;
     for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
-        if (auto r = ParseLogEntry(lines.at(i), lines.at(i + 1), lines.at(i + 2), label)) {
+        if (auto r = parseLogEntry(lines.at(i), lines.at(i + 1), lines.at(i + 2), label)) {
             out.push_back(*r);
             i += 2;
         }
@@ -86,12 +86,12 @@ std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::f
     return out;
 }
 
-void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log) {
+void matchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log) {
     std::vector<bool> used(log.size(), false);
     for (ExportRow &row : rows) {
         for (std::size_t k = 0; k < log.size(); ++k) {
             const LoggedResult &e = log[k];
-            if (used[k] || e.exercise != row.title || StorableName(e.name) != trimmedRight(row.name) ||
+            if (used[k] || e.exercise != row.title || storableName(e.name) != trimmedRight(row.name) ||
                 e.right != row.right || e.wrong != row.wrong || e.grade != row.grade)
                 continue;
             used[k] = true;
@@ -101,15 +101,15 @@ void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult>
     }
 }
 
-QStringList ExportHeaders() {
+QStringList exportHeaders() {
     return {QStringLiteral("Cvičení"), QStringLiteral("Název cvičení"), QStringLiteral("Jméno"),
             QStringLiteral("Správně"),  QStringLiteral("Špatně"),        QStringLiteral("Známka"),
             QStringLiteral("Datum a čas")};
 }
 
-QByteArray FormatCsv(const std::vector<ExportRow> &rows, QChar separator) {
+QByteArray formatCsv(const std::vector<ExportRow> &rows, QChar separator) {
     QStringList header;
-    for (const QString &h : ExportHeaders()) header << csvField(h, separator);
+    for (const QString &h : exportHeaders()) header << csvField(h, separator);
     QString text = header.join(separator) + QStringLiteral("\r\n");
     for (const ExportRow &r : rows) {
         text += QStringList{QString::number(r.exercise), csvField(r.title, separator), csvField(r.name, separator),
@@ -121,7 +121,7 @@ QByteArray FormatCsv(const std::vector<ExportRow> &rows, QChar separator) {
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QByteArray FormatJson(const std::vector<ExportRow> &rows) {
+QByteArray formatJson(const std::vector<ExportRow> &rows) {
     QJsonArray array;
     for (const ExportRow &r : rows) {
         QJsonObject o;
@@ -139,7 +139,7 @@ QByteArray FormatJson(const std::vector<ExportRow> &rows) {
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList &texts, int only,
+std::vector<ExportRow> collectResults(const QString &dataDir, const QStringList &texts, int only,
                                       QStringList *warnings) {
     const auto text = [&](int k) { return k >= 1 && k <= texts.size() ? texts.at(k - 1) : QString(); };
     std::vector<ExportRow> rows;
@@ -147,7 +147,7 @@ std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList 
         if (only != 0 && n != only) continue;
         const QString file = platform::nativePath(dataDir + QStringLiteral("/%1.res").arg(n));
         int skipped = 0;
-        for (const ResultRecord &rec : ReadResultsFile(file, &skipped))
+        for (const ResultRecord &rec : readResultsFile(file, &skipped))
             rows.push_back({n, text(screens::nameTextOfExercise(n)), rec.name, rec.right, rec.wrong, rec.grade, {}});
         if (skipped > 0 && warnings)
             *warnings << QStringLiteral("%1: nečitelné řádky (%2) nejsou ve výpisu").arg(file).arg(skipped);
@@ -160,7 +160,7 @@ std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList 
     }
     bool ok = false;
     const QStringList log = platform::readTextLines(platform::nativePath(dataDir + QStringLiteral("/Vysledky.dat")), &ok);
-    if (ok) MatchLogDates(rows, ParseLogEntries(log, text));
+    if (ok) matchLogDates(rows, parseLogEntries(log, text));
     return rows;
 }
 

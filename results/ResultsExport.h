@@ -40,35 +40,35 @@ struct LoggedResult {
 
 // One entry from three consecutive lines of a results log (the fourth is
 // the separator); nothing when they do not form an entry.
-std::optional<LoggedResult> ParseLogEntry(const QString &l1, const QString &l2, const QString &l3,
+std::optional<LoggedResult> parseLogEntry(const QString &l1, const QString &l2, const QString &l3,
                                          const std::function<QString(int)> &label);
 
 // Reads the entries of a results log (its lines); label(k) gives text k of
 // the texts file (35 ... 43), the words the log was written with. Lines that
 // do not form an entry are passed over.
-std::vector<LoggedResult> ParseLogEntries(const QStringList &lines, const std::function<QString(int)> &label);
+std::vector<LoggedResult> parseLogEntries(const QStringList &lines, const std::function<QString(int)> &label);
 
 // Sets `when` of each row from the first matching log entry not yet used.
-void MatchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log);
+void matchLogDates(std::vector<ExportRow> &rows, const std::vector<LoggedResult> &log);
 
 // The Czech column headers every format carries, in the order of ExportRow.
-QStringList ExportHeaders();
+QStringList exportHeaders();
 
 // CSV: a header row and one row per record, fields separated by separator
 // (",", ";" as Czech spreadsheets expect, or a tab) and quoted where they
 // hold it, a quote or a line end; CR LF line ends, starting with a UTF-8
 // byte order mark so that spreadsheet programs read Czech names as UTF-8.
 // Date and time as "yyyy-MM-dd hh:mm".
-QByteArray FormatCsv(const std::vector<ExportRow> &rows, QChar separator = QLatin1Char(','));
+QByteArray formatCsv(const std::vector<ExportRow> &rows, QChar separator = QLatin1Char(','));
 // JSON: an array of objects with the keys exercise, title, name, right,
 // wrong, grade and date ("yyyy-MM-ddThh:mm:00", null when unknown).
-QByteArray FormatJson(const std::vector<ExportRow> &rows);
+QByteArray formatJson(const std::vector<ExportRow> &rows);
 
 // Collects the records of dataDir (the N.res files and Vysledky.dat) for
 // exercise `only` (1 ... 24) or all exercises (0). texts are the lines of
 // Texty.dat (titles and log words; may be empty). Problems (unreadable
 // lines, missing log words) are added to warnings.
-std::vector<ExportRow> CollectResults(const QString &dataDir, const QStringList &texts, int only,
+std::vector<ExportRow> collectResults(const QString &dataDir, const QStringList &texts, int only,
                                       QStringList *warnings);
 
 }  // namespace results

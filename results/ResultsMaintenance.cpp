@@ -77,7 +77,7 @@ bool readAll(const QString &path, QByteArray *bytes) {
 
 }  // namespace
 
-std::vector<ResultsFile> ResultsFileNames() {
+std::vector<ResultsFile> resultsFileNames() {
     std::vector<ResultsFile> out;
     for (int n = 1; n <= exercise::kExerciseCount; ++n)
         out.push_back({QStringLiteral("%1.res").arg(n), ResultsFileKind::Table});
@@ -86,7 +86,7 @@ std::vector<ResultsFile> ResultsFileNames() {
     return out;
 }
 
-ForgetSplit ForgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const QString &key,
+ForgetSplit forgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const QString &key,
                           const std::function<QString(int)> &label) {
     ForgetSplit out;
     const std::vector<RawLine> lines = rawLines(bytes);
@@ -94,7 +94,7 @@ ForgetSplit ForgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const Q
         const RawLine &l = lines[i];
         if (kind == ResultsFileKind::Log) {
             const auto name = logEntryName(lines, i, label);
-            if (name && PupilKey(*name) == key) {
+            if (name && pupilKeyOf(*name) == key) {
                 out.removed << l.text.simplified();
                 i += 3;
                 continue;
@@ -108,16 +108,16 @@ ForgetSplit ForgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const Q
             QString name;
             bool readable = false;
             if (kind == ResultsFileKind::Table) {
-                const auto r = ParseResultLine(l.text);
+                const auto r = parseResultLine(l.text);
                 if (r) name = r->name;
                 readable = r.has_value();
             } else {
-                const auto a = ParseAnswerLine(l.text);
+                const auto a = parseAnswerLine(l.text);
                 if (a) name = a->name;
                 readable = a.has_value();
             }
             if (!readable) ++out.unreadable;
-            if (readable && PupilKey(name) == key) {
+            if (readable && pupilKeyOf(name) == key) {
                 out.removed << l.text;
                 continue;
             }
@@ -127,7 +127,7 @@ ForgetSplit ForgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const Q
     return out;
 }
 
-ForgetOutcome ForgetInFile(const QString &nativePath, ResultsFileKind kind, const QString &key,
+ForgetOutcome forgetInFile(const QString &nativePath, ResultsFileKind kind, const QString &key,
                            const std::function<QString(int)> &label, bool dryRun, int waitMs) {
     ForgetOutcome out;
     if (!QFileInfo::exists(nativePath)) return out;
@@ -141,7 +141,7 @@ ForgetOutcome ForgetInFile(const QString &nativePath, ResultsFileKind kind, cons
         out.result = failure(EACCES, QStringLiteral("%1: soubor nelze přečíst").arg(nativePath));
         return out;
     }
-    const ForgetSplit split = ForgetInBytes(bytes, kind, key, label);
+    const ForgetSplit split = forgetInBytes(bytes, kind, key, label);
     out.removed = split.removed;
     out.unreadable = split.unreadable;
     if (dryRun || split.removed.isEmpty()) return out;
@@ -153,7 +153,7 @@ ForgetOutcome ForgetInFile(const QString &nativePath, ResultsFileKind kind, cons
     return out;
 }
 
-platform::WriteResult ArchiveFile(const QString &nativePath, const QString &archivePath, qint64 *bytes,
+platform::WriteResult archiveFile(const QString &nativePath, const QString &archivePath, qint64 *bytes,
                                   int waitMs) {
     platform::FileLock lock(nativePath, waitMs);
     if (!lock.isLocked())

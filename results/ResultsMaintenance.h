@@ -30,7 +30,7 @@ struct ResultsFile {
 
 // The results files a folder can hold, in order: 1.res ... 24.res, the
 // results log, the answers log.
-std::vector<ResultsFile> ResultsFileNames();
+std::vector<ResultsFile> resultsFileNames();
 
 // What forgetting leaves of one file's bytes: the kept bytes and each
 // removed record or entry as readable text (a log entry as its first line).
@@ -41,7 +41,7 @@ struct ForgetSplit {
     QStringList removed;
     int unreadable = 0;  // lines that could not be read (kept)
 };
-ForgetSplit ForgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const QString &key,
+ForgetSplit forgetInBytes(const QByteArray &bytes, ResultsFileKind kind, const QString &key,
                           const std::function<QString(int)> &label);
 
 // Forgets the pupil in one file under its lock: with dryRun only reports.
@@ -51,14 +51,14 @@ struct ForgetOutcome {
     int unreadable = 0;
     platform::WriteResult result;
 };
-ForgetOutcome ForgetInFile(const QString &nativePath, ResultsFileKind kind, const QString &key,
+ForgetOutcome forgetInFile(const QString &nativePath, ResultsFileKind kind, const QString &key,
                            const std::function<QString(int)> &label, bool dryRun,
                            int waitMs = platform::kLockWaitMs);
 
 // Archives one file under its lock: copies it to archivePath, reads the
 // copy back and compares it byte for byte, and only then empties the file.
 // *bytes gets the size archived. On any failure the file is left as it was.
-platform::WriteResult ArchiveFile(const QString &nativePath, const QString &archivePath, qint64 *bytes,
+platform::WriteResult archiveFile(const QString &nativePath, const QString &archivePath, qint64 *bytes,
                                   int waitMs = platform::kLockWaitMs);
 
 }  // namespace results

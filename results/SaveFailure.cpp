@@ -6,7 +6,7 @@
 
 namespace results {
 
-QString ResultNotSavedText(const std::vector<FailedSave> &failed) {
+QString resultNotSavedText(const std::vector<FailedSave> &failed) {
     if (failed.empty()) return {};
     const QString reason = platform::czechReason(failed.front().error);
     bool oneReason = true;

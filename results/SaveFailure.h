@@ -17,6 +17,6 @@ struct FailedSave {
 // "Výsledek se nepodařilo uložit do souboru X: reason." for one file; two
 // files that failed for the same reason share it, else each has its own.
 // Empty when nothing failed.
-QString ResultNotSavedText(const std::vector<FailedSave> &failed);
+QString resultNotSavedText(const std::vector<FailedSave> &failed);
 
 }  // namespace results

@@ -51,7 +51,7 @@ ui::Label *makeRowLabel(QWidget *parent, Column c) {
 // message for every file of the run that failed.
 void reportWriteFailures(const std::vector<results::FailedSave> &failed) {
     if (failed.empty()) return;
-    platform::msgBox(results::ResultNotSavedText(failed), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
+    platform::msgBox(results::resultNotSavedText(failed), QStringLiteral("Chyba"), platform::MsgIcon::Exclamation,
                      platform::MsgButtons::Ok);
 }
 
@@ -155,10 +155,10 @@ void frm_Tabulka::setUpResultsTable(ui::TableArea &table) {
 
 QRect frm_Tabulka::medalRect(int place) { return QRect(64, rowTop(place) + 2, 16, 16); }
 
-QString frm_Tabulka::ResultsFilePath() { return ResultsPath(ExerciseNumber + QStringLiteral(".res")); }
+QString frm_Tabulka::ResultsFilePath() { return resultsPath(ExerciseNumber + QStringLiteral(".res")); }
 
 QString frm_Tabulka::SeedFilePath() {
-    const QString installed = DataPath(ExerciseNumber + QStringLiteral(".res"));
+    const QString installed = dataFilePath(ExerciseNumber + QStringLiteral(".res"));
     return installed == ResultsFilePath() ? QString() : installed;
 }
 
@@ -167,10 +167,10 @@ void frm_Tabulka::Form_Load() {
     PrepareScreenWindow(this, 640, 480);
     RestoreKeyboardLayout();
 
-    Background = LoadPicture(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(ExerciseNumber2()));
+    Background = loadPicture(QStringLiteral("Bitmap\\Tab\\%1.bmp").arg(exerciseNumber2()));
     setPicture(Background);
-    CloseButtonNormal = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_0.bmp"));
-    CloseButtonHover = LoadPicture(QStringLiteral("Bitmap\\Tab\\back_1.bmp"));
+    CloseButtonNormal = loadPicture(QStringLiteral("Bitmap\\Tab\\back_0.bmp"));
+    CloseButtonHover = loadPicture(QStringLiteral("Bitmap\\Tab\\back_1.bmp"));
     picKonec->setPicture(CloseButtonNormal);
     setMouseIcon(CursorArrow);
     picKonec->setMouseIcon(CursorHand);
@@ -205,14 +205,14 @@ void frm_Tabulka::LoadResultsFile(const QString &path) {
     const QString seed = SeedFilePath();
     const QString from = seed.isEmpty() || platform::fileExists(path) ? path : seed;
     int skipped = 0;
-    Results = results::ReadResultsFile(platform::nativePath(from), &skipped);
+    Results = results::readResultsFile(platform::nativePath(from), &skipped);
     if (skipped > 0) qCWarning(lcResults) << from << ":" << skipped << "unreadable lines (kept in the file)";
 }
 
 bool frm_Tabulka::SaveResultsFile(const QString &path, const results::ResultRecord &record, std::uint8_t mark) {
     const QString seed = SeedFilePath();
     const platform::WriteResult r = writeWithRetry(path, [&] {
-        return results::SaveNewResult(platform::nativePath(path), seed.isEmpty() ? QString() : platform::nativePath(seed),
+        return results::saveNewResult(platform::nativePath(path), seed.isEmpty() ? QString() : platform::nativePath(seed),
                                       record, mark, &Results);
     });
     if (untold(r)) tellUnsavedTableLater({platform::nativePath(path), r.error});
@@ -261,17 +261,17 @@ void frm_Tabulka::showOwnResult(int place, const QString &jmeno, const QString &
 }
 
 QString frm_Tabulka::Vlozeni_znamky(std::uint8_t spravne, std::uint8_t celkove) {
-    return results::GradeFor(spravne, celkove, GradeTable);
+    return results::gradeFor(spravne, celkove, GradeTable);
 }
 
 void frm_Tabulka::Vloz_novy_zaznam(const QString &jmeno, const QString &spravne, const QString &spatne,
                                    const QString &Znamka, std::uint8_t ID) {
-    const auto right = results::ParseCount(spravne);
-    const auto wrong = results::ParseCount(spatne);
-    const auto grade = results::ParseCount(Znamka);
+    const auto right = results::parseCount(spravne);
+    const auto wrong = results::parseCount(spatne);
+    const auto grade = results::parseCount(Znamka);
     if (right && wrong && grade) {
         results::ResultRecord r;
-        r.name = results::StorableName(jmeno);
+        r.name = results::storableName(jmeno);
         r.right = *right;
         r.wrong = *wrong;
         r.grade = *grade;
@@ -304,10 +304,10 @@ void frm_Tabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString &jmeno, cons
     e.wrong = spatne;
     e.grade = Znamka;
     e.when = QDateTime::currentDateTime();
-    const QString path = ResultsPath(QStringLiteral("Vysledky.dat"));
-    const QStringList lines = results::LogEntryLines(e, &Misc::Text);
+    const QString path = resultsPath(QStringLiteral("Vysledky.dat"));
+    const QStringList lines = results::logEntryLinesOf(e, &Misc::Text);
     const platform::WriteResult r =
-        writeWithRetry(path, [&] { return results::AppendLogEntry(platform::nativePath(path), lines); });
+        writeWithRetry(path, [&] { return results::appendLogEntry(platform::nativePath(path), lines); });
     std::vector<results::FailedSave> failed;
     if (g_unsavedTable) failed.push_back(*g_unsavedTable);
     g_unsavedTable.reset();

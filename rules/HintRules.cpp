@@ -9,7 +9,7 @@
 
 namespace hint {
 
-Layout LayoutFor(int exercise) {
+Layout layoutFor(int exercise) {
     switch (exercise::spec(exercise).bubble) {
     case exercise::HintBubble::Short: return {QStringLiteral("Bitmap\\Games\\Hint_2.bmp"), 212, 37, 1, 190};
     case exercise::HintBubble::TwoLines: return {QStringLiteral("Bitmap\\Games\\Hint_4.bmp"), 605, 57, 2, 550};
@@ -20,7 +20,7 @@ Layout LayoutFor(int exercise) {
     return {QStringLiteral("Bitmap\\Games\\Hint_3.bmp"), 531, 37, 1, 490};
 }
 
-double SmallerFontSize(double points) {
+double smallerFontSize(double points) {
     static constexpr std::array<double, 6> kSizes{8.25, 9.75, 12.0, 13.5, 18.0, 24.0};
     const double wanted = points - 1.0;
     double best = kSizes.front();
@@ -29,23 +29,23 @@ double SmallerFontSize(double points) {
     return best;
 }
 
-int LineTop(double points, int baseTop) {
+int lineTop(double points, int baseTop) {
     if (qFuzzyCompare(points, 9.75)) return baseTop + 2;
     if (qFuzzyCompare(points, 8.25)) return baseTop + 3;
     return baseTop;
 }
 
-Fit FitLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth) {
+Fit fitHintLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth) {
     double p = points;
     while (neededWidth(p) > lineWidth) {
-        const double smaller = SmallerFontSize(p);
+        const double smaller = smallerFontSize(p);
         if (smaller >= p) break;  // already the smallest size the font has
         p = smaller;
     }
-    return {p, LineTop(p, baseTop)};
+    return {p, lineTop(p, baseTop)};
 }
 
-double NeededWidth(const QString &text, double points) {
+double hintNeededWidth(const QString &text, double points) {
     static const QFont measureFont = ui::screenFont(8.0);
     return points / 8.0 * QFontMetricsF(measureFont).horizontalAdvance(text);
 }

@@ -16,7 +16,7 @@ struct Layout {
     int lines = 1;
     int lineWidth = 0;
 };
-Layout LayoutFor(int exercise);
+Layout layoutFor(int exercise);
 
 constexpr int kLineLeft = 11;
 constexpr int kLineHeight = 20;
@@ -25,9 +25,9 @@ constexpr int kSecondLineStep = 20; // line 2 sits this much lower
 
 // The next size the screen font offers below points - 1 (it has 8.25, 9.75,
 // 12, 13.5, 18 and 24 points); the smallest size stays where it is.
-double SmallerFontSize(double points);
+double smallerFontSize(double points);
 // A line's top at a font size: smaller text moves down to stay centred.
-int LineTop(double points, int baseTop);
+int lineTop(double points, int baseTop);
 
 struct Fit {
     double points;
@@ -35,10 +35,10 @@ struct Fit {
 };
 // Shrinks a line from `points` until neededWidth(size) fits lineWidth or the
 // smallest size is reached; the size never grows.
-Fit FitLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth);
+Fit fitHintLine(double points, int baseTop, int lineWidth, const std::function<double(double)> &neededWidth);
 
 // The width text needs at a font size: one measurement in the window's own
 // 8-point font, scaled by points / 8.
-double NeededWidth(const QString &text, double points);
+double hintNeededWidth(const QString &text, double points);
 
 }  // namespace hint

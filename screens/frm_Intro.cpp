@@ -28,10 +28,10 @@ void frm_Intro::Form_Load() {
     setMouseIcon(CursorHand);
     screens::showIntroPageArea(*this, STAV_FORMU != kTopicScreen);
     if (STAV_FORMU == kTitleScreen) {
-        setPicture(LoadPicture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
+        setPicture(loadPicture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
         Refresh();
         TitleSkipRequested = false;
-        TitleScreenDeadline = TickCount() + kTitleMilliseconds;
+        TitleScreenDeadline = tickCount() + kTitleMilliseconds;
     }
     CurrentScreen = this;
 }
@@ -48,7 +48,7 @@ void frm_Intro::Timer1_Timer() {
     Timer1->stop();
     // Wait on the event loop until the deadline, or until a click asks to
     // skip the rest of the title.
-    const qint64 left = TitleScreenDeadline - TickCount();
+    const qint64 left = TitleScreenDeadline - tickCount();
     if (!TitleSkipRequested && left > 0) {
         QEventLoop loop;
         m_titleWait = &loop;

@@ -101,17 +101,17 @@ void frm_Intro::createTopicControls() {
 }
 
 content::CourseFileRead frm_Intro::LoadTopicList(const QString &path) {
-    return content::LoadCheckedContentFile(path, content::Layout::TopicList, 21);
+    return content::loadCheckedContentFile(path, content::Layout::TopicList, 21);
 }
 
 bool frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
     setMouseIcon(CursorArrow);
     screens::showIntroPageArea(*this, false);
-    setPicture(LoadPicture(QStringLiteral("Bitmap\\Setup\\bg21_set.bmp")));
+    setPicture(loadPicture(QStringLiteral("Bitmap\\Setup\\bg21_set.bmp")));
     Refresh();
 
-    if (const content::CourseFileRead read = LoadTopicList(DataPath(QStringLiteral("21.dat"))); !read.ok()) {
-        platform::msgBox(content::CourseFileMessage(read, content::ExerciseCannotStart()), QStringLiteral("Chyba"),
+    if (const content::CourseFileRead read = LoadTopicList(dataFilePath(QStringLiteral("21.dat"))); !read.ok()) {
+        platform::msgBox(content::courseFileMessage(read, content::exerciseCannotStart()), QStringLiteral("Chyba"),
                          platform::MsgIcon::Critical, platform::MsgButtons::Ok);
         return false;
     }
@@ -127,10 +127,10 @@ bool frm_Intro::Zobraz_formular_vyberova_obrazovka_21() {
     const QStringList captions = screens::topicCaptions(names);
     m_topicCount = int(captions.size());
 
-    m_topicNormal = LoadPicture(QStringLiteral("Bitmap\\Setup\\tema_0.bmp"));
-    m_topicLit = LoadPicture(QStringLiteral("Bitmap\\Setup\\tema_1.bmp"));
-    m_backNormal = LoadPicture(QStringLiteral("Bitmap\\Games\\mzpet.bmp"));
-    m_backLit = LoadPicture(QStringLiteral("Bitmap\\Games\\mzpeth.bmp"));
+    m_topicNormal = loadPicture(QStringLiteral("Bitmap\\Setup\\tema_0.bmp"));
+    m_topicLit = loadPicture(QStringLiteral("Bitmap\\Setup\\tema_1.bmp"));
+    m_backNormal = loadPicture(QStringLiteral("Bitmap\\Games\\mzpet.bmp"));
+    m_backLit = loadPicture(QStringLiteral("Bitmap\\Games\\mzpeth.bmp"));
     IKonec->setPicture(m_backNormal);
     IKonec->setMouseIcon(CursorHand);
     picPokracuj->setMouseIcon(CursorHand);
@@ -276,7 +276,7 @@ void frm_Intro::UpdateContinueButton() {
     if (ContinueShown) return;
     ContinueShown = true;
     if (ContinueButtonPicture.isNull())
-        ContinueButtonPicture = LoadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
+        ContinueButtonPicture = loadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
     slideTopicButtonIn(picPokracuj, ContinueButtonPicture);
 }
 
@@ -289,7 +289,7 @@ void frm_Intro::UpdatePrintButton() {
     if (PrintShown) return;
     PrintShown = true;
     if (PrintButtonPicture.isNull())
-        PrintButtonPicture = LoadPicture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")).toImage();
+        PrintButtonPicture = loadPicture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")).toImage();
     slideTopicButtonIn(picTiskni, PrintButtonPicture);
 }
 

@@ -44,7 +44,7 @@ void frm_Select::Form_Load() {
     // The start-up of the whole program runs here, before any screen shows.
     if (!Go.loadConfiguration()) {
         m_startupFailed = true;
-        EndProgram(1);
+        endProgram(1);
         return;
     }
     RestoreKeyboardLayout();
@@ -54,7 +54,7 @@ void frm_Select::Form_Load() {
     Go.setDisplayMode();
     // The title's ten seconds count from when the pupil can see it, not from
     // behind the notice that the display could not be switched.
-    intro.TitleScreenDeadline = TickCount() + frm_Intro::kTitleMilliseconds;
+    intro.TitleScreenDeadline = tickCount() + frm_Intro::kTitleMilliseconds;
     intro.Show();
     PrepareScreenWindow(this, 640, 480);
     setMouseIcon(CursorArrow);
@@ -85,12 +85,12 @@ void frm_Select::buildScreen() {
         p->hide();
     }
     ScaleScreenControls(this);
-    setPicture(LoadPicture(QStringLiteral("Bitmap\\Select\\bckg.bmp")));
-    m_exitNormal = LoadPicture(QStringLiteral("Bitmap\\Select\\mkone.bmp"));
-    m_exitLit = LoadPicture(QStringLiteral("Bitmap\\Select\\mkoneh.bmp"));
+    setPicture(loadPicture(QStringLiteral("Bitmap\\Select\\bckg.bmp")));
+    m_exitNormal = loadPicture(QStringLiteral("Bitmap\\Select\\mkone.bmp"));
+    m_exitLit = loadPicture(QStringLiteral("Bitmap\\Select\\mkoneh.bmp"));
     for (int g = 1; g <= 7; ++g) {
-        m_groupNormal[g] = LoadPicture(QStringLiteral("Bitmap\\Select\\l_%1_0.bmp").arg(g));
-        m_groupLit[g] = LoadPicture(QStringLiteral("Bitmap\\Select\\l_%1_1.bmp").arg(g));
+        m_groupNormal[g] = loadPicture(QStringLiteral("Bitmap\\Select\\l_%1_0.bmp").arg(g));
+        m_groupLit[g] = loadPicture(QStringLiteral("Bitmap\\Select\\l_%1_1.bmp").arg(g));
         LI(g)->setPicture(m_groupNormal[g]);
     }
     IKonec->setPicture(m_exitNormal);
@@ -110,8 +110,8 @@ void frm_Select::LI_MouseDown(int g) {
         const int n = int(group.exercises.size());
         for (int k = 1; k <= n; ++k) {
             const QString nn = QStringLiteral("%1").arg(group.exercises[k - 1], 2, 10, QLatin1Char('0'));
-            m_exerciseNormal[k] = LoadPicture(QStringLiteral("Bitmap\\Select\\r_%1_0.bmp").arg(nn));
-            m_exerciseLit[k] = LoadPicture(QStringLiteral("Bitmap\\Select\\r_%1_1.bmp").arg(nn));
+            m_exerciseNormal[k] = loadPicture(QStringLiteral("Bitmap\\Select\\r_%1_0.bmp").arg(nn));
+            m_exerciseLit[k] = loadPicture(QStringLiteral("Bitmap\\Select\\r_%1_1.bmp").arg(nn));
         }
         const std::vector<int> tops = screens::rightColumnTops(g);
         for (int k = 1; k <= n; ++k) {
@@ -157,7 +157,7 @@ void frm_Select::IHelp_Click() {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU.clear();
     intro.Load();
-    intro.setPicture(LoadPicture(QStringLiteral("Bitmap\\Help\\autori.bmp")));
+    intro.setPicture(loadPicture(QStringLiteral("Bitmap\\Help\\autori.bmp")));
     intro.Show();
     intro.Nadrazeny_form = this;
     CurrentScreen = &intro;

@@ -123,21 +123,21 @@ void frm_Setup::Form_Load() {
     ScaleScreenControls(this);
     PrepareScreenWindow(this, 640, 480);
     setMouseIcon(CursorArrow);
-    setPicture(LoadPicture(QStringLiteral("Bitmap\\Setup\\bg%1.bmp").arg(ExerciseNumber2())));
+    setPicture(loadPicture(QStringLiteral("Bitmap\\Setup\\bg%1.bmp").arg(exerciseNumber2())));
 
     TJmeno->move(382, 333);
-    ContinueButtonPicture = LoadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
-    PrintButtonPicture = LoadPicture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")).toImage();
+    ContinueButtonPicture = loadPicture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")).toImage();
+    PrintButtonPicture = loadPicture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")).toImage();
     for (int k = 1; k <= 5; ++k) {
         const QString nn = twoDigits(screens::countOfButton(k));
-        m_arrowPictures[k] = LoadPicture(QStringLiteral("Bitmap\\Setup\\Sipka_%1.bmp").arg(nn));
-        m_numberPictures[k] = LoadPicture(QStringLiteral("Bitmap\\Setup\\%1_0.bmp").arg(nn));
-        m_numberPicturesSelected[k] = LoadPicture(QStringLiteral("Bitmap\\Setup\\%1_1.bmp").arg(nn));
+        m_arrowPictures[k] = loadPicture(QStringLiteral("Bitmap\\Setup\\Sipka_%1.bmp").arg(nn));
+        m_numberPictures[k] = loadPicture(QStringLiteral("Bitmap\\Setup\\%1_0.bmp").arg(nn));
+        m_numberPicturesSelected[k] = loadPicture(QStringLiteral("Bitmap\\Setup\\%1_1.bmp").arg(nn));
     }
-    m_backNormal = LoadPicture(QStringLiteral("Bitmap\\Setup\\mzpet.bmp"));
-    m_backHover = LoadPicture(QStringLiteral("Bitmap\\Setup\\mzpeth.bmp"));
-    m_helpFirstOff = LoadPicture(QStringLiteral("Bitmap\\Setup\\nap_0.bmp"));
-    m_helpFirstOn = LoadPicture(QStringLiteral("Bitmap\\Setup\\nap_1.bmp"));
+    m_backNormal = loadPicture(QStringLiteral("Bitmap\\Setup\\mzpet.bmp"));
+    m_backHover = loadPicture(QStringLiteral("Bitmap\\Setup\\mzpeth.bmp"));
+    m_helpFirstOff = loadPicture(QStringLiteral("Bitmap\\Setup\\nap_0.bmp"));
+    m_helpFirstOn = loadPicture(QStringLiteral("Bitmap\\Setup\\nap_1.bmp"));
     picPokracuj->hide();
     picTiskni->hide();
     PrintMode = false;
@@ -261,7 +261,7 @@ void frm_Setup::picPokracuj_Click() {
         frm_Intro &intro = frm_Intro::get();
         intro.STAV_FORMU = frm_Intro::kExerciseHelp;
         intro.Load();
-        intro.setPicture(LoadPicture(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(ExerciseNumber2())));
+        intro.setPicture(loadPicture(QStringLiteral("Bitmap\\Help\\%1.bmp").arg(exerciseNumber2())));
         intro.setMouseIcon(CursorHand);
         intro.Show();
         intro.Nadrazeny_form = this;
@@ -302,7 +302,7 @@ void frm_Setup::IHelp_Click() {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU.clear();
     intro.Load();
-    intro.setPicture(LoadPicture(QStringLiteral("Bitmap\\Help\\setup.bmp")));
+    intro.setPicture(loadPicture(QStringLiteral("Bitmap\\Help\\setup.bmp")));
     intro.Show();
     intro.Nadrazeny_form = this;
     CurrentScreen = &intro;

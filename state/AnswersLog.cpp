@@ -14,7 +14,7 @@ constexpr int kFields = 8;
 
 }  // namespace
 
-QString AnswerField(const QString &text) {
+QString answerLogField(const QString &text) {
     QString out = text;
     for (QChar &c : out)
         if (c == QLatin1Char('|') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
@@ -22,19 +22,19 @@ QString AnswerField(const QString &text) {
     return out;
 }
 
-QString FormatAnswerLine(const AnswerEntry &e) {
+QString formatAnswerLine(const AnswerEntry &e) {
     return QStringList{e.when.date().toString(QStringLiteral("d.M.yyyy")),
                        e.when.time().toString(QStringLiteral("hh:mm:ss")),
-                       AnswerField(e.name),
+                       answerLogField(e.name),
                        QString::number(e.exercise),
-                       AnswerField(e.item),
-                       AnswerField(e.answer),
-                       AnswerField(e.expected),
+                       answerLogField(e.item),
+                       answerLogField(e.answer),
+                       answerLogField(e.expected),
                        e.right ? QStringLiteral("1") : QStringLiteral("0")}
         .join(QLatin1Char('|'));
 }
 
-std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
+std::optional<AnswerEntry> parseAnswerLine(const QString &line) {
     // Split into views first: only the fields kept become strings.
     std::array<QStringView, kFields> f;
     const QStringView all(line);
@@ -47,8 +47,8 @@ std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
     }
     if (f[7].contains(QLatin1Char('|'))) return std::nullopt;
     AnswerEntry e;
-    const QDate day = ParseDayMonthYear(f[0]);
-    const QTime time = ParseClock(f[1], true);
+    const QDate day = parseDayMonthYear(f[0]);
+    const QTime time = parseClock(f[1], true);
     bool ok = false;
     e.exercise = f[3].toInt(&ok);
     if (!day.isValid() || !time.isValid() || !ok || !exercise::isExercise(e.exercise)) return std::nullopt;
@@ -63,11 +63,11 @@ std::optional<AnswerEntry> ParseAnswerLine(const QString &line) {
     return e;
 }
 
-platform::WriteResult AppendAnswers(const QString &nativePath, const std::vector<AnswerEntry> &entries, int waitMs) {
+platform::WriteResult appendAnswers(const QString &nativePath, const std::vector<AnswerEntry> &entries, int waitMs) {
     QStringList lines;
     lines.reserve(qsizetype(entries.size()));
-    for (const AnswerEntry &e : entries) lines << FormatAnswerLine(e);
-    return AppendLogEntry(nativePath, lines, waitMs);
+    for (const AnswerEntry &e : entries) lines << formatAnswerLine(e);
+    return appendLogEntry(nativePath, lines, waitMs);
 }
 
 }  // namespace results

@@ -39,19 +39,19 @@ struct AnswerEntry {
 };
 
 // A text as it can stand in one field: "|", tabs and line ends become spaces.
-QString AnswerField(const QString &text);
+QString answerLogField(const QString &text);
 
 // The line of an entry (without its line end).
-QString FormatAnswerLine(const AnswerEntry &entry);
+QString formatAnswerLine(const AnswerEntry &entry);
 
 // Reads a line back; nothing when it has not 8 fields, a valid date and
 // time, an exercise 1 ... 24 and a verdict 0 or 1.
-std::optional<AnswerEntry> ParseAnswerLine(const QString &line);
+std::optional<AnswerEntry> parseAnswerLine(const QString &line);
 
 // Appends the lines of one checked page to the file in one write under its
 // lock (Odpovedi.dat.lock), cut back to the old length when the write fails
 // midway, exactly as the results log is appended.
-platform::WriteResult AppendAnswers(const QString &nativePath, const std::vector<AnswerEntry> &entries,
+platform::WriteResult appendAnswers(const QString &nativePath, const std::vector<AnswerEntry> &entries,
                                     int waitMs = platform::kLockWaitMs);
 
 }  // namespace results

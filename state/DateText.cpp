@@ -23,7 +23,7 @@ bool separator(QStringView t, qsizetype &pos, char c) {
 
 }  // namespace
 
-QDate ParseDayMonthYear(QStringView t) {
+QDate parseDayMonthYear(QStringView t) {
     qsizetype pos = 0;
     const int d = number(t, pos, 1, 2);
     if (d < 0 || !separator(t, pos, '.')) return {};
@@ -34,7 +34,7 @@ QDate ParseDayMonthYear(QStringView t) {
     return QDate(y, m, d);
 }
 
-QTime ParseClock(QStringView t, bool withSeconds) {
+QTime parseClock(QStringView t, bool withSeconds) {
     qsizetype pos = 0;
     const int h = number(t, pos, 2, 2);
     if (h < 0 || !separator(t, pos, ':')) return {};

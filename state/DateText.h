@@ -11,9 +11,9 @@ namespace results {
 
 // "d.M.yyyy": day and month of one or two digits, a four-digit year.
 // Invalid for anything else or an impossible date.
-QDate ParseDayMonthYear(QStringView text);
+QDate parseDayMonthYear(QStringView text);
 // "hh:mm" or, with seconds, "hh:mm:ss", two digits each.
 // Invalid for anything else.
-QTime ParseClock(QStringView text, bool withSeconds);
+QTime parseClock(QStringView text, bool withSeconds);
 
 }  // namespace results

@@ -26,7 +26,7 @@ int leadingNumber(const QString &field) {
 }
 }  // namespace
 
-GradeBand ParseGradeLine(const QString &line) {
+GradeBand parseGradeLine(const QString &line) {
     QString fields[3];
     int counter = 1;
     for (QChar c : line) {
@@ -37,10 +37,10 @@ GradeBand ParseGradeLine(const QString &line) {
                      std::uint8_t(leadingNumber(fields[2]))};
 }
 
-std::array<GradeBand, 6> ParseGradeBands(const QByteArray &bytes, const std::array<GradeBand, 6> &previous) {
+std::array<GradeBand, 6> parseGradeBands(const QByteArray &bytes, const std::array<GradeBand, 6> &previous) {
     std::array<GradeBand, 6> table = previous;
     const QStringList lines = platform::splitLines(platform::decode1250(bytes));
-    for (int n = 1; n <= 5 && n <= lines.size(); ++n) table[std::size_t(n)] = ParseGradeLine(lines.at(n - 1));
+    for (int n = 1; n <= 5 && n <= lines.size(); ++n) table[std::size_t(n)] = parseGradeLine(lines.at(n - 1));
     return table;
 }
 

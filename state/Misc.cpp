@@ -4,7 +4,7 @@
 
 namespace Misc {
 
-bool WatchCurrentScreen() {
+bool watchCurrentScreen() {
     ui::Form::setFormGoneHandler([](ui::Form *form) {
         if (CurrentScreen == form) CurrentScreen = nullptr;
     });
@@ -16,16 +16,16 @@ QString Text(int index) {
     return TextTable[std::size_t(index)];
 }
 
-QString ExerciseNumber2() {
+QString exerciseNumber2() {
     bool ok = false;
     const int n = ExerciseNumber.toInt(&ok);
     return ok ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : ExerciseNumber;
 }
 
-QString MediaPath(const QString &relative) { return MediaDir + relative; }
+QString mediaPath(const QString &relative) { return MediaDir + relative; }
 
-QString DataPath(const QString &name) { return DataDir + name; }
+QString dataFilePath(const QString &name) { return DataDir + name; }
 
-QString ResultsPath(const QString &name) { return (ResultsDir.isEmpty() ? DataDir : ResultsDir) + name; }
+QString resultsPath(const QString &name) { return (ResultsDir.isEmpty() ? DataDir : ResultsDir) + name; }
 
 }  // namespace Misc

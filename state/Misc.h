@@ -80,8 +80,8 @@ inline bool PrintMode = false;
 inline ui::Form *CurrentScreen = nullptr;
 // Lets the forms clear CurrentScreen when the screen in front is unloaded or
 // destroyed (ui knows nothing of this state); runs once, before main.
-bool WatchCurrentScreen();
-inline const bool CurrentScreenWatched = WatchCurrentScreen();
+bool watchCurrentScreen();
+inline const bool CurrentScreenWatched = watchCurrentScreen();
 inline std::uint8_t HoverCode = 0;
 
 // ---- Exercise run state --------------------------------------------------
@@ -113,12 +113,12 @@ inline std::array<int, 61> PairOrder{};  // 1 ... 60
 // Text k of the text table (empty outside 0 ... 1000).
 QString Text(int index);
 // ExerciseNumber written with two digits ("07").
-QString ExerciseNumber2();
+QString exerciseNumber2();
 // MediaDir + a relative media path.
-QString MediaPath(const QString &relative);
+QString mediaPath(const QString &relative);
 // DataDir + a file name.
-QString DataPath(const QString &name);
+QString dataFilePath(const QString &name);
 // ResultsDir (DataDir while none is chosen) + a file name.
-QString ResultsPath(const QString &name);
+QString resultsPath(const QString &name);
 
 }  // namespace Misc

@@ -1,7 +1,7 @@
 // The ways from one screen to another. The screens, the exercise form, the
 // results screen and the print job sit side by side and include none of each
 // other; where one hands over to another it calls one of these hooks, which
-// the program fills at start-up (ConnectScreens in app/ScreenLinks.h).
+// the program fills at start-up (connectScreens in app/ScreenLinks.h).
 #pragma once
 
 #include <functional>
@@ -52,10 +52,10 @@ struct Navigation {
 };
 
 // Made on first use, so that hooks filled before main (the tests) stay.
-inline Navigation &Links() {
+inline Navigation &links() {
     static Navigation links;
     return links;
 }
-inline Navigation &Go = Links();
+inline Navigation &Go = links();
 
 }  // namespace Misc

@@ -53,7 +53,7 @@ bool canCreateIn(const QString &nativeDir, int *err) {
 
 }  // namespace
 
-QString CzechFolderReason(int error) {
+QString czechFolderReason(int error) {
     switch (error) {
     case ENOENT: return QStringLiteral("složka neexistuje a nelze ji vytvořit");
     case ENOTDIR: return QStringLiteral("nejde o složku");
@@ -63,7 +63,7 @@ QString CzechFolderReason(int error) {
     return platform::czechReason(error);
 }
 
-bool FolderTakesResults(const QString &nativeDir, QString *why, int *whyError) {
+bool folderTakesResults(const QString &nativeDir, QString *why, int *whyError) {
     int err = 0;
     if (canCreateIn(nativeDir, &err)) return true;
     if (why) *why = QString::fromLocal8Bit(std::strerror(err));
@@ -80,7 +80,7 @@ bool FolderTakesResults(const QString &nativeDir, QString *why, int *whyError) {
     return true;
 }
 
-ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir) {
+ResultsDirChoice decideResultsDir(const QString &iniPath, const QString &dataDir) {
     ResultsDirChoice c;
     const QString named = platform::getPrivateProfileString(QStringLiteral("LING1"), QLatin1String(kResultsDirKey),
                                                             QString(), iniPath)
@@ -92,14 +92,14 @@ ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir
         if (!QDir().mkpath(c.configured) && !QFileInfo(c.configured).isDir()) {
             c.whyNotError = QFileInfo::exists(c.configured) ? ENOTDIR : errno ? errno : ENOENT;
             c.whyNot = QString::fromLocal8Bit(std::strerror(c.whyNotError));
-        } else if (FolderTakesResults(c.configured, &c.whyNot, &c.whyNotError)) {
+        } else if (folderTakesResults(c.configured, &c.whyNot, &c.whyNotError)) {
             c.dir = c.configured;
             return c;
         }
         if (c.whyNot.isEmpty()) c.whyNot = QString::fromLocal8Bit(std::strerror(EACCES));
         if (c.whyNotError == 0) c.whyNotError = EACCES;
     }
-    if (FolderTakesResults(platform::nativePath(dataDir))) {
+    if (folderTakesResults(platform::nativePath(dataDir))) {
         c.dir = plainFolder(platform::nativePath(dataDir));
         return c;
     }
@@ -109,8 +109,8 @@ ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir
     return c;
 }
 
-ResultsDirChoice ChooseResultsDir(const QString &iniPath) {
-    const ResultsDirChoice c = DecideResultsDir(iniPath, DataDir);
+ResultsDirChoice chooseResultsDir(const QString &iniPath) {
+    const ResultsDirChoice c = decideResultsDir(iniPath, DataDir);
     if (!c.whyNot.isEmpty())
         qCWarning(lcApp) << "the configured results folder" << c.configured << "cannot be written:" << c.whyNot
                                 << "- results go to" << c.dir;

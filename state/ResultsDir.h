@@ -29,19 +29,19 @@ struct ResultsDirChoice {
 // Decides the results folder for the INI that was read and its data folder
 // (as in the INI, "\"-separated). Creates the configured folder and the
 // pupil's own folder when missing; changes no state of the program.
-ResultsDirChoice DecideResultsDir(const QString &iniPath, const QString &dataDir);
+ResultsDirChoice decideResultsDir(const QString &iniPath, const QString &dataDir);
 
 // Sets ResultsDir (ending in "\") from DecideResultsDir. DataDir must be set;
 // iniPath is the configuration file that was read.
-ResultsDirChoice ChooseResultsDir(const QString &iniPath);
+ResultsDirChoice chooseResultsDir(const QString &iniPath);
 
 // The reason a folder takes no results, in Czech, for the pupil and the
 // teacher ("chybí oprávnění k zápisu").
-QString CzechFolderReason(int error);
+QString czechFolderReason(int error);
 
 // True when results can be written in the folder (a native path): a new file
 // can be made there, or the log and every results table in it are writable.
 // *why (optional) gets the reason when not.
-bool FolderTakesResults(const QString &nativeDir, QString *why = nullptr, int *whyError = nullptr);
+bool folderTakesResults(const QString &nativeDir, QString *why = nullptr, int *whyError = nullptr);
 
 }  // namespace Misc

@@ -11,7 +11,7 @@
 
 namespace results {
 
-QString GradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands) {
+QString gradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands) {
     if (total <= 0) return {};
     const double p = double(right) / double(total) * 100.0;
     QString grade;
@@ -22,33 +22,33 @@ QString GradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &ban
     return grade;
 }
 
-bool RanksAfter(const ResultRecord &a, const ResultRecord &b) {
+bool ranksAfter(const ResultRecord &a, const ResultRecord &b) {
     if (a.grade != b.grade) return a.grade > b.grade;
     if (a.right != b.right) return a.right < b.right;
     return a.wrong > b.wrong;
 }
 
-void SortResults(std::vector<ResultRecord> &records) {
+void sortResults(std::vector<ResultRecord> &records) {
     const std::size_t count = records.size();
     if (count < 2) return;
     // Each pass carries the best remaining record up to position i; only a
     // strictly better record moves past another, which keeps ties in order.
     for (std::size_t i = 0; i + 1 < count; ++i)
         for (std::size_t j = count - 1; j > i; --j)
-            if (RanksAfter(records[j - 1], records[j])) std::swap(records[j - 1], records[j]);
+            if (ranksAfter(records[j - 1], records[j])) std::swap(records[j - 1], records[j]);
 }
 
-int InsertResult(std::vector<ResultRecord> &records, ResultRecord record) {
+int insertResult(std::vector<ResultRecord> &records, ResultRecord record) {
     for (ResultRecord &r : records) r.mark = 0;
     record.mark = 1;
     records.push_back(std::move(record));
-    SortResults(records);
+    sortResults(records);
     for (std::size_t i = 0; i < records.size(); ++i)
         if (records[i].mark == 1) return int(i) + 1;
     return int(records.size());
 }
 
-std::optional<std::int16_t> ParseCount(const QString &text) {
+std::optional<std::int16_t> parseCount(const QString &text) {
     const QString t = text.trimmed();
     int pos = 0;
     bool negative = false;
@@ -81,7 +81,7 @@ std::optional<std::int16_t> ParseCount(const QString &text) {
     return std::int16_t(whole);
 }
 
-QString StorableName(const QString &name) {
+QString storableName(const QString &name) {
     QString out = name;
     out.replace(QLatin1Char('|'), QLatin1Char('/'));
     for (QChar &c : out)
@@ -89,7 +89,7 @@ QString StorableName(const QString &name) {
     return out;
 }
 
-std::optional<ResultRecord> ParseResultLine(const QString &line) {
+std::optional<ResultRecord> parseResultLine(const QString &line) {
     QString fields[5];
     int counter = 0;
     for (QChar c : line) {
@@ -101,9 +101,9 @@ std::optional<ResultRecord> ParseResultLine(const QString &line) {
         }
     }
     if (counter < 3) return std::nullopt;  // right, wrong and grade are needed
-    const auto right = ParseCount(fields[1]);
-    const auto wrong = ParseCount(fields[2]);
-    const auto grade = ParseCount(fields[3]);
+    const auto right = parseCount(fields[1]);
+    const auto wrong = parseCount(fields[2]);
+    const auto grade = parseCount(fields[3]);
     if (!right || !wrong || !grade) return std::nullopt;
     ResultRecord r;
     r.name = fields[0];
@@ -114,21 +114,21 @@ std::optional<ResultRecord> ParseResultLine(const QString &line) {
     return r;
 }
 
-QString FormatResultLine(const ResultRecord &record) {
+QString formatResultLine(const ResultRecord &record) {
     // Joined, not formatted with arg(): a name may itself contain "%1".
     const QChar bar = QLatin1Char('|');
-    return StorableName(record.name) + bar + QString::number(record.right) + bar + QString::number(record.wrong) +
+    return storableName(record.name) + bar + QString::number(record.right) + bar + QString::number(record.wrong) +
            bar + QString::number(record.grade) + bar + QString::number(record.mark);
 }
 
-std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped, QStringList *kept, bool *ok) {
+std::vector<ResultRecord> readResultsFile(const QString &nativePath, int *skipped, QStringList *kept, bool *ok) {
     std::vector<ResultRecord> out;
     int bad = 0;
     bool read = false;
     const QStringList lines = platform::readTextLines(nativePath, &read);
     if (read) {
         for (const QString &line : lines) {
-            if (auto r = ParseResultLine(line)) {
+            if (auto r = parseResultLine(line)) {
                 out.push_back(*r);
             } else {
                 ++bad;
@@ -141,17 +141,17 @@ std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skippe
     return out;
 }
 
-platform::WriteResult WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
+platform::WriteResult writeResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
                                        const QStringList &kept) {
     QStringList lines;
     lines.reserve(qsizetype(records.size()) + kept.size());
-    for (const ResultRecord &r : records) lines << FormatResultLine(r);
+    for (const ResultRecord &r : records) lines << formatResultLine(r);
     lines << kept;
     return platform::writeFileAtomic(nativePath, platform::encode1250(platform::joinLinesCrLf(lines)),
                                      platform::InPlace::WhenFolderRefuses);
 }
 
-platform::WriteResult SaveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
+platform::WriteResult saveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
                                     std::uint8_t mark, std::vector<ResultRecord> *table, int waitMs) {
     platform::WriteResult result;
     platform::FileLock lock(nativePath, waitMs);
@@ -159,14 +159,14 @@ platform::WriteResult SaveNewResult(const QString &nativePath, const QString &se
         result.ok = false;
         result.error = EBUSY;
         result.message = QStringLiteral("Soubor %1 je právě zamčený, zapisuje do něj někdo jiný.").arg(nativePath);
-        if (table) *table = ReadResultsFile(QFileInfo::exists(nativePath) ? nativePath : seedPath);
+        if (table) *table = readResultsFile(QFileInfo::exists(nativePath) ? nativePath : seedPath);
         return result;
     }
     platform::removeLeftoverTemps(nativePath);
     const QString from = QFileInfo::exists(nativePath) || seedPath.isEmpty() ? nativePath : seedPath;
     QStringList kept;
     bool readOk = false;
-    std::vector<ResultRecord> records = ReadResultsFile(from, nullptr, &kept, &readOk);
+    std::vector<ResultRecord> records = readResultsFile(from, nullptr, &kept, &readOk);
     if (!readOk) {
         // Writing now would replace records that could not be read.
         result.ok = false;
@@ -176,15 +176,15 @@ platform::WriteResult SaveNewResult(const QString &nativePath, const QString &se
         return result;
     }
     std::vector<ResultRecord> before = records;
-    InsertResult(records, record);
+    insertResult(records, record);
     for (ResultRecord &r : records)
         if (r.mark == 1) r.mark = mark;
-    result = WriteResultsFile(nativePath, records, kept);
+    result = writeResultsFile(nativePath, records, kept);
     if (table) *table = result.ok ? std::move(records) : std::move(before);
     return result;
 }
 
-QString PadRight(const QString &text, int n) {
+QString padRight(const QString &text, int n) {
     if (text.size() >= n) return text;
     return text + QString(n - text.size(), QLatin1Char(' '));
 }
@@ -199,7 +199,7 @@ QString oneLine(const QString &text) {
 }
 }  // namespace
 
-QStringList LogEntryLines(const LogEntry &e, const std::function<QString(int)> &label) {
+QStringList logEntryLinesOf(const LogEntry &e, const std::function<QString(int)> &label) {
     const QString date =
         QStringLiteral("%1.%2.%3").arg(e.when.date().day()).arg(e.when.date().month()).arg(e.when.date().year());
     const QString time = QStringLiteral("%1:%2")
@@ -208,18 +208,18 @@ QStringList LogEntryLines(const LogEntry &e, const std::function<QString(int)> &
     const QString colon = QStringLiteral(": ");
     const QString colon2 = QStringLiteral(":  ");
     QStringList lines;
-    lines << label(35) + colon + PadRight(oneLine(e.name), 35) + QStringLiteral("   ") + label(36) + colon +
-                 PadRight(date, 10) + QStringLiteral("   ") + label(37) + colon + time;
-    lines << label(38) + colon + PadRight(oneLine(e.group), 20) + QStringLiteral(" ") + label(39) + colon +
-                 PadRight(oneLine(e.exercise), 30);
-    lines << label(40) + colon2 + PadRight(QString::number(e.questionCount), 6) + QStringLiteral("   ") + label(41) +
-                 colon2 + PadRight(oneLine(e.right), 6) + QStringLiteral("    ") + label(42) + colon2 +
-                 PadRight(oneLine(e.wrong), 6) + QStringLiteral("    ") + label(43) + colon2 + oneLine(e.grade);
+    lines << label(35) + colon + padRight(oneLine(e.name), 35) + QStringLiteral("   ") + label(36) + colon +
+                 padRight(date, 10) + QStringLiteral("   ") + label(37) + colon + time;
+    lines << label(38) + colon + padRight(oneLine(e.group), 20) + QStringLiteral(" ") + label(39) + colon +
+                 padRight(oneLine(e.exercise), 30);
+    lines << label(40) + colon2 + padRight(QString::number(e.questionCount), 6) + QStringLiteral("   ") + label(41) +
+                 colon2 + padRight(oneLine(e.right), 6) + QStringLiteral("    ") + label(42) + colon2 +
+                 padRight(oneLine(e.wrong), 6) + QStringLiteral("    ") + label(43) + colon2 + oneLine(e.grade);
     lines << QString(75, QLatin1Char('='));
     return lines;
 }
 
-platform::WriteResult AppendLogEntry(const QString &nativePath, const QStringList &lines, int waitMs) {
+platform::WriteResult appendLogEntry(const QString &nativePath, const QStringList &lines, int waitMs) {
     platform::FileLock lock(nativePath, waitMs);
     if (!lock.isLocked()) {
         platform::WriteResult busy;

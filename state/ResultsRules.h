@@ -36,50 +36,50 @@ struct ResultRecord {
 // The grade for `right` of `total` items: p = right / total * 100 (double);
 // every band 1 ... 5 with lower <= p <= upper sets the result to its grade,
 // so the last matching band wins. Empty when no band matches or total is 0.
-QString GradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands);
+QString gradeFor(int right, int total, const std::array<Misc::GradeBand, 6> &bands);
 
 // True when a ranks below b: worse grade; or equal grade and fewer right;
 // or equal grade and right and more wrong.
-bool RanksAfter(const ResultRecord &a, const ResultRecord &b);
+bool ranksAfter(const ResultRecord &a, const ResultRecord &b);
 
 // Bubble-sorts the table by RanksAfter. Records that rank equal keep their
 // order, so a newer record stays below an older equal one.
-void SortResults(std::vector<ResultRecord> &records);
+void sortResults(std::vector<ResultRecord> &records);
 
 // Clears every mark, appends `record` with mark 1 and re-sorts. Returns the
 // new record's rank (1 = best).
-int InsertResult(std::vector<ResultRecord> &records, ResultRecord record);
+int insertResult(std::vector<ResultRecord> &records, ResultRecord record);
 
 // A decimal count or grade text as a 16-bit number: surrounding spaces
 // skipped, an optional sign, digits, an optional "." and fraction (rounded
 // down). Empty, other text or a value outside 16 bits gives nothing.
-std::optional<std::int16_t> ParseCount(const QString &text);
+std::optional<std::int16_t> parseCount(const QString &text);
 
 // The name as it can be stored in a record: "|" would split the record and
 // a line end would split the line, so "|" becomes "/" and CR, LF and tabs
 // become spaces.
-QString StorableName(const QString &name);
+QString storableName(const QString &name);
 
 // One line of a results file: fields are split at every "|", characters
 // after a fifth "|" are ignored; right, wrong and grade must convert
 // (ParseCount). The mark is not read: a loaded record is unmarked. A line
 // that cannot be converted gives nothing.
-std::optional<ResultRecord> ParseResultLine(const QString &line);
+std::optional<ResultRecord> parseResultLine(const QString &line);
 // "name|right|wrong|grade|mark" without spaces.
-QString FormatResultLine(const ResultRecord &record);
+QString formatResultLine(const ResultRecord &record);
 
 // Reads a results file. A missing file is an empty table (ok stays true);
 // a file that exists but cannot be read sets ok to false. Lines that cannot
 // be converted are counted in *skipped and, when not empty, handed back
 // unchanged in *kept, so that a rewrite can keep them.
-std::vector<ResultRecord> ReadResultsFile(const QString &nativePath, int *skipped = nullptr,
+std::vector<ResultRecord> readResultsFile(const QString &nativePath, int *skipped = nullptr,
                                           QStringList *kept = nullptr, bool *ok = nullptr);
 // Rewrites the whole results file atomically, the records in their order and
 // then the kept lines unchanged: either the old or the new file is left,
 // never a torn one. In a folder that takes no new file but whose results
 // file is writable, the file is rewritten in place, the old bytes put back
 // on failure.
-platform::WriteResult WriteResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
+platform::WriteResult writeResultsFile(const QString &nativePath, const std::vector<ResultRecord> &records,
                                        const QStringList &kept = {});
 
 // Enters one result under the file's lock: reads the table as it is now on
@@ -89,12 +89,12 @@ platform::WriteResult WriteResultsFile(const QString &nativePath, const std::vec
 // and hands the table as it now stands on disk to *table (without the new
 // record when it was not saved). Nothing is written when the existing file
 // cannot be read or the lock cannot be had within waitMs (error EBUSY).
-platform::WriteResult SaveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
+platform::WriteResult saveNewResult(const QString &nativePath, const QString &seedPath, const ResultRecord &record,
                                     std::uint8_t mark, std::vector<ResultRecord> *table,
                                     int waitMs = platform::kLockWaitMs);
 
 // Pads text with spaces to n characters; a longer text is kept whole.
-QString PadRight(const QString &text, int n);
+QString padRight(const QString &text, int n);
 
 // What one results log entry says.
 struct LogEntry {
@@ -110,13 +110,13 @@ struct LogEntry {
 
 // The four lines of a log entry (without line ends); label(k) gives text k
 // of the texts file (35 ... 43).
-QStringList LogEntryLines(const LogEntry &entry, const std::function<QString(int)> &label);
+QStringList logEntryLinesOf(const LogEntry &entry, const std::function<QString(int)> &label);
 
 // Appends lines (each ended by CR LF) to the log under the log's lock: the
 // old log is never rewritten; an entry that fails midway is cut back, so
 // no half entry remains; an old log whose last line lacks its line end gets
 // one first. Fails with EBUSY when the lock cannot be had within waitMs.
-platform::WriteResult AppendLogEntry(const QString &nativePath, const QStringList &lines,
+platform::WriteResult appendLogEntry(const QString &nativePath, const QStringList &lines,
                                      int waitMs = platform::kLockWaitMs);
 
 }  // namespace results

@@ -47,9 +47,9 @@ void ScaleScreenControls(QWidget *form) {
     }
 }
 
-void PlayHoverSound() { platform::Sounds::play(MediaPath(QStringLiteral("Sound\\enter.wav"))); }
+void PlayHoverSound() { platform::Sounds::play(mediaPath(QStringLiteral("Sound\\enter.wav"))); }
 
-void PlayClickSound() { platform::Sounds::play(MediaPath(QStringLiteral("Sound\\click.wav"))); }
+void PlayClickSound() { platform::Sounds::play(mediaPath(QStringLiteral("Sound\\click.wav"))); }
 
 void WaitWithEvents(int ms) {
     QEventLoop loop;
@@ -63,7 +63,7 @@ void WaitBusy(int ms) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-qint64 TickCount() {
+qint64 tickCount() {
     static QElapsedTimer timer = [] {
         QElapsedTimer t;
         t.start();
@@ -101,7 +101,7 @@ void BlitToForm(ui::Form *form, int x, int y, int w, int h, const QImage &src) {
     form->update(QRect(x, y, w, h));
 }
 
-QRegion RegionWithoutKeyColour(const QImage &image, QRgb key) {
+QRegion regionWithoutKeyColour(const QImage &image, QRgb key) {
     const QRgb keyRgb = key & 0xFFFFFF;
     QList<QRect> rects;
     for (int y = 0; y < image.height(); ++y) {
@@ -122,11 +122,11 @@ QRegion RegionWithoutKeyColour(const QImage &image, QRgb key) {
 
 void ApplyWindowShape(ui::Form *form, QRgb key) {
     const QImage visible = form->image().copy(0, 0, form->width(), form->height());
-    form->setMask(RegionWithoutKeyColour(visible, key));
+    form->setMask(regionWithoutKeyColour(visible, key));
 }
 
-QPixmap LoadPicture(const QString &relative) {
-    const QString native = platform::nativePath(MediaPath(relative));
+QPixmap loadPicture(const QString &relative) {
+    const QString native = platform::nativePath(mediaPath(relative));
     // The course's pictures are BMP files: read as such, Qt need not load
     // every image format plug-in to guess (milliseconds at start-up). A file
     // that is not a BMP after all is still read by its contents.
@@ -134,7 +134,7 @@ QPixmap LoadPicture(const QString &relative) {
     reader.setAutoDetectImageFormat(false);
     QPixmap pm = QPixmap::fromImage(reader.read());
     if (pm.isNull()) pm = QPixmap(native);
-    if (pm.isNull()) FatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(native));
+    if (pm.isNull()) fatalError(QStringLiteral("Nelze načíst obrázek %1.").arg(native));
     return pm;
 }
 
@@ -155,7 +155,7 @@ void RestoreKeyboardLayout() {
     } while (CurrentKeyboardLayout != InitialKeyboardLayout && steps < bound);
 }
 
-void RestoreKeyboardLayoutIfChanged() {
+void restoreKeyboardLayoutIfChanged() {
     if (InitialKeyboardLayout.isEmpty()) return;  // start-up has not saved it yet
     if (platform::KeyboardLayouts::system().activeName() != InitialKeyboardLayout) RestoreKeyboardLayout();
 }
@@ -190,12 +190,12 @@ int g_exitCode = 0;
 
 void setEndProgramHook(std::function<void(int)> hook) { g_endHook = std::move(hook); }
 
-bool ProgramEnding(int *exitCode) {
+bool programEnding(int *exitCode) {
     if (exitCode) *exitCode = g_exitCode;
     return g_ending;
 }
 
-void EndProgram(int exitCode) {
+void endProgram(int exitCode) {
     if (g_endHook) {
         g_endHook(exitCode);
         return;
@@ -206,10 +206,10 @@ void EndProgram(int exitCode) {
     QCoreApplication::exit(exitCode);  // main does not enter the loop when it ends during start-up
 }
 
-void FatalError(const QString &text) {
+void fatalError(const QString &text) {
     qCCritical(lcState) << text;
     platform::msgBox(text, QStringLiteral("Chyba"), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
-    RestoreKeyboardLayoutIfChanged();
+    restoreKeyboardLayoutIfChanged();
     platform::DisplayMode saved{SavedDisplayMode.width, SavedDisplayMode.height, SavedDisplayMode.bitsPerPixel,
                                 SavedDisplayMode.refreshRate};
     if (saved.width > 0) platform::DisplayModes::restore(saved);

@@ -36,7 +36,7 @@ void WaitWithEvents(int ms);
 // Waits ms milliseconds; user input is held back until the wait ends.
 void WaitBusy(int ms);
 // Milliseconds since the program started (a steady clock).
-qint64 TickCount();
+qint64 tickCount();
 
 // Copies the w x h rectangle at (sx, sy) of src to (dx, dy) of dst, leaving
 // out the pixels of the key colour (where dst keeps its own). src is not
@@ -49,7 +49,7 @@ void TransparentBlit(ui::PictureBox *dst, int dx, int dy, int w, int h, const QI
 void BlitToForm(ui::Form *form, int x, int y, int w, int h, const QImage &src);
 // The region of an image without its key-coloured pixels, built row by row
 // from runs in one pass.
-QRegion RegionWithoutKeyColour(const QImage &image, QRgb key);
+QRegion regionWithoutKeyColour(const QImage &image, QRgb key);
 // Gives the window the outline of its persistent image: key-coloured pixels
 // are neither drawn nor hit by the mouse.
 void ApplyWindowShape(ui::Form *form, QRgb key);
@@ -57,7 +57,7 @@ void ApplyWindowShape(ui::Form *form, QRgb key);
 // Loads a picture from MediaDir + relative. A picture that cannot be read is
 // a fault no check foresaw: it is reported in a "Chyba" box and the program
 // ends.
-QPixmap LoadPicture(const QString &relative);
+QPixmap loadPicture(const QString &relative);
 
 void SaveKeyboardLayout();
 // Steps back through the installed layouts until the start-up layout is
@@ -65,17 +65,17 @@ void SaveKeyboardLayout();
 void RestoreKeyboardLayout();
 // RestoreKeyboardLayout when another layout than the start-up one is active
 // (the way out of the program from any screen, a signal or a fatal error).
-void RestoreKeyboardLayoutIfChanged();
+void restoreKeyboardLayoutIfChanged();
 // Makes US English ("00000409") the active layout; nothing when it already is.
 void SwitchToUsLayout();
 
 // Reports a fault that the program cannot work past and ends the program.
-void FatalError(const QString &text);
+void fatalError(const QString &text);
 // Ends the program (after the exit sequence or a start-up failure). Tests
 // replace it to see that the program would end.
-void EndProgram(int exitCode);
+void endProgram(int exitCode);
 // True once EndProgram ran (main checks it after start-up).
-bool ProgramEnding(int *exitCode = nullptr);
+bool programEnding(int *exitCode = nullptr);
 void setEndProgramHook(std::function<void(int)> hook);
 
 }  // namespace Misc

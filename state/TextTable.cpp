@@ -5,11 +5,11 @@
 
 namespace Misc {
 
-void FillTextTable(const QStringList &lines) {
+void fillTextTable(const QStringList &lines) {
     for (auto &t : TextTable) t.clear();
     for (int k = 1; k <= kTextTableSize && k <= lines.size(); ++k) TextTable[std::size_t(k)] = lines.at(k - 1);
 }
 
-void LoadTextTable(const QString &path) { FillTextTable(content::readScrambledLines(path)); }
+void LoadTextTable(const QString &path) { fillTextTable(content::readScrambledLines(path)); }
 
 }  // namespace Misc

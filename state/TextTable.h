@@ -9,6 +9,6 @@ namespace Misc {
 
 // Fills the text table from the scrambled Texty.dat (at most 1000 lines).
 void LoadTextTable(const QString &path);
-void FillTextTable(const QStringList &lines);
+void fillTextTable(const QStringList &lines);
 
 }  // namespace Misc

@@ -48,7 +48,7 @@ inline bool backToSelection() {
 
 // Ends the title screen at once and waits for the selection screen.
 inline bool skipTitle() {
-    if (frm_Intro *intro = frm_Intro::existing()) intro->TitleScreenDeadline = Misc::TickCount();
+    if (frm_Intro *intro = frm_Intro::existing()) intro->TitleScreenDeadline = Misc::tickCount();
     return QTest::qWaitFor([] { return frm_Select::get().isVisible() && !frm_Intro::existing(); }, 5000);
 }
 

@@ -83,7 +83,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes) {
 }
 
 bool connectScreens() {
-    Misc::ConnectScreens();
+    Misc::connectScreens();
     return true;
 }
 

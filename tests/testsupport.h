@@ -53,7 +53,7 @@ bool loadConfiguration();
 // How often the program asked to end since the last call (and the code).
 int endRequests(int *lastCode = nullptr);
 
-// Connects the screens as the program does at start-up (Misc::ConnectScreens);
+// Connects the screens as the program does at start-up (Misc::connectScreens);
 // every test that includes this header has them connected before main.
 bool connectScreens();
 inline const bool screensConnected = connectScreens();

@@ -49,7 +49,7 @@ void TestAnswerRules::normalize_data() {
 void TestAnswerRules::normalize() {
     QFETCH(QString, typed);
     QTEST(answers::NormalizeAnswer(typed), "normalised");
-    answers::NormalizeAnswerInPlace(typed);
+    answers::normalizeAnswerInPlace(typed);
     QTEST(typed, "normalised");
 }
 
@@ -74,10 +74,10 @@ void TestAnswerRules::boxAndSwitch() {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(QString, shown);
-    const auto box = answers::CheckBoxAnswer(typed, expected);
+    const auto box = answers::checkBoxAnswer(typed, expected);
     QCOMPARE(box.shown, shown);
     QTEST(box.correct, "boxCorrect");
-    const auto sw = answers::CheckSwitchAnswer(typed, expected);
+    const auto sw = answers::checkSwitchAnswer(typed, expected);
     QCOMPARE(sw.shown, shown);
     QTEST(sw.correct, "switchCorrect");
 }
@@ -98,9 +98,9 @@ void TestAnswerRules::labelTileList_data() {
 void TestAnswerRules::labelTileList() {
     QFETCH(QString, given);
     QFETCH(QString, expected);
-    QTEST(answers::CheckLabelAnswer(given, expected), "label");
-    QTEST(answers::CheckTileAnswer(given, expected), "tile");
-    QTEST(answers::CheckListAnswer(given, expected), "list");
+    QTEST(answers::checkLabelAnswer(given, expected), "label");
+    QTEST(answers::checkTileAnswer(given, expected), "tile");
+    QTEST(answers::checkListAnswer(given, expected), "list");
 }
 
 void TestAnswerRules::hint_data() {
@@ -149,7 +149,7 @@ void TestAnswerRules::hint() {
     QFETCH(QString, caption);
     QFETCH(QString, tag);
     QFETCH(bool, centred);
-    const answers::HintText h = answers::AnswerHint(exercise, record(fields), caption, tag);
+    const answers::HintText h = answers::answerHint(exercise, record(fields), caption, tag);
     QTEST(h.shown, "shown");
     QTEST(h.line1, "line1");
     QTEST(h.line2, "line2");
@@ -168,7 +168,7 @@ void TestAnswerRules::hintPosition_data() {
 void TestAnswerRules::hintPosition() {
     QFETCH(QPoint, cursor);
     QFETCH(QSize, window);
-    QTEST(answers::HintWindowPosition(cursor, window), "topLeft");
+    QTEST(answers::hintWindowPosition(cursor, window), "topLeft");
 }
 
 QTEST_GUILESS_MAIN(TestAnswerRules)

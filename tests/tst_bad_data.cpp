@@ -176,7 +176,7 @@ void BadDataTest::gradeBands() {
     QFETCH(QStringList, lines);
     QFETCH(int, badLine);
     QFETCH(QString, reason);
-    const auto fault = results::FindBadGradeLine(lines);
+    const auto fault = results::findBadGradeLine(lines);
     QCOMPARE(fault ? fault->line : 0, badLine);
     if (fault) {
         QVERIFY2(fault->reason.contains(reason), qPrintable(fault->reason));
@@ -184,10 +184,10 @@ void BadDataTest::gradeBands() {
     }
     // A sound table gives every run a grade from 1 to 5.
     std::array<Misc::GradeBand, 6> bands{};
-    for (int n = 1; n <= 5; ++n) bands[std::size_t(n)] = Misc::ParseGradeLine(lines.at(n - 1));
-    for (int total : results::RunLengths())
+    for (int n = 1; n <= 5; ++n) bands[std::size_t(n)] = Misc::parseGradeLine(lines.at(n - 1));
+    for (int total : results::runLengths())
         for (int right = 0; right <= total; ++right) {
-            const QString grade = results::GradeFor(right, total, bands);
+            const QString grade = results::gradeFor(right, total, bands);
             QVERIFY2(grade.size() == 1 && grade >= QLatin1String("1") && grade <= QLatin1String("5"),
                      qPrintable(QStringLiteral("%1 of %2: '%3'").arg(right).arg(total).arg(grade)));
         }
@@ -235,14 +235,14 @@ void BadDataTest::contentLines() {
     QFETCH(int, exercise);
     QFETCH(int, badLine);
     QFETCH(QString, reason);
-    const auto fault = content::FindBadContentLine(lines, layout, exercise);
+    const auto fault = content::findBadContentLine(lines, layout, exercise);
     QCOMPARE(fault ? fault->line : 0, badLine);
     if (fault) QVERIFY2(fault->reason.contains(reason), qPrintable(fault->reason));
 }
 
 // Every text the code asks for by number is one the start-up checks.
 void BadDataTest::usedTextsCoverTheCode() {
-    const std::vector<int> used = Misc::UsedTextIndices();
+    const std::vector<int> used = Misc::usedTextIndices();
     const QRegularExpression call(QStringLiteral(R"(\b(?:Text|label)\((\d+)\))"));
     int calls = 0;
     for (const char *dir : {"app", "screens", "exercise", "results", "print"}) {
@@ -274,7 +274,7 @@ void BadDataTest::bundledCoursePasses() {
             platform::splitLines(platform::decode1250(content::scrambleBytes(readBytes(data + QStringLiteral("%1.dat").arg(e)))));
         QVERIFY(lines.size() > 30);
         for (Layout layout : {content::layoutOfExercise(e), e == 21 ? Layout::TopicList : content::layoutOfExercise(e)}) {
-            const auto fault = content::FindBadContentLine(lines, layout, e);
+            const auto fault = content::findBadContentLine(lines, layout, e);
             QVERIFY2(!fault, qPrintable(QStringLiteral("%1.dat:%2 %3").arg(e).arg(fault->line).arg(fault->reason)));
         }
     }
@@ -428,7 +428,7 @@ void BadDataTest::worksheetNamesTheFile() {
     Misc::ExerciseNumber = QStringLiteral("9");
     Misc::QuestionCount = 10;
     Misc::PrintMode = true;
-    QVERIFY(!print::LoadWorksheetContent());
+    QVERIFY(!print::loadWorksheetContent());
     print::PrintWorksheets();
     Misc::PrintMode = false;
     QVERIFY(job.failed());

@@ -49,7 +49,7 @@ void writeFolder(const QString &dir, const std::vector<Run> &runs, const std::ve
         const LogEntry e{QString::fromUtf8(r.name), label(screens::exerciseGroups()[std::size_t(screens::groupOfExercise(r.exercise))].titleText),
                          label(screens::nameTextOfExercise(r.exercise)), r.right + r.wrong, QString::number(r.right),
                          QString::number(r.wrong), QString::number(r.grade), at(r.when)};
-        QVERIFY(AppendLogEntry(dir + QStringLiteral("/Vysledky.dat"), LogEntryLines(e, label)).ok);
+        QVERIFY(appendLogEntry(dir + QStringLiteral("/Vysledky.dat"), logEntryLinesOf(e, label)).ok);
     }
     if (!answers) return;
     std::vector<AnswerEntry> lines;
@@ -57,7 +57,7 @@ void writeFolder(const QString &dir, const std::vector<Run> &runs, const std::ve
         lines.push_back({at(a.when), QString::fromUtf8(a.name), a.exercise, QString::fromUtf8(a.item),
                          QString::fromUtf8(a.answer), QString::fromUtf8(a.expected),
                          QString::fromUtf8(a.answer) == QString::fromUtf8(a.expected)});
-    QVERIFY(AppendAnswers(dir + QStringLiteral("/Odpovedi.dat"), lines).ok);
+    QVERIFY(appendAnswers(dir + QStringLiteral("/Odpovedi.dat"), lines).ok);
 }
 
 // The class of the fixture: Jana (two spellings) and Petr; Petr answers item
@@ -212,9 +212,9 @@ void ClassReportTest::datesAsQtReadsThem() {
     // The fast readers of the logs' dates agree with Qt's format parser.
     QFETCH(QString, date);
     QFETCH(QString, time);
-    QCOMPARE(ParseDayMonthYear(date), QDate::fromString(date, QStringLiteral("d.M.yyyy")));
-    QCOMPARE(ParseClock(time, true), QTime::fromString(time, QStringLiteral("hh:mm:ss")));
-    QCOMPARE(ParseClock(time, false), QTime::fromString(time, QStringLiteral("hh:mm")));
+    QCOMPARE(parseDayMonthYear(date), QDate::fromString(date, QStringLiteral("d.M.yyyy")));
+    QCOMPARE(parseClock(time, true), QTime::fromString(time, QStringLiteral("hh:mm:ss")));
+    QCOMPARE(parseClock(time, false), QTime::fromString(time, QStringLiteral("hh:mm")));
 }
 
 void ClassReportTest::streamedLinesMatchWholeFile() {

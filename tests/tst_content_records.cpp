@@ -175,7 +175,7 @@ void TestContentRecords::topicsCopiedInFileOrder() {
                                        QStringLiteral("kočka#cat#1#Zvířata"), QStringLiteral("bez čísla#x#x#?"),
                                        QStringLiteral("židle#chair#2#Dům")});
     QVERIFY(content::LoadContentFile(path, Layout::TopicItems, 21));
-    content::CopyChosenTopics([](int t) { return t == 2; });
+    content::copyChosenTopics([](int t) { return t == 2; });
     QCOMPARE(Misc::TopicRecordCount, 2);
     QCOMPARE(Misc::TopicRecords[1].field[6], QStringLiteral("stůl"));
     QCOMPARE(Misc::TopicRecords[2].field[7], QStringLiteral("chair"));
@@ -187,7 +187,7 @@ void TestContentRecords::noTopicChosenCopiesNothing() {
     const QString path = writeContent(dir, QStringLiteral("21.dat"), {QStringLiteral("pes#dog#1#Zvířata")});
     QVERIFY(content::LoadContentFile(path, Layout::TopicItems, 21));
     Misc::TopicRecordCount = 7;
-    content::CopyChosenTopics([](int) { return false; });
+    content::copyChosenTopics([](int) { return false; });
     QCOMPARE(Misc::TopicRecordCount, 0);
 }
 

@@ -132,7 +132,7 @@ void TestEx18::workAllPages(frm_Game01 &f, const QList<int> &wrong) {
             QCOMPARE(f.picPokracuj->isVisible(), slot == lists);
         }
         if (f.ListPos == count && lists == 1) {
-            QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
+            QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
             for (int row = 6; row <= 10; ++row) QVERIFY(!f.TextPred(row)->isVisible());
         }
         QVERIFY(f.picPokracuj->isEnabled());
@@ -281,7 +281,7 @@ void TestEx18::fifteenListsToTheResults() {
     workAllPages(f, {4, 15});
 
     // The overview: two columns of 15 labels, marks hidden, check enabled.
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_sum20.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_sum20.bmp"))));
     for (int k = 1; k <= 15; ++k) {
         QVERIFY(f.Vzor(k)->isVisible());
         QCOMPARE(f.Vzor(k)->geometry(), frm_Game01::Ex18_OverviewLabel(k, 15));
@@ -315,14 +315,14 @@ void TestEx18::fifteenListsToTheResults() {
     QVERIFY(f.picPokracuj->isVisible() && f.picPokracuj->isEnabled());
     f.picPokracuj_Click();
     QCOMPARE(f.Ex18Screen, View::Overview);
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_sum20.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_sum20.bmp"))));
     QVERIFY(f.Vzor(4)->isVisible() && !f.TextPred(1)->isVisible() && !f.picPokracuj->isVisible());
     QVERIFY(f.PicTop(1)->isEnabled());
 
     // List 15 opened: a page of one list.
     f.Vzor_Click(15);
     QCOMPARE(ItemsOnPage, 1);
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
     QVERIFY(f.TextPred(1)->isVisible() && !f.TextPred(6)->isVisible() && !f.TextPred(7)->isVisible());
     f.picPokracuj_Click();
     QCOMPARE(f.Ex18Screen, View::Overview);
@@ -334,8 +334,8 @@ void TestEx18::fifteenListsToTheResults() {
     QCOMPARE(WrongCount, 1);
     f.Ex18_CheckPage();  // a second check counts nothing
     QCOMPARE(CorrectCount + WrongCount, 15);
-    const QImage ok = rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")));
-    const QImage ko = rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")));
+    const QImage ok = rgb(loadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")));
+    const QImage ko = rgb(loadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")));
     for (int k = 1; k <= 15; ++k) {
         QVERIFY(f.IHodnoceni(k)->isVisible());
         QCOMPARE(f.IHodnoceni(k)->pos(), frm_Game01::Ex18_OverviewMark(k, 15));
@@ -353,7 +353,7 @@ void TestEx18::fifteenListsToTheResults() {
     f.Ex18_MarkMouseDown(15);
     QCOMPARE(f.Ex18Screen, View::SolutionDetails);
     QCOMPARE(ItemsOnPage, 1);
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_bckg5.bmp"))));
     const int right15 = rowOf(f, 1, 15, true);
     int wrong15 = 0;
     for (int row = 2; row <= 5; ++row) {
@@ -390,12 +390,12 @@ void TestEx18::tenListsOpenAPairAndNeverPicked() {
     frm_Game01 &f = open(10);
     QVERIFY(!f.LoadAborted());
     workAllPages(f, {7});
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_sum10.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_sum10.bmp"))));
     // Opening list 7 shows lists 7 and 8, list 7's wrong pick lit.
     f.Vzor_Click(7);
     QCOMPARE(f.ListPos, 8);
     QCOMPARE(ItemsOnPage, 2);
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\18_bckg.bmp"))));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(QStringLiteral("Bitmap\\Games\\18_bckg.bmp"))));
     QCOMPARE(f.TextPred(1)->Caption(), ContentRecords[std::size_t(DrawnItems[7])].field[0]);
     QCOMPARE(f.TextPred(6)->Caption(), ContentRecords[std::size_t(DrawnItems[8])].field[0]);
     verifyMarker(f, rowOf(f, 2, 8, true), 1);
@@ -409,11 +409,11 @@ void TestEx18::tenListsOpenAPairAndNeverPicked() {
     const QStringList lines = platform::decode1250(read(QStringLiteral("Odpovedi.dat"))).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 10);
     for (int k = 1; k <= 10; ++k) {
-        const auto e = results::ParseAnswerLine(lines[k - 1]);
+        const auto e = results::parseAnswerLine(lines[k - 1]);
         QVERIFY(e);
         QCOMPARE(e->exercise, 18);
         QCOMPARE(e->name, PupilName);
-        QCOMPARE(e->item, exercise::ItemKey(18, ContentRecords[std::size_t(DrawnItems[std::size_t(k)])]));
+        QCOMPARE(e->item, exercise::itemKeyOf(18, ContentRecords[std::size_t(DrawnItems[std::size_t(k)])]));
         QCOMPARE(e->answer, f.Ex18Chosen[std::size_t(k)]);
         QCOMPARE(e->expected, f.Ex18Correct[std::size_t(k)]);
         QCOMPARE(e->right, k != 3 && k != 7);
@@ -423,8 +423,8 @@ void TestEx18::tenListsOpenAPairAndNeverPicked() {
     // a pick shows its right entry and the wrong mark.
     f.Ex18_MarkMouseDown(3);
     QCOMPARE(f.Ex18Screen, View::SolutionDetails);
-    const QImage ok = rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")));
-    const QImage ko = rgb(LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")));
+    const QImage ok = rgb(loadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")));
+    const QImage ko = rgb(loadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")));
     QCOMPARE(rgb(f.IPomHodnoceni(1)->picture()), ko);
     QCOMPARE(rgb(f.IPomHodnoceni(2)->picture()), ok);
     for (int row = 2; row <= 5; ++row) verifyMarker(f, row, row == rowOf(f, 1, 3, true) ? 1 : 0);
@@ -452,7 +452,7 @@ void TestEx18::overviewColumns() {
     frm_Game01 &f = open(count);
     QVERIFY(!f.LoadAborted());
     f.Ex18_ShowOverview();
-    QCOMPARE(rgb(f.picture()), rgb(LoadPicture(background)));
+    QCOMPARE(rgb(f.picture()), rgb(loadPicture(background)));
     QSet<int> lefts;
     int cut = 0;
     for (int k = 1; k <= count; ++k) {

@@ -152,7 +152,7 @@ void TestExerciseForm::pageGroups() {
     QCOMPARE(ItemsRemaining, count);
     QCOMPARE(CorrectCount, 0);
     QCOMPARE(WrongCount, 0);
-    QCOMPARE(f.picture().toImage(), LoadPicture(background).toImage());
+    QCOMPARE(f.picture().toImage(), loadPicture(background).toImage());
     QCOMPARE(f.PicTop.count(), 4);
     QCOMPARE(f.PicTop(4)->geometry(), QRect(273 + 3 * 91, 5, 91, 75));
 }
@@ -385,7 +385,7 @@ void TestExerciseForm::helpAreaOpensHelpPage() {
     QCOMPARE(intro->Nadrazeny_form.data(), static_cast<ui::Form *>(&f));
     QCOMPARE(CurrentScreen, static_cast<ui::Form *>(intro));
     QVERIFY(!f.isVisible());
-    QCOMPARE(intro->image().pixel(300, 300), LoadPicture(QStringLiteral("Bitmap\\Help\\09.bmp")).toImage().pixel(300, 300));
+    QCOMPARE(intro->image().pixel(300, 300), loadPicture(QStringLiteral("Bitmap\\Help\\09.bmp")).toImage().pixel(300, 300));
 }
 
 // ---- Unload and the way back -----------------------------------------------

@@ -14,8 +14,8 @@ namespace {
 // `points` but at most `upTo` at `fitsAt` (the font steps of one line).
 QString textNeeding(double points, int over, double fitsAt, int upTo) {
     QString t = QStringLiteral("Žluťoučký");
-    while (hint::NeededWidth(t, points) <= over) t += QStringLiteral(" kůň");
-    if (fitsAt > 0 && hint::NeededWidth(t, fitsAt) > upTo) return QString();
+    while (hint::hintNeededWidth(t, points) <= over) t += QStringLiteral(" kůň");
+    if (fitsAt > 0 && hint::hintNeededWidth(t, fitsAt) > upTo) return QString();
     return t;
 }
 
@@ -70,7 +70,7 @@ void TestHintWindow::layouts() {
     QFETCH(QSize, size);
     QFETCH(int, lines);
     QFETCH(int, lineWidth);
-    const hint::Layout l = hint::LayoutFor(exercise);
+    const hint::Layout l = hint::layoutFor(exercise);
     QCOMPARE(l.bitmap, QStringLiteral("Bitmap\\Games\\") + bitmap);
     QCOMPARE(QSize(l.width, l.height), size);
     QCOMPARE(l.lines, lines);
@@ -101,9 +101,9 @@ void TestHintWindow::fontSteps_data() {
 void TestHintWindow::fontSteps() {
     QFETCH(double, points);
     QFETCH(double, smaller);
-    QCOMPARE(hint::SmallerFontSize(points), smaller);
-    QTEST(hint::LineTop(points, 12), "top1");
-    QTEST(hint::LineTop(points, 32), "top2");
+    QCOMPARE(hint::smallerFontSize(points), smaller);
+    QTEST(hint::lineTop(points, 12), "top1");
+    QTEST(hint::lineTop(points, 32), "top2");
 }
 
 void TestHintWindow::formShapedByKeyColour() {

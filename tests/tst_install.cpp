@@ -292,19 +292,19 @@ void TestInstall::resultsExport() {
         entry.wrong = tail[2];
         entry.grade = tail[3];
         entry.when = QDateTime::fromString(tail[4], QStringLiteral("yyyy-MM-dd hh:mm"));
-        QVERIFY(results::AppendLogEntry(course.dataDir() + "/Vysledky.dat", results::LogEntryLines(entry, text)));
+        QVERIFY(results::appendLogEntry(course.dataDir() + "/Vysledky.dat", results::logEntryLinesOf(entry, text)));
     }
     QStringList warnings;
-    const auto rows = results::CollectResults(course.dataDir(), texts, 0, &warnings);
+    const auto rows = results::collectResults(course.dataDir(), texts, 0, &warnings);
     // Read back as a spreadsheet would: byte order mark, then UTF-8 CSV.
-    const QByteArray csv = results::FormatCsv(rows);
+    const QByteArray csv = results::formatCsv(rows);
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
     const QList<QStringList> table = readCsv(QString::fromUtf8(csv.mid(3)));
     QCOMPARE(table.size(), dates.size() + 1);
     QCOMPARE(table[0], (QStringList{"Cvičení", "Název cvičení", "Jméno", "Správně", "Špatně", "Známka", "Datum a čas"}));
     int row = 1;
     for (const QString &line : records) {
-        const auto rec = results::ParseResultLine(line);
+        const auto rec = results::parseResultLine(line);
         if (!rec) continue;
         const QStringList &cells = table[row];
         QCOMPARE(cells.size(), 7);
@@ -359,7 +359,7 @@ void TestInstall::resultsFormats() {
     const auto text = [&](int k) { return texts.value(k - 1); };
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 5));
     results::LogEntry entry{names[0], text(3), text(screens::nameTextOfExercise(3)), 10, "9", "1", "1", when};
-    QVERIFY(results::AppendLogEntry(course.dataDir() + "/Vysledky.dat", results::LogEntryLines(entry, text)));
+    QVERIFY(results::appendLogEntry(course.dataDir() + "/Vysledky.dat", results::logEntryLinesOf(entry, text)));
     QTemporaryDir out;
     const QString file = out.filePath(separator.isEmpty() ? "v.xlsx" : "v.csv");
     QProcess p;

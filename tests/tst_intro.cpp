@@ -43,7 +43,7 @@ void IntroTest::titleEndsOnClick() {
     QCOMPARE(intro->STAV_FORMU, frm_Intro::kTitleScreen);
     QVERIFY(intro->isVisible());
     QVERIFY(!frm_Select::get().isVisible());
-    QVERIFY(intro->TitleScreenDeadline - Misc::TickCount() > 5000);
+    QVERIFY(intro->TitleScreenDeadline - Misc::tickCount() > 5000);
     QElapsedTimer t;
     t.start();
     click(intro);
@@ -58,7 +58,7 @@ void IntroTest::titleEndsAtDeadline() {
     intro.STAV_FORMU = frm_Intro::kTitleScreen;
     intro.Load();
     QCOMPARE(Misc::CurrentScreen, &intro);
-    intro.TitleScreenDeadline = Misc::TickCount() + 600;
+    intro.TitleScreenDeadline = Misc::tickCount() + 600;
     QElapsedTimer t;
     t.start();
     intro.Show();
@@ -77,7 +77,7 @@ void IntroTest::plainHelpReturnsToOpener() {
     frm_Intro *intro = frm_Intro::existing();
     QVERIFY(intro && intro->isVisible());
     QVERIFY(intro->STAV_FORMU.isEmpty());
-    QCOMPARE(intro->picture().toImage(), Misc::LoadPicture(QStringLiteral("Bitmap\\Help\\autori.bmp")).toImage());
+    QCOMPARE(intro->picture().toImage(), Misc::loadPicture(QStringLiteral("Bitmap\\Help\\autori.bmp")).toImage());
     platform::Sounds::log().clear();
     click(intro);
     QCOMPARE(clickSounds(), 1);
@@ -115,7 +115,7 @@ void IntroTest::exerciseHelpClick() {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU = frm_Intro::kExerciseHelp;
     intro.Load();
-    intro.setPicture(Misc::LoadPicture(QStringLiteral("Bitmap\\Help\\01.bmp")));
+    intro.setPicture(Misc::loadPicture(QStringLiteral("Bitmap\\Help\\01.bmp")));
     intro.Show();
     intro.Nadrazeny_form = &frm_Select::get();
     click(&intro);

@@ -493,7 +493,7 @@ void KeyboardTest::wrongMarkShowsTheAnswerWhileHeld() {
     QVERIFY(frm_Chybovy::existing() && frm_Chybovy::get().isVisible());
     // Beside the mark, wherever the mouse pointer is.
     const QPoint mark = f.IHodnoceni(2)->mapToGlobal(f.IHodnoceni(2)->rect().center());
-    QCOMPARE(frm_Chybovy::get().pos(), answers::HintWindowPosition(mark, frm_Chybovy::get().size()));
+    QCOMPARE(frm_Chybovy::get().pos(), answers::hintWindowPosition(mark, frm_Chybovy::get().size()));
     // The key is let go over the hint window that came up.
     QTest::keyRelease(&frm_Chybovy::get(), Qt::Key_Space);
     QVERIFY(!frm_Chybovy::get().isVisible());

@@ -116,9 +116,9 @@ void TestPrintPdf::initTestCase() {
 }
 
 void TestPrintPdf::load(int exercise, int count, const QString &name) {
-    QVERIFY(content::LoadContentFile(Misc::DataPath(QStringLiteral("%1.dat").arg(exercise)),
+    QVERIFY(content::LoadContentFile(Misc::dataFilePath(QStringLiteral("%1.dat").arg(exercise)),
                                      content::layoutOfExercise(exercise), exercise));
-    if (exercise == 21) content::CopyChosenTopics([](int) { return true; });
+    if (exercise == 21) content::copyChosenTopics([](int) { return true; });
     Misc::ExerciseNumber = QString::number(exercise);
     Misc::QuestionCount = std::uint8_t(count);
     Misc::ItemsRemaining = count;
@@ -127,7 +127,7 @@ void TestPrintPdf::load(int exercise, int count, const QString &name) {
 
 QList<Page> TestPrintPdf::print(const QString &name, int copies) {
     QString error;
-    const bool ok = print::PrintToPdf(pdf(name), copies, &error);
+    const bool ok = print::printToPdf(pdf(name), copies, &error);
     if (!ok) qWarning() << "printing failed:" << error;
     return ok ? readPdf(pdf(name)) : QList<Page>{};
 }
@@ -278,15 +278,15 @@ void TestPrintPdf::tooFewRecordsFails() {
     Misc::RecordCount = 9;  // fewer records than questions: the draw could never finish
     QString error;
     QFile::remove(pdf(QStringLiteral("few.pdf")));
-    QVERIFY(!print::PrintToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
+    QVERIFY(!print::printToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(pdf(QStringLiteral("few.pdf"))));
     Misc::TopicRecordCount = 4;
     load(1, 10);
     Misc::ExerciseNumber = QStringLiteral("21");
-    QVERIFY(!print::PrintToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
+    QVERIFY(!print::printToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
     Misc::ExerciseNumber = QStringLiteral("22");  // listening: no worksheet
-    QVERIFY(!print::PrintToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
+    QVERIFY(!print::printToPdf(pdf(QStringLiteral("few.pdf")), 1, &error));
 }
 
 void TestPrintPdf::courseToolPrints() {
@@ -402,7 +402,7 @@ void TestPrintPdf::dialogOffersOnlyWhatSheetsHonour() {
     // dialog does not offer a range, and the sheets print portrait, whole.
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer);
-    print::SetUpPrintDialog(dialog);
+    print::setUpPrintDialog(dialog);
     QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
     QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
     QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
@@ -411,7 +411,7 @@ void TestPrintPdf::dialogOffersOnlyWhatSheetsHonour() {
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(2, 3);
     printer.setCopyCount(3);
-    QCOMPARE(print::SettlePrinter(printer), 3);
+    QCOMPARE(print::settlePrinter(printer), 3);
     QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
     QCOMPARE(printer.printRange(), QPrinter::AllPages);
     QCOMPARE(printer.fromPage(), 0);

@@ -27,11 +27,11 @@ QStringList labelsOf(const QString &dir) { return content::readScrambledLines(di
 QStringList entry(const QStringList &texts, const QString &name) {
     results::LogEntry e{name, QStringLiteral("Slovíčka"), QStringLiteral("Překlad"), 10, QStringLiteral("7"),
                         QStringLiteral("3"), QStringLiteral("3"), QDateTime(QDate(2026, 9, 1), QTime(8, 0))};
-    return results::LogEntryLines(e, [&](int k) { return texts.value(k - 1); });
+    return results::logEntryLinesOf(e, [&](int k) { return texts.value(k - 1); });
 }
 
 QByteArray answer(const QString &name) {
-    return platform::encode1250(results::FormatAnswerLine(
+    return platform::encode1250(results::formatAnswerLine(
                {QDateTime(QDate(2026, 9, 1), QTime(8, 0, 1)), name, 3, QStringLiteral("pes"), QStringLiteral("dog"),
                 QStringLiteral("dog"), true})) + "\r\n";
 }
@@ -44,11 +44,11 @@ int runWriter(const QString &dir) {
     for (int i = 0; !QFile::exists(dir + QStringLiteral("/stop")) && i < 100000; ++i) {
         results::ResultRecord r{writerName(i), 7, 3, 3, 0};
         const auto retry = [](auto write) { platform::WriteResult w; do w = write(); while (!w && w.error == EBUSY); return w; };
-        const auto a = retry([&] { return results::SaveNewResult(dir + QStringLiteral("/3.res"), {}, r, 0, nullptr); });
-        const auto b = retry([&] { return results::AppendLogEntry(dir + QStringLiteral("/Vysledky.dat"), entry(texts, r.name)); });
+        const auto a = retry([&] { return results::saveNewResult(dir + QStringLiteral("/3.res"), {}, r, 0, nullptr); });
+        const auto b = retry([&] { return results::appendLogEntry(dir + QStringLiteral("/Vysledky.dat"), entry(texts, r.name)); });
         const auto c = retry([&] {
-            return results::AppendAnswers(dir + QStringLiteral("/Odpovedi.dat"),
-                                          {*results::ParseAnswerLine(platform::decode1250(answer(r.name).chopped(2)))});
+            return results::appendAnswers(dir + QStringLiteral("/Odpovedi.dat"),
+                                          {*results::parseAnswerLine(platform::decode1250(answer(r.name).chopped(2)))});
         });
         if (!a || !b || !c) return 1;
         std::printf("ok %d %lld\n", i, QDateTime::currentMSecsSinceEpoch());

@@ -25,7 +25,7 @@ using testsupport::readBytes;
 
 std::array<Misc::GradeBand, 6> bands(const QStringList &lines) {
     std::array<Misc::GradeBand, 6> t{};
-    for (int i = 0; i < lines.size() && i < 5; ++i) t[std::size_t(i + 1)] = Misc::ParseGradeLine(lines.at(i));
+    for (int i = 0; i < lines.size() && i < 5; ++i) t[std::size_t(i + 1)] = Misc::parseGradeLine(lines.at(i));
     return t;
 }
 
@@ -126,7 +126,7 @@ void TestResultsRules::grade() {
     QFETCH(int, right);
     QFETCH(int, total);
     QFETCH(QString, grade);
-    QCOMPARE(results::GradeFor(right, total, bands(bandLines)), grade);
+    QCOMPARE(results::gradeFor(right, total, bands(bandLines)), grade);
 }
 
 void TestResultsRules::scoresWithoutGrade_data() {
@@ -142,9 +142,9 @@ void TestResultsRules::scoresWithoutGrade_data() {
 void TestResultsRules::scoresWithoutGrade() {
     QFETCH(QStringList, bandLines);
     QFETCH(int, missing);
-    const auto scores = results::ScoresWithoutGrade(bands(bandLines));
+    const auto scores = results::scoresWithoutGrade(bands(bandLines));
     QCOMPARE(int(scores.size()), missing);
-    for (const auto &[right, total] : scores) QVERIFY(results::GradeFor(right, total, bands(bandLines)).isEmpty());
+    for (const auto &[right, total] : scores) QVERIFY(results::gradeFor(right, total, bands(bandLines)).isEmpty());
 }
 
 void TestResultsRules::ranking_data() {
@@ -174,7 +174,7 @@ void TestResultsRules::ranking() {
     QFETCH(int, rank);
     auto records = table(existing);
     for (auto &r : records) r.mark = 1;  // stale marks of an earlier insertion
-    const int got = results::InsertResult(records, table(added).front());
+    const int got = results::insertResult(records, table(added).front());
     QCOMPARE(names(records), order);
     QCOMPARE(got, rank);
     for (int i = 0; i < int(records.size()); ++i) QCOMPARE(int(records[std::size_t(i)].mark), i + 1 == rank ? 1 : 0);
@@ -205,7 +205,7 @@ void TestResultsRules::parseLine_data() {
 void TestResultsRules::parseLine() {
     QFETCH(QString, line);
     QFETCH(bool, valid);
-    const auto r = results::ParseResultLine(line);
+    const auto r = results::parseResultLine(line);
     QCOMPARE(r.has_value(), valid);
     if (!valid) return;
     QTEST(r->name, "name");
@@ -230,7 +230,7 @@ void TestResultsRules::formatLine() {
     QFETCH(int, mark);
     ResultRecord r = rec(name, 7, 3, 3);
     r.mark = std::uint8_t(mark);
-    QTEST(results::FormatResultLine(r), "line");
+    QTEST(results::formatResultLine(r), "line");
 }
 
 void TestResultsRules::resultsFileBytes() {
@@ -238,12 +238,12 @@ void TestResultsRules::resultsFileBytes() {
     const QString path = dir.filePath(QStringLiteral("3.res"));
     std::vector<ResultRecord> records{rec(QStringLiteral("Žluťoučký kůň"), 9, 1, 1), rec(QStringLiteral("Eva"), 7, 3, 3)};
     records[1].mark = 1;
-    QVERIFY(results::WriteResultsFile(path, records));
+    QVERIFY(results::writeResultsFile(path, records));
     QCOMPARE(readBytes(path), QByteArray("\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2|9|1|1|0\r\nEva|7|3|3|1\r\n"));
     // The rewrite replaces the whole file.
-    QVERIFY(results::WriteResultsFile(path, {rec(QStringLiteral("Eva"), 7, 3, 3)}));
+    QVERIFY(results::writeResultsFile(path, {rec(QStringLiteral("Eva"), 7, 3, 3)}));
     QCOMPARE(readBytes(path), QByteArray("Eva|7|3|3|0\r\n"));
-    const auto back = results::ReadResultsFile(path);
+    const auto back = results::readResultsFile(path);
     QCOMPARE(back.size(), std::size_t(1));
     QCOMPARE(back.front(), rec(QStringLiteral("Eva"), 7, 3, 3));
 }
@@ -251,7 +251,7 @@ void TestResultsRules::resultsFileBytes() {
 void TestResultsRules::missingFileIsEmptyTable() {
     QTemporaryDir dir;
     int skipped = -1;
-    QVERIFY(results::ReadResultsFile(dir.filePath(QStringLiteral("7.res")), &skipped).empty());
+    QVERIFY(results::readResultsFile(dir.filePath(QStringLiteral("7.res")), &skipped).empty());
     QCOMPARE(skipped, 0);
 }
 
@@ -278,11 +278,11 @@ void TestResultsRules::unreadableLinesKept() {
     const QString path = dir.filePath(QStringLiteral("3.res"));
     writeBytes(path, stored);
     std::vector<ResultRecord> shown;
-    QVERIFY(results::SaveNewResult(path, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, &shown));
+    QVERIFY(results::saveNewResult(path, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, &shown));
     QCOMPARE(readBytes(path), records + kept);
     QCOMPARE(shown.size(), std::size_t(records.count("\r\n")));
     // The next rewrite keeps them once, still at the end.
-    QVERIFY(results::SaveNewResult(path, {}, rec(QStringLiteral("Eva"), 0, 10, 5), 1, &shown));
+    QVERIFY(results::saveNewResult(path, {}, rec(QStringLiteral("Eva"), 0, 10, 5), 1, &shown));
     const QByteArray again = readBytes(path);
     QVERIFY(again.endsWith("Eva|0|10|5|1\r\n" + kept));
     QCOMPARE(again.count(kept), 1);
@@ -309,7 +309,7 @@ void TestResultsRules::logEntryLines() {
     QFETCH(QDateTime, when);
     QFETCH(QString, line1);
     results::LogEntry e{name, "Gramatika", "Překlad slov", 15, "12", "3", "2", when};
-    const QStringList lines = results::LogEntryLines(e, label);
+    const QStringList lines = results::logEntryLinesOf(e, label);
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], line1);
     QCOMPARE(lines[1], QString("Skupina: Gramatika" + QString(11, ' ') + " Cvičení: Překlad slov" + QString(18, ' ')));
@@ -321,17 +321,17 @@ void TestResultsRules::logAppendBytes() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Vysledky.dat"));
     // A new log is created.
-    QVERIFY(results::AppendLogEntry(path, {"Čas", "=="}));
+    QVERIFY(results::appendLogEntry(path, {"Čas", "=="}));
     QCOMPARE(readBytes(path), QByteArray("\xC8" "as\r\n==\r\n"));
     // An entry is added after the old ones.
     const auto inode = inodeOf(path);
-    QVERIFY(results::AppendLogEntry(path, {"Žák"}));
+    QVERIFY(results::appendLogEntry(path, {"Žák"}));
     QCOMPARE(readBytes(path), QByteArray("\xC8" "as\r\n==\r\n\x8E\xE1k\r\n"));
     QCOMPARE(inodeOf(path), inode);  // appended, not rewritten
     // An old log whose last line lost its line end: the entry starts on a
     // line of its own.
     writeBytes(path, QByteArray("torn"));
-    QVERIFY(results::AppendLogEntry(path, {"x"}));
+    QVERIFY(results::appendLogEntry(path, {"x"}));
     QCOMPARE(readBytes(path), QByteArray("torn\r\nx\r\n"));
 }
 
@@ -347,15 +347,15 @@ void TestResultsRules::heldLockWritesNothing() {
         platform::FileLock resLock(res), logLock(log);
         QVERIFY(resLock.isLocked() && logLock.isLocked());
         QVERIFY(QFile::exists(res + QStringLiteral(".lock")));
-        const auto saved = results::SaveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100);
+        const auto saved = results::saveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100);
         QCOMPARE(saved.error, EBUSY);
-        QCOMPARE(results::AppendLogEntry(log, {"x"}, 100).error, EBUSY);
+        QCOMPARE(results::appendLogEntry(log, {"x"}, 100).error, EBUSY);
         QCOMPARE(readBytes(res), QByteArray("Eva|9|1|1|0\r\n"));
         QCOMPARE(readBytes(log), QByteArray("old\r\n"));
     }
     QVERIFY(!QFile::exists(res + QStringLiteral(".lock")));
-    QVERIFY(results::SaveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100));
-    QVERIFY(results::AppendLogEntry(log, {"x"}, 100));
+    QVERIFY(results::saveNewResult(res, {}, rec(QStringLiteral("Nový"), 8, 2, 2), 1, nullptr, 100));
+    QVERIFY(results::appendLogEntry(log, {"x"}, 100));
     QCOMPARE(readBytes(log), QByteArray("old\r\nx\r\n"));
 }
 
@@ -375,8 +375,8 @@ void TestResultsRules::pupilKey() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, same);
-    QCOMPARE(results::PupilKey(a) == results::PupilKey(b), same);
-    QCOMPARE(results::PupilKey(results::PupilKey(a)), results::PupilKey(a));  // idempotent
+    QCOMPARE(results::pupilKeyOf(a) == results::pupilKeyOf(b), same);
+    QCOMPARE(results::pupilKeyOf(results::pupilKeyOf(a)), results::pupilKeyOf(a));  // idempotent
 }
 
 // Every entry reads back as written once its text fields are storable; a
@@ -396,9 +396,9 @@ void TestResultsRules::answerLine() {
     QFETCH(QString, stored);
     results::AnswerEntry e{QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)), QStringLiteral("Jana|Malá"), 7,
                            QStringLiteral("I _ ten years old."), answer, QStringLiteral("am"), false};
-    const QString line = results::FormatAnswerLine(e);
+    const QString line = results::formatAnswerLine(e);
     QCOMPARE(line.count(QLatin1Char('|')), 7);
-    const auto back = results::ParseAnswerLine(line);
+    const auto back = results::parseAnswerLine(line);
     QVERIFY(back);
     QCOMPARE(back->answer, stored);
     QCOMPARE(back->name, QStringLiteral("Jana Malá"));
@@ -406,14 +406,14 @@ void TestResultsRules::answerLine() {
     e.name = back->name;
     QCOMPARE(*back, e);
     // Cut or damaged lines are not entries.
-    QVERIFY(!results::ParseAnswerLine(line.left(line.lastIndexOf(QLatin1Char('|')))));
-    QVERIFY(!results::ParseAnswerLine(QString(line).replace(QStringLiteral("|7|"), QStringLiteral("|25|"))));
-    QVERIFY(!results::ParseAnswerLine(line.chopped(1) + QStringLiteral("2")));
+    QVERIFY(!results::parseAnswerLine(line.left(line.lastIndexOf(QLatin1Char('|')))));
+    QVERIFY(!results::parseAnswerLine(QString(line).replace(QStringLiteral("|7|"), QStringLiteral("|25|"))));
+    QVERIFY(!results::parseAnswerLine(line.chopped(1) + QStringLiteral("2")));
     // Appended in one piece, Windows-1250 with CR LF.
     QTemporaryDir dir;
     const QString path = dir.filePath(QLatin1String(results::kAnswersFileName));
-    QVERIFY(results::AppendAnswers(path, {e, e}));
-    QCOMPARE(readBytes(path), platform::encode1250(results::FormatAnswerLine(e) + "\r\n").repeated(2));
+    QVERIFY(results::appendAnswers(path, {e, e}));
+    QCOMPARE(readBytes(path), platform::encode1250(results::formatAnswerLine(e) + "\r\n").repeated(2));
 }
 
 // The key names the row's prompt, never its answer, and is the same for a
@@ -442,7 +442,7 @@ void TestResultsRules::itemKey() {
     QFETCH(QString, line);
     QFETCH(QString, key);
     const auto rec = content::parseContentLine(line, content::layoutOfExercise(exercise), exercise);
-    QCOMPARE(exercise::ItemKey(exercise, rec), key);
+    QCOMPARE(exercise::itemKeyOf(exercise, rec), key);
 }
 QTEST_GUILESS_MAIN(TestResultsRules)
 #include "tst_results_rules.moc"

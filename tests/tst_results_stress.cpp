@@ -35,7 +35,7 @@ QString nameOf(int writer, int record) { return QStringLiteral("Žák %1-%2").ar
 QStringList entryOf(const QString &name) {
     results::LogEntry e{name, QStringLiteral("Slovíčka"), QStringLiteral("Překlad"), 10,
                         QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("3"), QDateTime::currentDateTime()};
-    return results::LogEntryLines(e, [](int k) { return QStringLiteral("T%1").arg(k); });
+    return results::logEntryLinesOf(e, [](int k) { return QStringLiteral("T%1").arg(k); });
 }
 
 // One pupil after another on one PC: each result is entered in the table
@@ -53,10 +53,10 @@ int runWriter(int argc, char **argv) {
         r.wrong = std::int16_t(10 - r.right);
         r.grade = std::int16_t(1 + QRandomGenerator::global()->bounded(5));
         platform::WriteResult saved;
-        do saved = results::SaveNewResult(dir + QStringLiteral("/3.res"), {}, r, 1, nullptr);
+        do saved = results::saveNewResult(dir + QStringLiteral("/3.res"), {}, r, 1, nullptr);
         while (!saved && saved.error == EBUSY);
         platform::WriteResult logged;
-        do logged = results::AppendLogEntry(dir + QStringLiteral("/Vysledky.dat"), entryOf(name));
+        do logged = results::appendLogEntry(dir + QStringLiteral("/Vysledky.dat"), entryOf(name));
         while (!logged && logged.error == EBUSY);
         if (!saved || !logged) {
             std::fprintf(stderr, "%s\n%s\n", qPrintable(saved.message), qPrintable(logged.message));
@@ -122,7 +122,7 @@ void TestResultsStress::manyWritersSomeKilled() {
     // The table: every line a whole record, none twice.
     int skipped = 0;
     bool readOk = false;
-    const auto table = results::ReadResultsFile(d + QStringLiteral("/3.res"), &skipped, nullptr, &readOk);
+    const auto table = results::readResultsFile(d + QStringLiteral("/3.res"), &skipped, nullptr, &readOk);
     QVERIFY(readOk);
     QCOMPARE(skipped, 0);
     std::set<QString> inTable;
@@ -159,8 +159,8 @@ void TestResultsStress::manyWritersSomeKilled() {
     next.start();
     results::ResultRecord r;
     r.name = QStringLiteral("Další");
-    QVERIFY(results::SaveNewResult(d + QStringLiteral("/3.res"), {}, r, 1, nullptr, 2000));
-    QVERIFY(results::AppendLogEntry(d + QStringLiteral("/Vysledky.dat"), entryOf(r.name), 2000));
+    QVERIFY(results::saveNewResult(d + QStringLiteral("/3.res"), {}, r, 1, nullptr, 2000));
+    QVERIFY(results::appendLogEntry(d + QStringLiteral("/Vysledky.dat"), entryOf(r.name), 2000));
     QVERIFY(next.elapsed() < 2000);
     QStringList left = QDir(d).entryList(QDir::Files | QDir::Hidden);
     left.removeAll(QStringLiteral("3.res"));

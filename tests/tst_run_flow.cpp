@@ -110,7 +110,7 @@ QList<results::AnswerEntry> TestRunFlow::answersAfter(qsizetype skip) {
     QList<results::AnswerEntry> entries;
     const QByteArray bytes = read(QLatin1String(results::kAnswersFileName)).mid(skip);
     for (const QString &line : platform::decode1250(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        const auto e = results::ParseAnswerLine(line);
+        const auto e = results::parseAnswerLine(line);
         if (!e) return {};
         entries << *e;
     }
@@ -196,7 +196,7 @@ void TestRunFlow::wholeRunOfExercise3With15Items() {
     f.picPokracuj_Click();
     QCOMPARE(ItemsRemaining, 5);
     QCOMPARE(ItemsOnPage, 5);
-    QCOMPARE(f.picture().toImage(), LoadPicture(QStringLiteral("Bitmap\\Games\\03_bckg5.bmp")).toImage());
+    QCOMPARE(f.picture().toImage(), loadPicture(QStringLiteral("Bitmap\\Games\\03_bckg5.bmp")).toImage());
     for (int r = 6; r <= 10; ++r) {
         QVERIFY2(!f.TextPred(r)->isVisible() && !f.TVstup(r)->isVisible() && !f.IHodnoceni(r)->isVisible(),
                  qPrintable(QStringLiteral("row %1").arg(r)));
@@ -288,7 +288,7 @@ void TestRunFlow::checkedRowsLeaveThroughOnePlace() {
     QCOMPARE(int(f.m_lastCheckedRows.size()), rows);
     for (int r = 1; r <= rows; ++r) {
         const exercise::CheckedRow &row = f.m_lastCheckedRows[std::size_t(r - 1)];
-        QCOMPARE(row.item, exercise::ItemKey(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]));
+        QCOMPARE(row.item, exercise::itemKeyOf(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]));
         QVERIFY(!row.item.isEmpty());
         QCOMPARE(row.expected, f.TVstup(r)->Tag);
         QCOMPARE(row.answer, f.TVstup(r)->Text());  // what the box shows once checked, spaces closed up
@@ -349,9 +349,9 @@ void TestRunFlow::onlyWrongMarksShowTheHint() {
     QVERIFY(!f.IHodnoceni(1)->isEnabled());
     QVERIFY(f.IHodnoceni(2)->isEnabled());
     QCOMPARE(f.IHodnoceni(1)->picture().toImage(),
-             LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")).toImage());
+             loadPicture(QStringLiteral("Bitmap\\Games\\Check_ok.bmp")).toImage());
     QCOMPARE(f.IHodnoceni(2)->picture().toImage(),
-             LoadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")).toImage());
+             loadPicture(QStringLiteral("Bitmap\\Games\\Check_ko.bmp")).toImage());
 
     f.IHodnoceni_MouseDown(1);
     QVERIFY(!frm_Chybovy::get().isVisible());
@@ -444,7 +444,7 @@ void TestRunFlow::checkedRowsInTheAnswersLog() {
         }
     }
     frm_Game01 &f = open(exercise, 10);
-    const answers::CheckRule rule = answers::CheckRuleFor(exercise);
+    const answers::CheckRule rule = answers::checkRuleFor(exercise);
     auto expected = [&](int r) {
         if (rule == answers::CheckRule::Label) return f.TextPred(r)->Caption();
         return rule == answers::CheckRule::Tile ? f.TextPred(r)->Tag : f.TVstup(r)->Tag;
@@ -468,10 +468,10 @@ void TestRunFlow::checkedRowsInTheAnswersLog() {
         QVERIFY(e.when >= before && e.when <= QDateTime::currentDateTime());
         const QString item = exercise == 21
             ? f.TextPred(r)->Caption().simplified()
-            : exercise::ItemKey(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]);
+            : exercise::itemKeyOf(exercise, ContentRecords[std::size_t(DrawnItems[std::size_t(r)])]);
         QCOMPARE(e.item, item);
         QVERIFY(!e.item.isEmpty());
-        QCOMPARE(e.expected, results::AnswerField(expected(r)));
+        QCOMPARE(e.expected, results::answerLogField(expected(r)));
         if (r <= 3) QCOMPARE(e.answer, given[r - 1]);
         QCOMPARE(e.right, !f.IHodnoceni(r)->isEnabled());
         // Only a switch may be right left empty: when no word belongs there.

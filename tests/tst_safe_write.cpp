@@ -67,8 +67,8 @@ QString targetOf(const QString &kind, const QString &dir) {
 
 QString save(const QString &kind, const QString &dir, int plainSize) {
     const QString target = targetOf(kind, dir);
-    if (kind == QLatin1String("log")) return results::AppendLogEntry(target, kEntry).message;
-    if (kind.startsWith(QLatin1String("res"))) return results::SaveNewResult(target, {}, newRecord(), 1, nullptr).message;
+    if (kind == QLatin1String("log")) return results::appendLogEntry(target, kEntry).message;
+    if (kind.startsWith(QLatin1String("res"))) return results::saveNewResult(target, {}, newRecord(), 1, nullptr).message;
     if (kind == QLatin1String("scramble")) {
         QString error = QStringLiteral("?");
         return content::writeScrambledFile(target, QByteArray(plainSize, 'a'), &error) ? QString() : error;

@@ -61,7 +61,7 @@ void TestScreensDesktop::initTestCase() {
     QVERIFY(m_course->isValid());
     m_course->activate();
     QVERIFY(testsupport::loadConfiguration());
-    InstallWaysOut();  // as main does
+    installWaysOut();  // as main does
     ExerciseNumber = QStringLiteral("3");
     GroupTitle = QStringLiteral("Slovíčka");
     ExerciseTitle = QStringLiteral("Překlad");
@@ -116,7 +116,7 @@ void TestScreensDesktop::sceneSettings() {
     QFETCH(bool, prefer);
     const auto parsed = app::parseCommandLine(arguments);
     QVERIFY(parsed.options);
-    const SceneSettings s = SceneSettingsFrom(ini, parsed.options->scale);
+    const SceneSettings s = sceneSettingsFrom(ini, parsed.options->scale);
     QCOMPARE(s.forcedScale, forced);
     QCOMPARE(s.preferScaling, prefer);
 }
@@ -236,7 +236,7 @@ void TestScreensDesktop::fatalErrorPutsTheLayoutBack() {
     kb.setActive(1);
     testsupport::recordMessageBoxes(platform::MsgResult::Ok);
     testsupport::endRequests();
-    FatalError(QStringLiteral("Nelze načíst obrázek."));
+    fatalError(QStringLiteral("Nelze načíst obrázek."));
     QCOMPARE(testsupport::endRequests(), 1);
     QCOMPARE(kb.activeName(), QStringLiteral("00000405"));
     platform::KeyboardLayouts::setSystem(nullptr);
@@ -312,7 +312,7 @@ void TestScreensDesktop::signalEndsTheProgramWithABoxOpen() {
 }
 
 void TestScreensDesktop::qtDialogsSpeakCzech() {
-    QVERIFY(InstallCzechQtTranslations());
+    QVERIFY(installCzechQtTranslations());
     QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
     QCOMPARE(box.button(QDialogButtonBox::Close)->text(), QStringLiteral("Zavřít"));

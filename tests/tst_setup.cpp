@@ -235,12 +235,12 @@ void SetupTest::dialShowsLastChoice() {
     click(s.ICislo(2));
     QCOMPARE(Misc::QuestionCount, 15);
     for (int k = 1; k <= 5; ++k) QCOMPARE(s.ICislo(k)->Tag, QString(k == 2 ? "1" : "0"));
-    const QImage chosen = Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\15_1.bmp")).toImage();
+    const QImage chosen = Misc::loadPicture(QStringLiteral("Bitmap\\Setup\\15_1.bmp")).toImage();
     QCOMPARE(s.ICislo(2)->picture().toImage(), chosen);
-    const QImage notChosen = Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\25_0.bmp")).toImage();
+    const QImage notChosen = Misc::loadPicture(QStringLiteral("Bitmap\\Setup\\25_0.bmp")).toImage();
     QCOMPARE(s.ICislo(4)->picture().toImage(), notChosen);
     const QImage arrow =
-        Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\Sipka_15.bmp")).toImage().convertToFormat(QImage::Format_RGB32);
+        Misc::loadPicture(QStringLiteral("Bitmap\\Setup\\Sipka_15.bmp")).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(s.image().copy(frm_Setup::kPointerX, frm_Setup::kPointerY, arrow.width(), arrow.height()), arrow);
 }
 
@@ -262,7 +262,7 @@ void SetupTest::helpFirstLeadsToHelpPage() {
     QCOMPARE(intro->Nadrazeny_form.data(), &s);
     QCOMPARE(Misc::CurrentScreen, intro);
     QVERIFY(!s.isVisible());
-    QCOMPARE(intro->picture().toImage(), Misc::LoadPicture(QStringLiteral("Bitmap\\Help\\06.bmp")).toImage());
+    QCOMPARE(intro->picture().toImage(), Misc::loadPicture(QStringLiteral("Bitmap\\Help\\06.bmp")).toImage());
 
     // A click on the help page starts the exercise.
     click(intro);
@@ -310,7 +310,7 @@ void SetupTest::helpPageReturns() {
     frm_Intro *intro = frm_Intro::existing();
     QVERIFY(intro && intro->isVisible());
     QVERIFY(intro->STAV_FORMU.isEmpty());
-    QCOMPARE(intro->picture().toImage(), Misc::LoadPicture(QStringLiteral("Bitmap\\Help\\setup.bmp")).toImage());
+    QCOMPARE(intro->picture().toImage(), Misc::loadPicture(QStringLiteral("Bitmap\\Help\\setup.bmp")).toImage());
     QVERIFY(!s.isVisible());
     click(intro);
     QVERIFY(s.isVisible());

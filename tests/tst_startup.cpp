@@ -92,7 +92,7 @@ void TestStartup::failures_data() {
 
 // The files named on the line after the fixed text of message 2 or 3.
 static QStringList namedFiles(const QString &text, int message) {
-    const QString head = StartupMessage(message) + QStringLiteral("\r\n\r\n");
+    const QString head = startupMessage(message) + QStringLiteral("\r\n\r\n");
     if (!text.startsWith(head)) return {QStringLiteral("<no line after the fixed text>")};
     const QString line = text.mid(head.size());
     QStringList names;
@@ -126,7 +126,7 @@ void TestStartup::failures() {
     QCOMPARE(call.caption, QStringLiteral("Chyba"));
     QCOMPARE(call.icon, platform::MsgIcon::Critical);
     if (message == 1)  // goes on to say where it looked or which file lacks a key
-        QVERIFY(call.text.startsWith(StartupMessage(1) + QStringLiteral("\r\n\r\n")));
+        QVERIFY(call.text.startsWith(startupMessage(1) + QStringLiteral("\r\n\r\n")));
     else
         QCOMPARE(namedFiles(call.text, message), named);
 }
@@ -156,8 +156,8 @@ void TestStartup::damagedCursorStopsStartUp() {
 }
 
 void TestStartup::directoriesGetOneBackslash() {
-    QCOMPARE(WithTrailingBackslash(QStringLiteral("/a/b")), QStringLiteral("/a/b\\"));
-    QCOMPARE(WithTrailingBackslash(QStringLiteral("/a/b\\")), QStringLiteral("/a/b\\"));
+    QCOMPARE(withTrailingBackslash(QStringLiteral("/a/b")), QStringLiteral("/a/b\\"));
+    QCOMPARE(withTrailingBackslash(QStringLiteral("/a/b\\")), QStringLiteral("/a/b\\"));
     testsupport::CourseCopy course;
     writeIni(course.root(), QStringLiteral("[LING1]\nCD=%1\\\nHD=%2\n").arg(course.mediaDir(), course.dataDir()));
     course.activate();
@@ -165,7 +165,7 @@ void TestStartup::directoriesGetOneBackslash() {
     QCOMPARE(MediaDir, course.mediaDir() + QStringLiteral("\\"));
     QCOMPARE(DataDir, course.dataDir() + QStringLiteral("\\"));
     QVERIFY(WindowsDir.endsWith(QLatin1Char('\\')));
-    QCOMPARE(StartupMessage(3), QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.\r\nZkontrolujte, je-li CD-ROM v CD mechanice."));
+    QCOMPARE(startupMessage(3), QStringLiteral("Nelze korektně číst z CD-ROM Tutorix.\r\nZkontrolujte, je-li CD-ROM v CD mechanice."));
 }
 
 void TestStartup::gradeLine_data() {
@@ -188,14 +188,14 @@ void TestStartup::gradeLine() {
     QFETCH(int, lower);
     QFETCH(int, upper);
     QFETCH(int, grade);
-    const GradeBand b = ParseGradeLine(line);
+    const GradeBand b = parseGradeLine(line);
     QCOMPARE(int(b.lower), lower);
     QCOMPARE(int(b.upper), upper);
     QCOMPARE(int(b.grade), grade);
 }
 
 void TestStartup::textTable() {
-    FillTextTable({QStringLiteral("one"), QStringLiteral("two")});
+    fillTextTable({QStringLiteral("one"), QStringLiteral("two")});
     QCOMPARE(Text(1), QStringLiteral("one"));
     QCOMPARE(Text(2), QStringLiteral("two"));
     QCOMPARE(Text(0), QString());
@@ -203,7 +203,7 @@ void TestStartup::textTable() {
     QCOMPARE(Text(1000), QString());
     QStringList many;
     for (int i = 1; i <= 1005; ++i) many << QString::number(i);
-    FillTextTable(many);
+    fillTextTable(many);
     QCOMPARE(Text(1000), QStringLiteral("1000"));
     QCOMPARE(Text(1001), QString());
     // The bundled course's table holds the exit question and every group title.
@@ -331,7 +331,7 @@ void TestStartup::titleEndsByClick() {
     intro.STAV_FORMU = frm_Intro::kTitleScreen;
     intro.Show();
     QVERIFY(intro.Timer1->isActive());
-    QVERIFY(intro.TitleScreenDeadline >= TickCount() + 9000);
+    QVERIFY(intro.TitleScreenDeadline >= tickCount() + 9000);
     QTimer::singleShot(200, [] {
         if (frm_Intro::existing()) frm_Intro::existing()->Form_MouseDown(Qt::LeftButton, 10, 10);
     });
@@ -351,7 +351,7 @@ void TestStartup::titleEndsByDeadline() {
     frm_Intro &intro = frm_Intro::get();
     intro.STAV_FORMU = frm_Intro::kTitleScreen;
     intro.Show();
-    intro.TitleScreenDeadline = TickCount() + 600;  // a shorter title for the test
+    intro.TitleScreenDeadline = tickCount() + 600;  // a shorter title for the test
     QElapsedTimer t;
     t.start();
     QTRY_VERIFY_WITH_TIMEOUT(!frm_Intro::existing(), 3000);
@@ -400,7 +400,7 @@ void TestStartup::titleTimeStartsAfterTheNotice() {
     frm_Select::get().Load();
     testsupport::recordMessageBoxes(platform::MsgResult::Yes);
     QVERIFY(frm_Intro::existing());
-    const qint64 left = frm_Intro::existing()->TitleScreenDeadline - TickCount();
+    const qint64 left = frm_Intro::existing()->TitleScreenDeadline - tickCount();
     QVERIFY2(left > frm_Intro::kTitleMilliseconds - 500, qPrintable(QString::number(left)));
     frm_Intro::Unload();
     frm_Select::Unload();
@@ -433,7 +433,7 @@ void TestStartup::normalRunIsQuiet() {
     const auto parsed = app::parseCommandLine(arguments);
     QVERIFY(parsed.options);
     const bool verbose = parsed.options->verbose;
-    SetCommandLineScale(parsed.options->scale);
+    setCommandLineScale(parsed.options->scale);
     if (frm_Select::existing()) frm_Select::Unload();
     testsupport::CourseCopy course;
     course.activate();
@@ -455,7 +455,7 @@ void TestStartup::normalRunIsQuiet() {
     select.IKonec_Click();
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QString());
-    SetCommandLineScale(0);
+    setCommandLineScale(0);
     QCOMPARE(testsupport::endRequests(), 1);
     // Everything said was the program's own log.
     if (verbose)

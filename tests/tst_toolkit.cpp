@@ -83,7 +83,7 @@ void TestToolkit::windowShapeCutsKeyColour() {
             img.setPixel(x, y, key);            // upper left corner
             img.setPixel(19 - x, 9 - y, key);  // lower right corner
         }
-    const QRegion r = Misc::RegionWithoutKeyColour(img, key);
+    const QRegion r = Misc::regionWithoutKeyColour(img, key);
     QVERIFY(!r.contains(QPoint(0, 0)));
     QVERIFY(!r.contains(QPoint(2, 0)));
     QVERIFY(r.contains(QPoint(3, 0)));

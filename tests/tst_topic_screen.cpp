@@ -84,8 +84,8 @@ void TopicScreenTest::initTestCase() {
     QFile f(m_course->dataDir() + QStringLiteral("/21.dat"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     m_bundled21 = f.readAll();
-    m_topicNormal = rgb(Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\tema_0.bmp")).toImage());
-    m_topicLit = rgb(Misc::LoadPicture(QStringLiteral("Bitmap\\Setup\\tema_1.bmp")).toImage());
+    m_topicNormal = rgb(Misc::loadPicture(QStringLiteral("Bitmap\\Setup\\tema_0.bmp")).toImage());
+    m_topicLit = rgb(Misc::loadPicture(QStringLiteral("Bitmap\\Setup\\tema_1.bmp")).toImage());
     QVERIFY(!m_topicNormal.isNull() && m_topicNormal != m_topicLit);
 }
 

@@ -1,5 +1,6 @@
 #include "course/lib/Checker.h"
 
+#include "content/ContentCheck.h"
 #include "content/Records.h"
 #include "content/scramble.h"
 #include "course/lib/CheckerRules.h"
@@ -51,38 +52,9 @@ QString quoted(const QString &s) { return QLatin1Char('"') + s + QLatin1Char('"'
 // The program's whole-number rule (results::WholeNumber), its answer split
 // into the value (0 when not a number) and whether it is one.
 int wholeField(const QString &text, bool *ok) {
-    const int v = results::WholeNumber(text);
+    const int v = results::wholeNumber(text);
     *ok = v >= 0;
     return std::max(v, 0);
-}
-
-// Parts a line of the exercise must have (separated by "#", and "_" where
-// the layout splits at it).
-int expectedParts(int e) {
-    using content::Layout;
-    switch (content::layoutOfExercise(e)) {
-    case Layout::GapSentence: return 3;
-    case Layout::Listening: return 4;
-    case Layout::Switch: return 3 + exercise::switchPositions(e);
-    case Layout::ChoiceList: return 2 + exercise::spec(e).listOptions;
-    case Layout::Model: return 4;
-    case Layout::ModelWholeSentence: return 3;
-    case Layout::TwoLines: return 4;
-    case Layout::Clock: return 3;
-    case Layout::WordLists: return 5;
-    case Layout::Translation: return 2;
-    case Layout::TopicItems:
-    case Layout::TopicList: return 4;
-    }
-    return 1;
-}
-
-int partsOf(const QString &line, int e) {
-    const bool underscore = content::underscoreSeparates(content::layoutOfExercise(e));
-    int parts = 1;
-    for (QChar c : line)
-        if (c == QLatin1Char('#') || (underscore && c == QLatin1Char('_'))) ++parts;
-    return parts;
 }
 
 // Exercises whose answer is typed (the keyboard is switched to US English).
@@ -371,7 +343,7 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
                    .arg(lines.size()).arg(QString::fromUtf8(courseExercise(e).recordsReason)).arg(kRunRecords));
 
     const content::Layout layout = content::layoutOfExercise(e);
-    const int parts = expectedParts(e);
+    const int parts = content::expectedParts(layout, e);
     QHash<QString, int> seenLines;
     QHash<QString, std::pair<int, QString>> seenPrompts;  // exercises 3 and 21
     QHash<QString, int> seenKeys;                         // recordings, clock times and phrases
@@ -388,7 +360,7 @@ QStringList checkContentLines(int e, const QStringList &lines, const QString &fi
         if (seenLines.contains(line)) r.at(n, QStringLiteral("stejná položka jako na řádku %1.").arg(seenLines.value(line)));
         else seenLines.insert(line, n);
 
-        const int found = partsOf(line, e);
+        const int found = content::partsOf(line, layout);
         if (found != parts) {
             const QString seps = content::underscoreSeparates(layout) ? QStringLiteral("„#“ nebo „_“") : QStringLiteral("„#“");
             r.at(n, found < parts ? QStringLiteral("počet částí oddělených %2 je %1, potřeba je %3.").arg(found).arg(seps).arg(parts)
@@ -553,7 +525,7 @@ QStringList checkGradeLines(const QStringList &lines, const QString &file) {
         }
         bands[std::size_t(n)] = Misc::GradeBand{std::uint8_t(v[0]), std::uint8_t(v[1]), std::uint8_t(v[2])};
     }
-    const auto missing = results::ScoresWithoutGrade(bands);
+    const auto missing = results::scoresWithoutGrade(bands);
     if (!missing.empty()) {
         QStringList examples;
         for (std::size_t k = 0; k < missing.size() && k < 5; ++k)

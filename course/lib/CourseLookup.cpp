@@ -19,7 +19,7 @@ CourseSetup lookUpCourse() {
     if (hd.isEmpty()) return s;
     const QString data = platform::resolveConfigDir(hd, QFileInfo(s.iniPath).path());
     s.dataDir = platform::nativePath(data);
-    s.results = Misc::DecideResultsDir(s.iniPath, data);
+    s.results = Misc::decideResultsDir(s.iniPath, data);
     return s;
 }
 
@@ -58,7 +58,7 @@ QString fallbackNotice(const CourseSetup &setup) {
     if (c.whyNot.isEmpty() || c.dir.isEmpty() || !holdsResults(c.dir)) return {};
     return QStringLiteral("Pozor: do nastavené složky výsledků %1 nelze zapisovat (%2). Program na tomto počítači "
                           "proto ukládá výsledky do složky %3 a ta už nějaké výsledky obsahuje.")
-        .arg(c.configured, Misc::CzechFolderReason(c.whyNotError), c.dir);
+        .arg(c.configured, Misc::czechFolderReason(c.whyNotError), c.dir);
 }
 
 }  // namespace course

@@ -41,7 +41,7 @@ int runForgetCommand(const QStringList &args, QTextStream &out, QTextStream &err
     };
     if (!parser.parse(QStringList{QStringLiteral("forget")} + args)) return usage(parser.errorText());
     if (parser.positionalArguments().size() != 1) return usage(QStringLiteral("čekána jedna složka výsledků"));
-    const QString key = results::PupilKey(parser.value(pupil));
+    const QString key = results::pupilKeyOf(parser.value(pupil));
     if (key.isEmpty()) return usage(QStringLiteral("chybí jméno žáka: --pupil JMÉNO"));
     const QString dir = QDir::cleanPath(parser.positionalArguments().constFirst());
     if (!QFileInfo(dir).isDir()) {
@@ -62,9 +62,9 @@ int runForgetCommand(const QStringList &args, QTextStream &out, QTextStream &err
     out << (dry ? "Zkouška nanečisto, nic se nemění. Ze složky " : "Ze složky ") << dir
         << (dry ? " by se odstranilo" : " odstraněno") << " (žák „" << parser.value(pupil).simplified() << "“):\n";
     qsizetype total = 0;
-    for (const results::ResultsFile &f : results::ResultsFileNames()) {
+    for (const results::ResultsFile &f : results::resultsFileNames()) {
         const QString path = pathIn(dir, f.name);
-        const results::ForgetOutcome o = results::ForgetInFile(path, f.kind, key, label, dry);
+        const results::ForgetOutcome o = results::forgetInFile(path, f.kind, key, label, dry);
         if (!o.result) {
             out.flush();
             err << "tutorix-course forget: " << o.result.message << "; soubor zůstal beze změny" << Qt::endl;
@@ -107,12 +107,12 @@ int runArchiveCommand(const QStringList &args, QTextStream &out, QTextStream &er
     const QString texts = courseTextsPathFor(dir);
     out << "Archivace " << dir << " do " << archive << ":\n";
     int archived = 0;
-    for (const results::ResultsFile &f : results::ResultsFileNames()) {
+    for (const results::ResultsFile &f : results::resultsFileNames()) {
         const QString path = pathIn(dir, f.name);
         if (!QFileInfo::exists(path)) continue;
         qint64 bytes = 0;
         const platform::WriteResult w =
-            results::ArchiveFile(path, archive + QLatin1Char('/') + f.name, &bytes);
+            results::archiveFile(path, archive + QLatin1Char('/') + f.name, &bytes);
         if (!w) return fail(w.message + QStringLiteral("; tento a další soubory zůstaly ve složce beze změny"));
         out << "  " << f.name << ": " << count(bytes, "bajt", "bajty", "bajtů")
             << (bytes > 0 ? ", zkopírováno, ověřeno bajt po bajtu a ve složce vyprázdněno\n" : ", prázdný, zkopírován\n");

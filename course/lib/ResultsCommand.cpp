@@ -84,18 +84,18 @@ int runResultsCommand(const QStringList &args, QTextStream &err) {
         return 1;
     }
     QStringList warnings;
-    const std::vector<results::ExportRow> rows = results::CollectResults(dir, courseTextsFor(dir), only, &warnings);
+    const std::vector<results::ExportRow> rows = results::collectResults(dir, courseTextsFor(dir), only, &warnings);
     for (const QString &w : warnings) err << "tutorix-course results: " << w << "\n";
     err.flush();
     if (fmt == QLatin1String("xlsx")) {
         QString error;
-        if (!WriteResultsXlsx(parser.value(output), rows, &error)) {
+        if (!writeResultsXlsx(parser.value(output), rows, &error)) {
             err << "tutorix-course results: " << error << Qt::endl;
             return 1;
         }
         return 0;
     }
-    const QByteArray bytes = fmt == QLatin1String("json") ? results::FormatJson(rows) : results::FormatCsv(rows, sep);
+    const QByteArray bytes = fmt == QLatin1String("json") ? results::formatJson(rows) : results::formatCsv(rows, sep);
     if (parser.isSet(output)) {
         const platform::WriteResult w = platform::writeFileAtomic(parser.value(output), bytes);
         if (!w) {

@@ -101,7 +101,7 @@ void writeSummary(Book &book, const std::vector<results::ExportRow> &rows, const
     std::map<QString, QString> shown;
     std::map<std::pair<QString, int>, int> best;
     for (const auto &r : rows) {
-        const QString key = results::PupilKey(r.name);
+        const QString key = results::pupilKeyOf(r.name);
         if (!shown.count(key)) {
             shown[key] = r.name.trimmed();
             keys.push_back(key);
@@ -127,7 +127,7 @@ void writeSummary(Book &book, const std::vector<results::ExportRow> &rows, const
 void writeExercise(Book &book, int n, const std::vector<results::ExportRow> &rows) {
     lxw_worksheet *s = book.sheet(QStringLiteral("Cvičení %1").arg(n));
     Widths w;
-    book.header(s, w, results::ExportHeaders(), 0);
+    book.header(s, w, results::exportHeaders(), 0);
     w.see(6, QStringLiteral("00.00.0000 00:00"));
     lxw_row_t row = 1;
     for (const auto &r : rows) {
@@ -149,7 +149,7 @@ void writeExercise(Book &book, int n, const std::vector<results::ExportRow> &row
 
 }  // namespace
 
-bool WriteResultsXlsx(const QString &nativePath, const std::vector<results::ExportRow> &rows, QString *error) {
+bool writeResultsXlsx(const QString &nativePath, const std::vector<results::ExportRow> &rows, QString *error) {
     // The library writes a file of its own; it replaces the target only
     // once it is complete.
     QTemporaryDir tmp;

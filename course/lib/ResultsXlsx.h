@@ -18,6 +18,6 @@ inline constexpr char kSummarySheet[] = "Přehled";
 // was written (the old file stays otherwise). Counts, grades and exercise
 // numbers are number cells, dates date cells ("d.m.yyyy h:mm"), headers
 // Czech and frozen. Returns false with a Czech message in *error.
-bool WriteResultsXlsx(const QString &nativePath, const std::vector<results::ExportRow> &rows, QString *error);
+bool writeResultsXlsx(const QString &nativePath, const std::vector<results::ExportRow> &rows, QString *error);
 
 }  // namespace course

@@ -92,7 +92,7 @@ std::vector<std::pair<QDateTime, double>> linePoints(const std::vector<std::pair
         const QDate d = when.date();
         const QDate start = days > 1500 ? QDate(d.year(), (d.month() - 1) / 3 * 3 + 1, 1)
                             : days > 280 ? QDate(d.year(), d.month(), 1)
-                                         : results::WeekOf(d);
+                                         : results::weekOf(d);
         auto &b = buckets[start.toJulianDay()];
         ++b.first;
         b.second += p;

@@ -162,9 +162,9 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         out << "Zpráva uložena: " << QFileInfo(path).absoluteFilePath() << Qt::endl;
         return true;
     };
-    if (!htmlPath.isEmpty() && !save(htmlPath, WriteHtml(doc))) return 1;
+    if (!htmlPath.isEmpty() && !save(htmlPath, writeHtml(doc))) return 1;
     qCDebug(lcCourse) << "HTML written in" << clock.elapsed() << "ms";
-    if (!pdfPath.isEmpty() && !save(pdfPath, WritePdf(doc))) return 1;
+    if (!pdfPath.isEmpty() && !save(pdfPath, writePdf(doc))) return 1;
     qCDebug(lcCourse) << "PDF written in" << clock.elapsed() << "ms";
     if (parser.isSet(open)) {
         const QString target = QFileInfo(htmlPath.isEmpty() ? pdfPath : htmlPath).absoluteFilePath();

@@ -381,6 +381,6 @@ QByteArray Html::write() {
 
 }  // namespace
 
-QByteArray WriteHtml(const ReportDocument &doc) { return Html(doc).write(); }
+QByteArray writeHtml(const ReportDocument &doc) { return Html(doc).write(); }
 
 }  // namespace report

@@ -10,6 +10,6 @@
 
 namespace report {
 
-QByteArray WriteHtml(const ReportDocument &doc);
+QByteArray writeHtml(const ReportDocument &doc);
 
 }  // namespace report

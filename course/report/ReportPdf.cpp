@@ -394,7 +394,7 @@ QTextDocument &Pdf::build() {
 
 }  // namespace
 
-QByteArray WritePdf(const ReportDocument &doc) {
+QByteArray writePdf(const ReportDocument &doc) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

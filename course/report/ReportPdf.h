@@ -9,6 +9,6 @@
 
 namespace report {
 
-QByteArray WritePdf(const ReportDocument &doc);
+QByteArray writePdf(const ReportDocument &doc);
 
 }  // namespace report

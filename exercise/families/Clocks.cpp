@@ -37,7 +37,7 @@ void frm_Game01::FillClockRows() {
                  DrawnItems.begin() + 1 + phrases);
         DrawnItems[std::size_t(i)] = n;
     }
-    setPicture(LoadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
+    setPicture(loadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
     static const QPoint centres[6] = {{0, 0}, {312, 132}, {555, 205}, {312, 278}, {555, 351}, {312, 424}};
     {
         QPainter p(&image());
@@ -73,7 +73,7 @@ void ClocksFamily::layOut(frm_Game01 &f, const ExerciseSpec &spec, int rows) con
     f.TextPred(1)->hide();
     f.TextZa(1)->hide();
     f.TVstup(1)->hide();
-    f.PicMain(1)->setPicture(LoadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
+    f.PicMain(1)->setPicture(loadPicture(QStringLiteral("Bitmap\\Games\\19_bckg.bmp")));
     f.IHodnoceni(1)->move(603, 117);
     f.TextPred(1)->resize(245, 28);
     f.setUpTiles();

@@ -14,24 +14,24 @@ namespace exercise {
 CheckedRow ExerciseFamily::checkRow(frm_Game01 &f, const ExerciseSpec &spec, int i) const {
     ui::TextBox *box = f.TVstup(i);
     ui::Label *pred = f.TextPred(i);
-    const QString item = ItemKey(spec.number, f.RowRecord(i));
+    const QString item = itemKeyOf(spec.number, f.RowRecord(i));
     switch (spec.check) {
     case CheckRule::Box: {
         box->setLocked(true);
-        const answers::BoxVerdict v = answers::CheckBoxAnswer(box->Text(), box->Tag);
+        const answers::BoxVerdict v = answers::checkBoxAnswer(box->Text(), box->Tag);
         box->setText(v.shown);
         return {item, v.shown, box->Tag, v.correct};
     }
     case CheckRule::Switch: {
-        const answers::BoxVerdict v = answers::CheckSwitchAnswer(box->Text(), box->Tag);
+        const answers::BoxVerdict v = answers::checkSwitchAnswer(box->Text(), box->Tag);
         box->setText(v.shown);
         return {item, v.shown, box->Tag, v.correct};
     }
     case CheckRule::Label:
         // The clock's label keeps its phrase in the caption; the phrase dropped
         // on it is in its Tag.
-        return {item, pred->Tag, pred->Caption(), answers::CheckLabelAnswer(pred->Caption(), pred->Tag)};
-    case CheckRule::Tile: return {item, box->Tag, pred->Tag, answers::CheckTileAnswer(box->Tag, pred->Tag)};
+        return {item, pred->Tag, pred->Caption(), answers::checkLabelAnswer(pred->Caption(), pred->Tag)};
+    case CheckRule::Tile: return {item, box->Tag, pred->Tag, answers::checkTileAnswer(box->Tag, pred->Tag)};
     case CheckRule::List: break;  // the word lists check the whole run at once
     }
     return {item, QString(), QString(), false};

@@ -80,7 +80,7 @@ void frm_Game01::loadSwitchPictures() {
     auto addSet = [this, &sw](int first, const char *stem) {
         for (int k = 0; k < sw.pictureCount; ++k)
             SwitchPictures[first + k] =
-                LoadPicture(QStringLiteral("Bitmap\\Games\\%1%2.bmp").arg(QLatin1String(stem), QString::number(k)));
+                loadPicture(QStringLiteral("Bitmap\\Games\\%1%2.bmp").arg(QLatin1String(stem), QString::number(k)));
     };
     if (sw.pictures) addSet(0, sw.pictures);
     if (sw.secondPictures) addSet(10, sw.secondPictures);

@@ -30,7 +30,7 @@ QString withoutLeadingSpaces(const QString &text) {
 
 const QPixmap &frm_Game01::Ex18_Picture(const QString &relative) {
     auto it = Ex18Pictures.find(relative);
-    if (it == Ex18Pictures.end()) it = Ex18Pictures.emplace(relative, LoadPicture(relative)).first;
+    if (it == Ex18Pictures.end()) it = Ex18Pictures.emplace(relative, loadPicture(relative)).first;
     return it->second;
 }
 

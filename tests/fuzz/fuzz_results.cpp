@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // to the same record (the name made storable).
     std::vector<ResultRecord> table;
     for (const QString &line : lines) {
-        const auto r = results::ParseResultLine(line);
+        const auto r = results::parseResultLine(line);
         if (!r) continue;
         FUZZ_CHECK(r->mark == 0);
-        const QByteArray stored = platform::encode1250(results::FormatResultLine(*r));
-        const auto again = results::ParseResultLine(platform::decode1250(stored));
+        const QByteArray stored = platform::encode1250(results::formatResultLine(*r));
+        const auto again = results::parseResultLine(platform::decode1250(stored));
         FUZZ_CHECK(again.has_value());
         ResultRecord expected = *r;
-        expected.name = results::StorableName(r->name);
+        expected.name = results::storableName(r->name);
         FUZZ_CHECK(*again == expected);
         table.push_back(*r);
     }
@@ -37,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (!table.empty() && table.size() <= 200) {
         const ResultRecord fresh = table.back();
         table.pop_back();
-        const int rank = results::InsertResult(table, fresh);
+        const int rank = results::insertResult(table, fresh);
         FUZZ_CHECK(rank >= 1 && rank <= int(table.size()));
         FUZZ_CHECK(table[std::size_t(rank - 1)].mark == 1);
-        for (std::size_t i = 0; i + 1 < table.size(); ++i) FUZZ_CHECK(!results::RanksAfter(table[i], table[i + 1]));
+        for (std::size_t i = 0; i + 1 < table.size(); ++i) FUZZ_CHECK(!results::ranksAfter(table[i], table[i + 1]));
     }
 
     // Records written then read: a record built from the input.
@@ -49,11 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         r.right = std::int16_t(data[0] | (data[1] << 8));
         r.wrong = std::int16_t(data[2] | (data[3] << 8));
         r.grade = std::int16_t(data[4] | (data[5] << 8));
-        r.name = results::StorableName(platform::decode1250(in.mid(6, 40)));
-        const QByteArray file = platform::encode1250(platform::joinLinesCrLf({results::FormatResultLine(r)}));
+        r.name = results::storableName(platform::decode1250(in.mid(6, 40)));
+        const QByteArray file = platform::encode1250(platform::joinLinesCrLf({results::formatResultLine(r)}));
         const QStringList read = platform::splitLines(platform::decode1250(file));
         FUZZ_CHECK(read.size() == 1);
-        const auto back = results::ParseResultLine(read.first());
+        const auto back = results::parseResultLine(read.first());
         FUZZ_CHECK(back.has_value() && *back == r);
     }
 
@@ -70,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     e.wrong = words.mid(93, 3);
     e.grade = words.mid(96, 2);
     e.when = QDateTime(QDate(2000 + int(size % 100), 1 + int(size % 12), 1 + int(size % 28)), QTime(int(size % 24), 7));
-    const QStringList entry = results::LogEntryLines(e, label);
+    const QStringList entry = results::logEntryLinesOf(e, label);
     FUZZ_CHECK(entry.size() == 4);
-    const QByteArray added = results::LogAppendBytes(oldLog, entry);
+    const QByteArray added = results::logBytesToAppend(oldLog, entry);
     const QByteArray newLog = oldLog + added;
     FUZZ_CHECK(newLog.startsWith(oldLog));
     FUZZ_CHECK(newLog.endsWith("\r\n"));

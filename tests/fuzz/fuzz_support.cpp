@@ -19,5 +19,5 @@ void ensureGuiApplication() {
 // screen in front (state/Misc.cpp, which needs the form toolkit) has nothing
 // to watch here.
 namespace Misc {
-bool WatchCurrentScreen() { return true; }
+bool watchCurrentScreen() { return true; }
 }  // namespace Misc
